@@ -1,0 +1,31 @@
+#pragma once
+// Case A: a tank without bypass emptying through one orifice or one weir,
+// the outlet conduit's influence not considered. Given the triangular inflow
+// hydrograph (Ip, Tp, Tb) and the outlet, find the surface that brings the
+// outflow peak down to Qp, or the outflow peak that a surface S yields, and
+// the head over the outlet.
+
+#include "cases/calculation.h"
+
+namespace retencion {
+
+enum class CaseAOutlet { None, Orifice, Weir };
+
+struct CaseAInput {
+    double ip = 0; // inflow peak, m³/s
+    double tp = 0; // time of the inflow peak, s
+    double tb = 0; // base time of the hydrograph, s
+    double dl = 0; // orifice diameter D or weir length L, m
+    double ck = 0; // discharge coefficient
+    double w = 0;  // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²)
+    CalculationType calculation = CalculationType::None;
+    CaseAOutlet outlet = CaseAOutlet::None;
+};
+
+// main: the surface S (m²) or the outflow peak Qp (m³/s); h: the head over
+// the outlet (m).
+using CaseAResult = CaseResult;
+
+CaseAResult CaseAEngine(const CaseAInput& input);
+
+} // namespace retencion

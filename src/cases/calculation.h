@@ -1,0 +1,133 @@
+#pragma once
+// What every design case shares: what the form asks for, the studied range
+// that a value is held to, and the shape of a result.
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace retencion {
+
+// The first option group of every panel. `None` is an ordinary input: no
+// option is selected when the window opens.
+enum class CalculationType { None, Surface, Volume, Outflow };
+
+enum class Outcome { Computed, OutOfStudiedRange, NothingToCompute };
+
+// The quantity that a range check holds to its studied interval: a typed
+// input, or a ratio derived from several of them.
+enum class Quantity {
+    // typed inputs
+    InflowPeak,         // Ip, m³/s
+    PeakTime,           // Tp, s
+    BaseTime,           // Tb, s
+    OrificeDiameter,    // D (case A orifice), m
+    WeirLength,         // L (case A weir), m
+    OutletSize,         // DL of case A with no outlet chosen, m
+    DischargeCoef,      // Ck
+    BaseFlow,           // Qb, m³/s
+    ConduitWidth,       // B, m
+    ConduitDiameter,    // D (case B circular), m
+    ConduitCount,       // N
+    OpeningHeight,      // ho, m
+    Length,             // L (case E), m
+    GivenOutflow,       // Qp typed as the target, m³/s
+    GivenSurface,       // S typed as the tank surface, m²
+    GivenVolume,        // V typed as the tank volume, m³
+    // derived
+    HydrographRatio,    // r = Ip·Tp/Vin = 2·Tp/Tb (case A)
+    FlowRatio,          // Qp/Ip (cases A, C, E)
+    OutletParameter,    // x of the case A charts
+    BaseFlowRatio,      // Qb/Ip (case B)
+    PeakReduction,      // 100·(Ip − Qp)/Ip (cases B and D)
+    SurfaceCoefficient, // y = Qb^0.75·S·(Ip/B)^0.5/Tp (case B)
+    DepthParameter,     // w = Ip^3.5·Tp/S/B^2.5 (case B)
+    SurfaceIndex,       // X = S/(Tp·B²) (case C)
+    VolumeRate,         // W = V/Tp (case D)
+    ReducedSurface,     // x = (S/Tp)·(L/ho)^0.3 (case E)
+    DepthIndex,         // y = S/Tp/B (case E)
+    ComputedOutflow,    // an outflow peak found by a formula (case B circular)
+    ComputedSurface,    // a surface found by extrapolating a chart (case E)
+};
+
+// Why a calculation was refused: a value outside its studied interval, or a
+// fault of the charts or formulas that is reported the same way.
+enum class Fault {
+    OutsideStudiedRange, // `value` lies outside [low, high]
+    NoOutlet,            // case A surface with no outlet chosen
+    ChartHasNoValue,     // the chart segment to read is empty (0/0)
+    OutsideCurve,        // the value lies beyond the ends of a chart curve
+    NotFinite,           // the result would not be a finite number
+};
+
+struct Limit {
+    double value = 0;
+    bool included = true;
+};
+
+// An interval with each end open or closed; an absent end is unbounded.
+// Non-finite values never hold: they are always out of range.
+struct StudiedRange {
+    std::optional<Limit> low;
+    std::optional<Limit> high;
+
+    constexpr bool holds(double v) const
+    {
+        if (!std::isfinite(v)) return false;
+        if (low && (low->included ? v < low->value : v <= low->value)) return false;
+        if (high && (high->included ? v > high->value : v >= high->value)) return false;
+        return true;
+    }
+
+    static constexpr StudiedRange closed(double a, double b) { return {Limit{a, true}, Limit{b, true}}; }
+    static constexpr StudiedRange openClosed(double a, double b) { return {Limit{a, false}, Limit{b, true}}; }
+    static constexpr StudiedRange atLeast(double a) { return {Limit{a, true}, std::nullopt}; }
+    static constexpr StudiedRange above(double a) { return {Limit{a, false}, std::nullopt}; }
+    static constexpr StudiedRange atMost(double b) { return {std::nullopt, Limit{b, true}}; }
+};
+
+struct Refusal {
+    Quantity quantity = Quantity::InflowPeak;
+    double value = 0;
+    StudiedRange range;
+    Fault fault = Fault::OutsideStudiedRange;
+};
+
+// A calculation's answer. `main` and `h` are present only where the case
+// found them; cases B and E can be out of range with `main` present, since
+// their depth check comes last.
+struct CaseResult {
+    Outcome outcome = Outcome::Computed;
+    std::optional<double> main;
+    std::optional<double> h;
+    std::optional<Refusal> refusal; // present exactly when out of range
+
+    bool outOfRange() const { return outcome == Outcome::OutOfStudiedRange; }
+};
+
+inline CaseResult computed(double main, std::optional<double> h)
+{
+    return {Outcome::Computed, main, h, std::nullopt};
+}
+
+inline CaseResult nothingToCompute() { return {Outcome::NothingToCompute, std::nullopt, std::nullopt, std::nullopt}; }
+
+inline CaseResult outOfRange(Refusal why, std::optional<double> main = std::nullopt)
+{
+    return {Outcome::OutOfStudiedRange, main, std::nullopt, why};
+}
+
+inline CaseResult outOfRange(Quantity q, double value, StudiedRange range, std::optional<double> main = std::nullopt)
+{
+    return outOfRange(Refusal{q, value, range, Fault::OutsideStudiedRange}, main);
+}
+
+// The last guard of every engine: a value that is not a finite number is
+// never an answer.
+inline std::optional<Refusal> notFinite(Quantity q, double value)
+{
+    if (std::isfinite(value)) return std::nullopt;
+    return Refusal{q, value, {}, Fault::NotFinite};
+}
+
+} // namespace retencion

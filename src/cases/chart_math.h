@@ -1,0 +1,62 @@
+#pragma once
+// Searching and interpolating the digitised design charts. Every case reads
+// its charts with these; where a case departs from them it says so.
+//
+// Indices here are 0-based; the charts' own tables count from 1, so "the
+// smallest i from 2 to n" of a chart is the smallest index 1..n-1 here.
+
+#include <cstddef>
+#include <optional>
+#include <span>
+
+namespace retencion::chart {
+
+// The straight line through (x0, y0) and (x1, y1), evaluated at x, in the
+// order y0 + (x - x0) * (y1 - y0) / (x1 - x0): the charts were read this way,
+// and the last digits of a result depend on it.
+constexpr double lerp(double x, double x0, double y0, double x1, double y1)
+{
+    return y0 + (x - x0) * (y1 - y0) / (x1 - x0);
+}
+
+// Bracket on an increasing axis of curve parameters: the smallest i in
+// 1..n-1 with x < axis[i], or n-1 when there is none. The bracket is
+// axis[i-1] .. axis[i]; a value equal to an inner node falls into the
+// bracket above it, and the last node into the last bracket.
+constexpr std::size_t bracket(std::span<const double> axis, double x)
+{
+    for (std::size_t i = 1; i < axis.size(); ++i)
+        if (x < axis[i]) return i;
+    return axis.size() - 1;
+}
+
+// Point along a curve: the smallest i in [from, to] with x <= values[i], or
+// nullopt when there is none. A value equal to a point takes that point as
+// the upper end of its segment.
+constexpr std::optional<std::size_t> pointAtOrAbove(std::span<const double> values, double x, std::size_t from,
+                                                    std::size_t to)
+{
+    for (std::size_t i = from; i <= to && i < values.size(); ++i)
+        if (x <= values[i]) return i;
+    return std::nullopt;
+}
+
+// Number of filled points of a curve stored with empty (zero) cells behind
+// its last point.
+constexpr std::size_t filledPoints(std::span<const double> values)
+{
+    std::size_t n = values.size();
+    while (n > 0 && values[n - 1] == 0.0) --n;
+    return n;
+}
+
+// True when the filled points of a curve rise strictly.
+constexpr bool strictlyRising(std::span<const double> values)
+{
+    const std::size_t n = filledPoints(values);
+    for (std::size_t i = 1; i < n; ++i)
+        if (!(values[i - 1] < values[i])) return false;
+    return true;
+}
+
+} // namespace retencion::chart

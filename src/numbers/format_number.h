@@ -1,0 +1,21 @@
+#pragma once
+// Writing a result under a format mask made of `#`, `0`, `.` and `,`, with
+// the separators of the user's regional settings (the caller passes them; the
+// core never asks the locale).
+
+#include <string>
+#include <string_view>
+
+namespace retencion {
+
+struct Separators {
+    std::string decimal = ".";
+    std::string group = ",";
+};
+
+// The text a result field shows for `value` under `mask`. Rounds half away
+// from zero on the shortest decimal representation of the double. A value
+// that is not finite is never a result: it gives the empty text.
+std::string FormatNumber(double value, std::string_view mask, const Separators& separators);
+
+} // namespace retencion

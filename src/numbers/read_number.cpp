@@ -1,0 +1,136 @@
+#include "numbers/read_number.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace retencion {
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+template <typename Char> bool isBlank(Char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+template <typename Char> int digitValue(Char c, int base)
+{
+    int v = -1;
+    if (c >= '0' && c <= '9') v = static_cast<int>(c - '0');
+    else if (c >= 'a' && c <= 'f') v = static_cast<int>(c - 'a') + 10;
+    else if (c >= 'A' && c <= 'F') v = static_cast<int>(c - 'A') + 10;
+    return v < base ? v : -1;
+}
+
+// Walks the text, skipping blanks wherever they stand.
+template <typename Char> class Cursor {
+public:
+    explicit Cursor(std::basic_string_view<Char> text) : m_text(text) {}
+
+    Char peek()
+    {
+        while (m_pos < m_text.size() && isBlank(m_text[m_pos])) ++m_pos;
+        return m_pos < m_text.size() ? m_text[m_pos] : Char{0};
+    }
+    void next() { ++m_pos; }
+
+private:
+    std::basic_string_view<Char> m_text;
+    std::size_t m_pos = 0;
+};
+
+// `&H` and `&O` integers: up to 4 hexadecimal (6 octal) digits are a 16-bit
+// two's-complement integer, up to 8 (11) a 32-bit one; more is an overflow.
+template <typename Char> double readRadix(Cursor<Char>& cur, int base)
+{
+    const int digits16 = base == 16 ? 4 : 6;
+    const int digits32 = base == 16 ? 8 : 11;
+    std::uint64_t value = 0;
+    int digits = 0;
+    for (int d; (d = digitValue(cur.peek(), base)) >= 0; cur.next()) {
+        if (++digits > digits32) return kInfinity;
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
+    }
+    if (digits <= digits16 && value <= 0xFFFF) return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+    if (value <= 0xFFFFFFFF) return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    return kInfinity;
+}
+
+template <typename Char> double read(std::basic_string_view<Char> text)
+{
+    Cursor<Char> cur(text);
+    if (cur.peek() == '&') {
+        cur.next();
+        const Char kind = cur.peek();
+        if (kind == 'H' || kind == 'h') return cur.next(), readRadix(cur, 16);
+        if (kind == 'O' || kind == 'o') return cur.next(), readRadix(cur, 8);
+        return 0;
+    }
+
+    // Gather the recognised characters without blanks, then convert them in
+    // one go, so that the value is the double nearest to the decimal read.
+    std::string number;
+    bool negative = false;
+    if (cur.peek() == '+' || cur.peek() == '-') {
+        negative = cur.peek() == '-';
+        cur.next();
+    }
+    long long magnitude = 0; // decimal exponent of the leading significant digit, for overflow
+    bool seenSignificant = false;
+    int fractionZeros = 0;
+    bool anyDigit = false;
+    for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next()) {
+        const char c = static_cast<char>(cur.peek());
+        number += c;
+        anyDigit = true;
+        if (c != '0') seenSignificant = true;
+        if (seenSignificant) ++magnitude;
+    }
+    if (cur.peek() == '.') {
+        cur.next();
+        number += '.';
+        for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next()) {
+            const char c = static_cast<char>(cur.peek());
+            number += c;
+            anyDigit = true;
+            if (!seenSignificant) {
+                if (c == '0') ++fractionZeros;
+                else seenSignificant = true;
+            }
+        }
+    }
+    if (!anyDigit) return 0;
+    long long exponent = 0;
+    if (cur.peek() == 'E' || cur.peek() == 'e') {
+        cur.next();
+        bool negativeExponent = false;
+        if (cur.peek() == '+' || cur.peek() == '-') {
+            negativeExponent = cur.peek() == '-';
+            cur.next();
+        }
+        for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next())
+            if (exponent < 100000) exponent = exponent * 10 + (cur.peek() - '0');
+        if (negativeExponent) exponent = -exponent;
+    }
+    if (!seenSignificant) return negative ? -0.0 : 0.0;
+    number += 'e';
+    number += std::to_string(exponent);
+
+    double value = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large overflows to infinity; too small underflows to zero.
+        const long long leading = magnitude > 0 ? magnitude - 1 + exponent : -fractionZeros - 1 + exponent;
+        value = leading > 0 ? kInfinity : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
+double ReadNumber(std::u16string_view text) { return read(text); }
+double ReadNumber(std::string_view text) { return read(text); }
+double ReadMinutesAsSeconds(std::u16string_view text) { return ReadNumber(text) * 60.0; }
+double ReadMinutesAsSeconds(std::string_view text) { return ReadNumber(text) * 60.0; }
+
+} // namespace retencion
