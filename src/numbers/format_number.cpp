@@ -87,6 +87,7 @@ std::string FormatNumber(double value, std::string_view maskText, const Separato
 
     roundDigits(integer, fraction, mask.maxDecimals);
     while (fraction.size() > mask.minDecimals && fraction.back() == '0') fraction.pop_back();
+    if (fraction.size() < mask.minDecimals) fraction.append(mask.minDecimals - fraction.size(), '0');
     const std::size_t firstNonZero = integer.find_first_not_of('0');
     integer.erase(0, firstNonZero == std::string::npos ? integer.size() : firstNonZero);
     const bool zero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
