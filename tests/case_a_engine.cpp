@@ -96,7 +96,9 @@ TEST_P(CaseABound, IsHeldToTheStudiedRange)
     EXPECT_FALSE(r.h);
     ASSERT_TRUE(r.refusal);
     EXPECT_EQ(r.refusal->quantity, c.refused);
-    if (r.refusal->fault == Fault::OutsideStudiedRange) EXPECT_FALSE(r.refusal->range.holds(r.refusal->value));
+    if (r.refusal->fault == Fault::OutsideStudiedRange) {
+        EXPECT_FALSE(r.refusal->range.holds(r.refusal->value));
+    }
 }
 
 CaseAInput with(CaseAInput in, double CaseAInput::*field, double value)
