@@ -48,6 +48,7 @@ enum class Quantity {
     DepthIndex,         // y = S/Tp/B (case E)
     ComputedOutflow,    // an outflow peak found by a formula (case B circular)
     ComputedSurface,    // a surface found by extrapolating a chart (case E)
+    ComputedVolume,     // a volume found from a chart (case D)
 };
 
 // Why a calculation was refused: a value outside its studied interval, or a

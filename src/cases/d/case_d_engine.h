@@ -1,0 +1,24 @@
+#pragma once
+// Case D: a tank with bypass, the interaction between tank and network not
+// considered. Given the inflow peak Ip and the time Tp at which it occurs,
+// find the volume that brings the outflow peak down to Qp, or the outflow
+// peak that a tank of volume V yields.
+
+#include "cases/calculation.h"
+
+namespace retencion {
+
+struct CaseDInput {
+    double ip = 0;  // inflow peak, m³/s
+    double tp = 0;  // time of the inflow peak, s
+    double inc = 0; // Volume: the target outflow peak Qp (m³/s); Outflow: the tank volume V (m³)
+    CalculationType calculation = CalculationType::None;
+};
+
+// main: the volume V (m³) or the outflow peak Qp (m³/s); h is never present,
+// case D has no height.
+using CaseDResult = CaseResult;
+
+CaseDResult CaseDEngine(const CaseDInput& input);
+
+} // namespace retencion
