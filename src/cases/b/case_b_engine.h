@@ -1,0 +1,33 @@
+#pragma once
+// Case B: a tank without bypass with a free outlet, the outlet conduit's
+// influence considered; the tank empties through one rectangular conduit of
+// width B or through N circular conduits of diameter D. Given the inflow
+// hydrograph (Ip, Tp, Qb) and the conduit, find the surface that brings the
+// outflow peak down to Qp, or the outflow peak that a surface S yields, and
+// the water depth in the tank.
+
+#include "cases/calculation.h"
+
+namespace retencion {
+
+enum class OutletConduit { None, Rectangular, Circular };
+
+struct CaseBInput {
+    double ip = 0;    // inflow peak, m³/s
+    double tp = 0;    // time of the inflow peak, s
+    double qb = 0;    // base flow of the hydrograph, m³/s
+    double size = 0;  // rectangular width B or circular diameter D, m
+    double n = 0;     // number of circular conduits; held to its range whatever the conduit
+    double given = 0; // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²)
+    OutletConduit conduit = OutletConduit::None;
+    CalculationType calculation = CalculationType::None;
+};
+
+// main: the surface S (m²) or the outflow peak Qp (m³/s); h: the water depth
+// in the tank (m). A rectangular-conduit depth parameter outside its range is
+// out of range with `main` present.
+using CaseBResult = CaseResult;
+
+CaseBResult CaseBEngine(const CaseBInput& input);
+
+} // namespace retencion
