@@ -27,7 +27,10 @@ struct Worked {
     double h;
     double tolerance;
 };
-void PrintTo(const Worked& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Worked& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CaseAWorkedExample : public testing::TestWithParam<Worked> {};
 
@@ -48,8 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Worked{"orifice_outflow", example(kOutflow, kOrifice, 1, 0.6, 5529.4), 3.028218, 2.104704, 1e-6},
                     Worked{"weir_surface", example(kSurface, kWeir, 2, 1.8, 3), 38855.339, 0.885549, 1e-3},
                     Worked{"weir_outflow", example(kOutflow, kWeir, 2, 1.8, 38855.34), 3.010435, 0.887601, 1e-6},
-                    Worked{"top_ratio_uses_curve_5_alone",
-                           CaseAInput{1, 1800, 3000, 1, 0.6, 0.5, kSurface, kOrifice}, 11751.647, 0.057379, 1e-3}),
+                    Worked{"top_ratio_uses_curve_5_alone", CaseAInput{1, 1800, 3000, 1, 0.6, 0.5, kSurface, kOrifice},
+                           11751.647, 0.057379, 1e-3}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CaseAEngineTest, FlowRatioOnAChartPointReadsThatPointsAbscissa)
@@ -79,7 +82,10 @@ struct Bound {
     bool passes;
     Quantity refused; // when it does not pass
 };
-void PrintTo(const Bound& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Bound& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CaseABound : public testing::TestWithParam<Bound> {};
 
@@ -132,8 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
         Bound{"tb_above_14400_s", with(kSurf, &CaseAInput::tb, 14400.01), false, Quantity::BaseTime},
         Bound{"diameter_10_passes", CaseAInput{10, 1200, 3600, 10, 0.01, 3, kSurface, kOrifice}, true, {}},
         Bound{"diameter_above_10", with(kSurf, &CaseAInput::dl, 10.01), false, Quantity::OrificeDiameter},
-        Bound{"weir_length_zero", CaseAInput{10, 1200, 3600, 0, 1.8, 3, kSurface, kWeir}, false,
-              Quantity::WeirLength},
+        Bound{"weir_length_zero", CaseAInput{10, 1200, 3600, 0, 1.8, 3, kSurface, kWeir}, false, Quantity::WeirLength},
         Bound{"ck_5_passes", CaseAInput{10, 1200, 3600, 0.3, 5, 3, kSurface, kOrifice}, true, {}},
         Bound{"ck_above_5", with(kSurf, &CaseAInput::ck, 5.01), false, Quantity::DischargeCoef},
         Bound{"ck_zero", with(kSurf, &CaseAInput::ck, 0), false, Quantity::DischargeCoef},
@@ -141,8 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
               Quantity::HydrographRatio},
         Bound{"ratio_above_1_2", CaseAInput{10, 1810, 3000, 1, 0.6, 3, kSurface, kOrifice}, false,
               Quantity::HydrographRatio},
-        Bound{"qp_equal_to_ip_fails_the_flow_ratio", with(kSurf, &CaseAInput::w, 10), false,
-              Quantity::FlowRatio},
+        Bound{"qp_equal_to_ip_fails_the_flow_ratio", with(kSurf, &CaseAInput::w, 10), false, Quantity::FlowRatio},
         Bound{"qp_above_ip", with(kSurf, &CaseAInput::w, 10.5), false, Quantity::GivenOutflow},
         Bound{"qp_zero", with(kSurf, &CaseAInput::w, 0), false, Quantity::GivenOutflow},
         Bound{"flow_ratio_0_85_passes", with(kSurf, &CaseAInput::w, 8.5), true, {}},
@@ -154,9 +158,10 @@ INSTANTIATE_TEST_SUITE_P(
         Bound{"surface_above_90000", with(kFlow, &CaseAInput::w, 90000.5), false, Quantity::GivenSurface},
         Bound{"outlet_parameter_above_2_95", CaseAInput{10, 1200, 3600, 4, 0.6, 600, kOutflow, kOrifice}, false,
               Quantity::OutletParameter},
-        Bound{"outlet_parameter_below_0_2", CaseAInput{10, 1200, 3600, 0.5, 0.6, 5529.4, kOutflow, kOrifice},
-              false, Quantity::OutletParameter},
-        Bound{"outflow_without_outlet", CaseAInput{10, 1200, 3600, 1, 0.6, 5529.4, kOutflow, CaseAOutlet::None}, false, Quantity::OutletParameter},
+        Bound{"outlet_parameter_below_0_2", CaseAInput{10, 1200, 3600, 0.5, 0.6, 5529.4, kOutflow, kOrifice}, false,
+              Quantity::OutletParameter},
+        Bound{"outflow_without_outlet", CaseAInput{10, 1200, 3600, 1, 0.6, 5529.4, kOutflow, CaseAOutlet::None}, false,
+              Quantity::OutletParameter},
         Bound{"surface_without_outlet", CaseAInput{10, 1200, 3600, 1, 0.6, 3, kSurface, CaseAOutlet::None}, false,
               Quantity::OutletSize}),
     [](const auto& info) { return info.param.name; });

@@ -17,7 +17,10 @@ struct ReadCase {
     double expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ReadNumberTest : public testing::TestWithParam<ReadCase> {};
 
@@ -50,9 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"hex_32_bit_minus_one", u"&HFFFFFFFF", -1},
                     ReadCase{"hex_too_many_digits_overflows", u"&H123456789", kInf},
                     ReadCase{"hex_blanks_skipped", u"& H 1 0", 16}, ReadCase{"octal", u"&O17", 15},
-                    ReadCase{"octal_16_bit_minus_one", u"&O177777", -1},
-                    ReadCase{"ampersand_other_letter", u"&X12", 0}, ReadCase{"too_large_is_infinite", u"1e400", kInf},
-                    ReadCase{"too_large_negative", u"-1e400", -kInf},
+                    ReadCase{"octal_16_bit_minus_one", u"&O177777", -1}, ReadCase{"ampersand_other_letter", u"&X12", 0},
+                    ReadCase{"too_large_is_infinite", u"1e400", kInf}, ReadCase{"too_large_negative", u"-1e400", -kInf},
                     ReadCase{"long_mantissa_overflows", std::u16string(400, u'9'), kInf},
                     ReadCase{"too_small_is_zero", u"1e-400", 0}, ReadCase{"huge_exponent", u"1e999999999999", kInf},
                     ReadCase{"zero_with_huge_exponent", u"0e999999", 0}),
@@ -68,7 +70,9 @@ TEST(ReadMinutesAsSecondsTest, MultipliesBySixty)
 TEST(ReadNumberTest, EightBitTextReadsAlike)
 {
     EXPECT_DOUBLE_EQ(ReadNumber(std::string_view(" 12.5e1 kg")), 125);
-    EXPECT_DOUBLE_EQ(ReadNumber(std::string_view("\xc3\xa9" "5")), 0); // a non-ASCII letter ends it
+    EXPECT_DOUBLE_EQ(ReadNumber(std::string_view("\xc3\xa9"
+                                                 "5")),
+                     0); // a non-ASCII letter ends it
 }
 
 } // namespace

@@ -18,22 +18,22 @@ enum class Outcome { Computed, OutOfStudiedRange, NothingToCompute };
 // input, or a ratio derived from several of them.
 enum class Quantity {
     // typed inputs
-    InflowPeak,         // Ip, m³/s
-    PeakTime,           // Tp, s
-    BaseTime,           // Tb, s
-    OrificeDiameter,    // D (case A orifice), m
-    WeirLength,         // L (case A weir), m
-    OutletSize,         // DL of case A with no outlet chosen, m
-    DischargeCoef,      // Ck
-    BaseFlow,           // Qb, m³/s
-    ConduitWidth,       // B, m
-    ConduitDiameter,    // D (case B circular), m
-    ConduitCount,       // N
-    OpeningHeight,      // ho, m
-    Length,             // L (case E), m
-    GivenOutflow,       // Qp typed as the target, m³/s
-    GivenSurface,       // S typed as the tank surface, m²
-    GivenVolume,        // V typed as the tank volume, m³
+    InflowPeak,      // Ip, m³/s
+    PeakTime,        // Tp, s
+    BaseTime,        // Tb, s
+    OrificeDiameter, // D (case A orifice), m
+    WeirLength,      // L (case A weir), m
+    OutletSize,      // DL of case A with no outlet chosen, m
+    DischargeCoef,   // Ck
+    BaseFlow,        // Qb, m³/s
+    ConduitWidth,    // B, m
+    ConduitDiameter, // D (case B circular), m
+    ConduitCount,    // N
+    OpeningHeight,   // ho, m
+    Length,          // L (case E), m
+    GivenOutflow,    // Qp typed as the target, m³/s
+    GivenSurface,    // S typed as the tank surface, m²
+    GivenVolume,     // V typed as the tank volume, m³
     // derived
     HydrographRatio,    // r = Ip·Tp/Vin = 2·Tp/Tb (case A)
     FlowRatio,          // Qp/Ip (cases A, C, E)
@@ -111,7 +111,10 @@ inline CaseResult computed(double main, std::optional<double> h)
     return {Outcome::Computed, main, h, std::nullopt};
 }
 
-inline CaseResult nothingToCompute() { return {Outcome::NothingToCompute, std::nullopt, std::nullopt, std::nullopt}; }
+inline CaseResult nothingToCompute()
+{
+    return {Outcome::NothingToCompute, std::nullopt, std::nullopt, std::nullopt};
+}
 
 inline CaseResult outOfRange(Refusal why, std::optional<double> main = std::nullopt)
 {

@@ -46,7 +46,8 @@ constexpr std::optional<std::size_t> pointAtOrAbove(std::span<const double> valu
 constexpr std::size_t filledPoints(std::span<const double> values)
 {
     std::size_t n = values.size();
-    while (n > 0 && values[n - 1] == 0.0) --n;
+    while (n > 0 && values[n - 1] == 0.0)
+        --n;
     return n;
 }
 

@@ -7,14 +7,17 @@
 namespace retencion {
 namespace {
 
-bool isPlaceholder(char c) { return c == '#' || c == '0'; }
+bool isPlaceholder(char c)
+{
+    return c == '#' || c == '0';
+}
 
 struct Mask {
     std::size_t minIntegerDigits = 0; // placeholders from the first `0` to the end of the integer section
     bool grouping = false;            // a `,` between placeholders of the integer section
     bool decimalPoint = false;
     std::size_t maxDecimals = 0;
-    std::size_t minDecimals = 0;      // placeholders up to the last `0` of the fraction section
+    std::size_t minDecimals = 0; // placeholders up to the last `0` of the fraction section
 };
 
 Mask parse(std::string_view mask)
@@ -78,15 +81,16 @@ std::string FormatNumber(double value, std::string_view maskText, const Separato
     // The shortest decimal text that reads back as the same double; a double
     // reaches at most 309 integer digits and 1074 fraction digits.
     std::array<char, 1100> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                      std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed);
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t point = text.find('.');
     std::string integer(text.substr(0, point));
     std::string fraction(point == std::string_view::npos ? std::string_view{} : text.substr(point + 1));
 
     roundDigits(integer, fraction, mask.maxDecimals);
-    while (fraction.size() > mask.minDecimals && fraction.back() == '0') fraction.pop_back();
+    while (fraction.size() > mask.minDecimals && fraction.back() == '0')
+        fraction.pop_back();
     if (fraction.size() < mask.minDecimals) fraction.append(mask.minDecimals - fraction.size(), '0');
     const std::size_t firstNonZero = integer.find_first_not_of('0');
     integer.erase(0, firstNonZero == std::string::npos ? integer.size() : firstNonZero);

@@ -10,14 +10,20 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-template <typename Char> bool isBlank(Char c) { return c == ' ' || c == '\t' || c == '\n'; }
+template <typename Char> bool isBlank(Char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 template <typename Char> int digitValue(Char c, int base)
 {
     int v = -1;
-    if (c >= '0' && c <= '9') v = static_cast<int>(c - '0');
-    else if (c >= 'a' && c <= 'f') v = static_cast<int>(c - 'a') + 10;
-    else if (c >= 'A' && c <= 'F') v = static_cast<int>(c - 'A') + 10;
+    if (c >= '0' && c <= '9')
+        v = static_cast<int>(c - '0');
+    else if (c >= 'a' && c <= 'f')
+        v = static_cast<int>(c - 'a') + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = static_cast<int>(c - 'A') + 10;
     return v < base ? v : -1;
 }
 
@@ -28,7 +34,8 @@ public:
 
     Char peek()
     {
-        while (m_pos < m_text.size() && isBlank(m_text[m_pos])) ++m_pos;
+        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+            ++m_pos;
         return m_pos < m_text.size() ? m_text[m_pos] : Char{0};
     }
     void next() { ++m_pos; }
@@ -93,8 +100,10 @@ template <typename Char> double read(std::basic_string_view<Char> text)
             number += c;
             anyDigit = true;
             if (!seenSignificant) {
-                if (c == '0') ++fractionZeros;
-                else seenSignificant = true;
+                if (c == '0')
+                    ++fractionZeros;
+                else
+                    seenSignificant = true;
             }
         }
     }
@@ -128,9 +137,21 @@ template <typename Char> double read(std::basic_string_view<Char> text)
 
 } // namespace
 
-double ReadNumber(std::u16string_view text) { return read(text); }
-double ReadNumber(std::string_view text) { return read(text); }
-double ReadMinutesAsSeconds(std::u16string_view text) { return ReadNumber(text) * 60.0; }
-double ReadMinutesAsSeconds(std::string_view text) { return ReadNumber(text) * 60.0; }
+double ReadNumber(std::u16string_view text)
+{
+    return read(text);
+}
+double ReadNumber(std::string_view text)
+{
+    return read(text);
+}
+double ReadMinutesAsSeconds(std::u16string_view text)
+{
+    return ReadNumber(text) * 60.0;
+}
+double ReadMinutesAsSeconds(std::string_view text)
+{
+    return ReadNumber(text) * 60.0;
+}
 
 } // namespace retencion

@@ -19,9 +19,12 @@ constexpr CaseAChart kNoChart{}; // with no outlet chosen every entry reads as 0
 Quantity outletSizeQuantity(CaseAOutlet outlet)
 {
     switch (outlet) {
-    case CaseAOutlet::Orifice: return Quantity::OrificeDiameter;
-    case CaseAOutlet::Weir: return Quantity::WeirLength;
-    case CaseAOutlet::None: break;
+    case CaseAOutlet::Orifice:
+        return Quantity::OrificeDiameter;
+    case CaseAOutlet::Weir:
+        return Quantity::WeirLength;
+    case CaseAOutlet::None:
+        break;
     }
     return Quantity::OutletSize;
 }
@@ -91,7 +94,8 @@ CaseAResult CaseAEngine(const CaseAInput& in)
         const double q = qp / in.ip;
         const auto qRange = StudiedRange::closed(0.1, 0.85);
         if (!qRange.holds(q)) return outOfRange(Quantity::FlowRatio, q, qRange);
-        if (in.outlet == CaseAOutlet::None) return outOfRange(Refusal{Quantity::OutletSize, in.dl, {}, Fault::NoOutlet});
+        if (in.outlet == CaseAOutlet::None)
+            return outOfRange(Refusal{Quantity::OutletSize, in.dl, {}, Fault::NoOutlet});
 
         const auto x0 = readCurve(chartXY.y[k - 1], chartXY.x[k - 1], q);
         const auto x1 = readCurve(chartXY.y[k], chartXY.x[k], q);
@@ -125,7 +129,8 @@ CaseAResult CaseAEngine(const CaseAInput& in)
         return finish(in, area, Quantity::ComputedOutflow, qp, qp);
     }
     case CalculationType::None:
-    case CalculationType::Volume: break;
+    case CalculationType::Volume:
+        break;
     }
     return nothingToCompute();
 }

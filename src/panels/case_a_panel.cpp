@@ -1,0 +1,83 @@
+#include "panels/case_a_panel.h"
+
+#include "cases/a/case_a_engine.h"
+
+namespace retencion {
+
+CaseAPanel::CaseAPanel(UiServices& services, QWidget* parent) : CasePanel('A', services, parent)
+{
+    addDescription("Label7", QStringLiteral("Depósitos de Retención sin derivación y sin considerar la influencia "
+                                            "del conducto de salida"));
+    addCalculationGroup("AFrame1", QStringLiteral("Cálculo de la Superficie del Depósito"));
+    addOptionGroup(
+        "AFrame2", QStringLiteral("Tipo de Salida"),
+        {{"AOption4", QStringLiteral("Salida tipo orificio")}, {"AOption3", QStringLiteral("Salida tipo vertedero")}});
+    addInputFrame(
+        "AFrame3",
+        {
+            {"ALabelInc", QStringLiteral("Qp ="), "AINC", "ALabelIncU", QStringLiteral("m³/s"),
+             QStringLiteral("Caudal punta de salida del depósito"), 0, 0},
+            {"Label9", QStringLiteral("Ck ="), "ACK", nullptr, {}, QStringLiteral("Coeficiente de descarga"), 0, 1},
+            {"Label5", QStringLiteral("Ip ="), "AIP", "Label6", QStringLiteral("m³/s"),
+             QStringLiteral("Caudal punta del hidrograma de entrada"), 1, 0},
+            {"Label11", QStringLiteral("Tp ="), "ATP", "Label12", QStringLiteral("min."),
+             QStringLiteral("Tiempo de ocurrencia del caudal punta del hidrograma de entrada"), 1, 1},
+            {"ALabelD", QStringLiteral("D ="), "ADL", "Label8", QStringLiteral("m"),
+             QStringLiteral("Diametro del orificio de salida"), 2, 0},
+            {"Label13", QStringLiteral("Tb ="), "ATB", "Label14", QStringLiteral("min."),
+             QStringLiteral("Tiempo base del hidrograma de entrada"), 2, 1},
+        });
+    addResults("ACalcular", "AFrame4",
+               {
+                   {"ALabelRes", QStringLiteral("Sup = "), "ARES", "ALabelResU", QStringLiteral("m²"), {}, 0, 0},
+                   {"Label17", QStringLiteral("H ="), "AH", "Label18", QStringLiteral("m"), {}, 0, 1},
+               },
+               &CaseAPanel::ACalcular_Click);
+    finishLayout();
+
+    onSelected("AOption1", &CaseAPanel::AOption1_Click);
+    onSelected("AOption2", &CaseAPanel::AOption2_Click);
+    onSelected("AOption3", &CaseAPanel::AOption3_Click);
+    onSelected("AOption4", &CaseAPanel::AOption4_Click);
+}
+
+void CaseAPanel::AOption1_Click()
+{
+    relabelCalculation(kSurfaceCaptions, {"ARES", "AH", "AINC"});
+}
+
+void CaseAPanel::AOption2_Click()
+{
+    relabelCalculation(kOutflowCaptions, {"ARES", "AH", "AINC"});
+}
+
+void CaseAPanel::AOption3_Click()
+{
+    setCaptions({{"ALabelD", QStringLiteral("L =")}});
+    clearFields({"ARES", "AH", "ADL"});
+}
+
+void CaseAPanel::AOption4_Click()
+{
+    setCaptions({{"ALabelD", QStringLiteral("D =")}});
+    clearFields({"ARES", "AH", "ADL"});
+}
+
+void CaseAPanel::ACalcular_Click()
+{
+    CaseAInput in;
+    in.ip = read("AIP");
+    in.tp = readMinutesAsSeconds("ATP");
+    in.tb = readMinutesAsSeconds("ATB");
+    in.dl = read("ADL");
+    in.ck = read("ACK");
+    in.outlet = selected("AOption4")   ? CaseAOutlet::Orifice
+                : selected("AOption3") ? CaseAOutlet::Weir
+                                       : CaseAOutlet::None;
+    in.calculation = calculationChosen(CalculationType::Surface);
+    if (in.calculation != CalculationType::None) in.w = read("AINC");
+
+    writeResult(CaseAEngine(in), {"ARES", "##.##"}, {"AH", "##.##"});
+}
+
+} // namespace retencion

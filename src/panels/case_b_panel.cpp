@@ -1,0 +1,93 @@
+#include "panels/case_b_panel.h"
+
+#include "cases/b/case_b_engine.h"
+
+namespace retencion {
+
+CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', services, parent)
+{
+    addDescription("Label10", QStringLiteral("Depósitos de Retención sin derivación, con salida libre y "
+                                             "considerando la influencia del conducto de salida"));
+    addCalculationGroup("Frame4", QStringLiteral("Cálculo de la Superficie del Depósito"));
+    addOptionGroup(
+        "Frame3", QStringLiteral("Tipo de Conducto de Salida"),
+        {{"BOption4", QStringLiteral("Conducto Circular")}, {"BOption3", QStringLiteral("Conducto Rectangular")}});
+    addInputFrame("Frame2",
+                  {
+                      {"BLabelInc", QStringLiteral("Qp ="), "BINC", "BLabelIncU", QStringLiteral("m³/s"), {}, 0, 0},
+                      {"Label20", QStringLiteral("Qb ="), "BQB", "Label27", QStringLiteral("m³/s"),
+                       QStringLiteral("Caudal base del hidrograma de entrada"), 0, 1},
+                      {"Label24", QStringLiteral("Ip ="), "BIP", "Label23", QStringLiteral("m³/s"),
+                       QStringLiteral("Caudal punta del hidrograma de entrada"), 1, 0},
+                      {"Label19", QStringLiteral("Tp ="), "BTP", "Label16", QStringLiteral("min."),
+                       QStringLiteral("Tiempo de ocurrencia del caudal punta del hidrograma de entrada"), 1, 1},
+                      {"BLabelD", QStringLiteral("B ="), "BD", "Label21", QStringLiteral("m"), {}, 2, 0},
+                      {"Label4",
+                       QStringLiteral("N ="),
+                       "BN",
+                       nullptr,
+                       {},
+                       QStringLiteral("Número de conductos circulares de salida"),
+                       2,
+                       1},
+                  });
+    addResults("BCalcular", "Frame1",
+               {
+                   {"BLabelRes", QStringLiteral("Sup = "), "BRES", "BLabelResU", QStringLiteral("m²"), {}, 0, 0},
+                   {"Label2", QStringLiteral("H ="), "BH", "Label1", QStringLiteral("m"), {}, 0, 1},
+               },
+               &CaseBPanel::BCalcular_Click);
+    finishLayout();
+
+    onSelected("BOption1", &CaseBPanel::BOption1_Click);
+    onSelected("BOption2", &CaseBPanel::BOption2_Click);
+    onSelected("BOption3", &CaseBPanel::BOption3_Click);
+    onSelected("BOption4", &CaseBPanel::BOption4_Click);
+}
+
+void CaseBPanel::BOption1_Click()
+{
+    relabelCalculation(kSurfaceCaptions, {"BRES", "BH", "BINC"});
+}
+
+void CaseBPanel::BOption2_Click()
+{
+    relabelCalculation(kOutflowCaptions, {"BRES", "BH", "BINC"});
+}
+
+// A hidden N keeps its text, and is still read and held to its range.
+void CaseBPanel::BOption3_Click()
+{
+    setCaptions({{"BLabelD", QStringLiteral("B =")}});
+    setShown({"Label4", "BN"}, false);
+    clearFields({"BRES", "BH", "BD"});
+}
+
+void CaseBPanel::BOption4_Click()
+{
+    setCaptions({{"BLabelD", QStringLiteral("D =")}});
+    setShown({"Label4", "BN"}, true);
+    clearFields({"BRES", "BH", "BD"});
+}
+
+void CaseBPanel::BCalcular_Click()
+{
+    CaseBInput in;
+    in.ip = read("BIP");
+    in.tp = readMinutesAsSeconds("BTP");
+    in.qb = read("BQB");
+    in.size = read("BD");
+    in.n = read("BN");
+    in.conduit = selected("BOption3")   ? OutletConduit::Rectangular
+                 : selected("BOption4") ? OutletConduit::Circular
+                                        : OutletConduit::None;
+    in.calculation = calculationChosen(CalculationType::Surface);
+    if (in.calculation != CalculationType::None) in.given = read("BINC");
+
+    const char* mainMask = in.calculation == CalculationType::Surface ? "#######." : "##.##";
+    // With circular conduits the depth is shown in whole metres, grouped.
+    const char* depthMask = in.conduit == OutletConduit::Circular ? "##,##" : "##.##";
+    writeResult(CaseBEngine(in), {"BRES", mainMask}, {"BH", depthMask});
+}
+
+} // namespace retencion

@@ -1,0 +1,21 @@
+#pragma once
+// The "Caso B" tab: a tank without bypass, free outlet through one rectangular
+// conduit or N circular ones, the conduit's influence considered.
+
+#include "panels/case_panel.h"
+
+namespace retencion {
+
+class CaseBPanel : public CasePanel {
+    Q_OBJECT
+public:
+    explicit CaseBPanel(UiServices& services, QWidget* parent = nullptr);
+
+    void BOption1_Click(); // surface
+    void BOption2_Click(); // outflow peak
+    void BOption3_Click(); // rectangular conduit
+    void BOption4_Click(); // circular conduits
+    void BCalcular_Click();
+};
+
+} // namespace retencion

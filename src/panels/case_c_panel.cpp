@@ -1,0 +1,63 @@
+#include "panels/case_c_panel.h"
+
+#include "cases/c/case_c_engine.h"
+
+namespace retencion {
+
+CaseCPanel::CaseCPanel(UiServices& services, QWidget* parent) : CasePanel('C', services, parent)
+{
+    addDescription("Label15", QStringLiteral("Depósitos de Retención sin derivación con salida sumergida y "
+                                             "considerando la influencia del conducto de salida"));
+    addCalculationGroup("Frame8", QStringLiteral("Cálculo de la Superficie del Depósito"));
+    // The caption before the time of the peak reads "Tb =": the form has
+    // always shown it so, and its tool tip says what the field holds.
+    addInputFrame("Frame6",
+                  {
+                      {"CLabelInc", QStringLiteral("Qp ="), "CINC", "CLabelIncU", QStringLiteral("m³/s"), {}, 0, 0},
+                      {"Label38", QStringLiteral("Tb ="), "CTP", "Label39", QStringLiteral("min."),
+                       QStringLiteral("Tiempo de ocurrencia del caudal punta del hidrograma de entrada"), 0, 1},
+                      {"Label33", QStringLiteral("Ip ="), "CIP", "Label34", QStringLiteral("m³/s"),
+                       QStringLiteral("Caudal punta del hidrograma de entrada"), 1, 0},
+                      {"Label37", QStringLiteral("ho ="), "CHO", "Label30", QStringLiteral("m"),
+                       QStringLiteral("Altura de la apertura del conducto de salida"), 1, 1},
+                      {"Label35", QStringLiteral("B ="), "CB", "Label36", QStringLiteral("m"),
+                       QStringLiteral("Ancho del conducto de salida"), 2, 0},
+                  });
+    addResults("CCalcular", "Frame5",
+               {
+                   {"CLabelRes", QStringLiteral("Sup = "), "CRES", "CLabelResU", QStringLiteral("m²"), {}, 0, 0},
+                   {"Label28", QStringLiteral("H ="), "CH", "Label29", QStringLiteral("m"), {}, 0, 1},
+               },
+               &CaseCPanel::CCalcular_Click);
+    finishLayout();
+
+    onSelected("COption1", &CaseCPanel::COption1_Click);
+    onSelected("COption2", &CaseCPanel::COption2_Click);
+}
+
+void CaseCPanel::COption1_Click()
+{
+    relabelCalculation(kSurfaceCaptions, {"CRES", "CH", "CINC"});
+}
+
+void CaseCPanel::COption2_Click()
+{
+    relabelCalculation(kOutflowCaptions, {"CRES", "CH", "CINC"});
+}
+
+void CaseCPanel::CCalcular_Click()
+{
+    CaseCInput in;
+    in.ip = read("CIP");
+    in.tp = readMinutesAsSeconds("CTP");
+    in.b = read("CB");
+    in.ho = read("CHO");
+    in.calculation = calculationChosen(CalculationType::Surface);
+    if (in.calculation != CalculationType::None) in.inc = read("CINC");
+
+    // With no calculation chosen only the height is found, and written.
+    const char* mainMask = in.calculation == CalculationType::Surface ? "#######." : "###.##";
+    writeResult(CaseCEngine(in), {"CRES", mainMask}, {"CH", "##.##"});
+}
+
+} // namespace retencion

@@ -1,0 +1,19 @@
+#pragma once
+// The "Caso D" tab: a tank with bypass, the interaction between tank and
+// network not considered. It gives a volume, and no height.
+
+#include "panels/case_panel.h"
+
+namespace retencion {
+
+class CaseDPanel : public CasePanel {
+    Q_OBJECT
+public:
+    explicit CaseDPanel(UiServices& services, QWidget* parent = nullptr);
+
+    void DOption1_Click(); // volume
+    void DOption2_Click(); // outflow peak
+    void DCalcular_Click();
+};
+
+} // namespace retencion

@@ -1,0 +1,19 @@
+#pragma once
+// The "Caso E" tab: a tank with bypass, the interaction between tank and
+// network considered.
+
+#include "panels/case_panel.h"
+
+namespace retencion {
+
+class CaseEPanel : public CasePanel {
+    Q_OBJECT
+public:
+    explicit CaseEPanel(UiServices& services, QWidget* parent = nullptr);
+
+    void EOption1_Click(); // surface
+    void EOption2_Click(); // outflow peak
+    void ECalcular_Click();
+};
+
+} // namespace retencion

@@ -1,0 +1,254 @@
+#include "panels/case_panel.h"
+
+#include "numbers/format_number.h"
+#include "numbers/read_number.h"
+#include "shell/ui_services.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <string_view>
+
+namespace retencion {
+namespace {
+
+std::u16string_view textOf(const QLineEdit* field)
+{
+    const QString& text = field->text();
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// Room for the longest value a field is expected to hold, in the field's
+// own font, so that nothing typed or shown is clipped at any scale.
+void sizeField(QLineEdit* field)
+{
+    const int digits = field->fontMetrics().horizontalAdvance(QStringLiteral("0000000000"));
+    field->setMinimumWidth(digits + 12);
+}
+
+QLabel* newLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+// Centres a frame on its own row of the page.
+void addCentred(QBoxLayout* layout, QWidget* widget)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(widget);
+    row->addStretch(1);
+    layout->addLayout(row);
+}
+
+// Lays out rows of caption, field and unit in two columns of a grid.
+void addRows(QGroupBox* frame, QGridLayout* grid, std::initializer_list<FieldRow> rows)
+{
+    for (const FieldRow& r : rows) {
+        const int col = r.column * 4;
+        auto* caption = newLabel(r.labelName, r.caption, frame);
+        auto* field = new QLineEdit(frame);
+        field->setObjectName(QString::fromLatin1(r.fieldName));
+        if (!r.toolTip.isEmpty()) field->setToolTip(r.toolTip);
+        sizeField(field);
+        caption->setBuddy(field);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A field hidden by an option keeps its place, so the frame does not jump.
+        for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(field)}) {
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+        }
+        grid->addWidget(caption, r.row, col);
+        grid->addWidget(field, r.row, col + 1);
+        if (r.unitName) grid->addWidget(newLabel(r.unitName, r.unit, frame), r.row, col + 2);
+    }
+    if (grid->columnCount() > 4) grid->setColumnMinimumWidth(3, 24); // gap between the two columns
+}
+
+} // namespace
+
+const CalculationCaptions kSurfaceCaptions{QStringLiteral("Qp ="), QStringLiteral("m³/s"), QStringLiteral("Sup ="),
+                                           QStringLiteral("m²")};
+const CalculationCaptions kVolumeCaptions{QStringLiteral("Qp ="), QStringLiteral("m³/s"), QStringLiteral("Vol ="),
+                                          QStringLiteral("m³")};
+const CalculationCaptions kOutflowCaptions{QStringLiteral("Sup ="), QStringLiteral("m²"), QStringLiteral("Qp ="),
+                                           QStringLiteral("m³/s")};
+const CalculationCaptions kOutflowFromVolumeCaptions{QStringLiteral("Vol ="), QStringLiteral("m³"),
+                                                     QStringLiteral("Qp ="), QStringLiteral("m³/s")};
+
+CasePanel::CasePanel(char prefix, UiServices& services, QWidget* parent)
+    : QWidget(parent), m_prefix(prefix), m_services(services), m_layout(new QVBoxLayout(this))
+{
+    m_layout->setSpacing(10);
+}
+
+void CasePanel::addDescription(const char* name, const QString& text)
+{
+    auto* label = newLabel(name, text, this);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    m_layout->addWidget(label);
+}
+
+void CasePanel::addOptionGroup(const char* frameName, const QString& caption, std::initializer_list<OptionSpec> options)
+{
+    auto* frame = new QGroupBox(caption, this);
+    frame->setObjectName(QString::fromLatin1(frameName));
+    auto* row = new QHBoxLayout(frame);
+    row->setSpacing(24);
+    for (const OptionSpec& o : options) {
+        auto* button = new QRadioButton(o.caption, frame);
+        button->setObjectName(QString::fromLatin1(o.name));
+        row->addWidget(button);
+    }
+    addCentred(m_layout, frame);
+}
+
+void CasePanel::addCalculationGroup(const char* frameName, const QString& firstCaption)
+{
+    const QByteArray first = controlName("Option1").toLatin1();
+    const QByteArray second = controlName("Option2").toLatin1();
+    addOptionGroup(
+        frameName, QStringLiteral("Tipo de Cálculo"),
+        {{first.constData(), firstCaption}, {second.constData(), QStringLiteral("Cálculo del Caudal de Laminación")}});
+}
+
+void CasePanel::addInputFrame(const char* frameName, std::initializer_list<FieldRow> rows)
+{
+    auto* frame = new QGroupBox(QStringLiteral("Entrada de Datos"), this);
+    frame->setObjectName(QString::fromLatin1(frameName));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(6);
+    addRows(frame, grid, rows);
+    for (auto* field : frame->findChildren<QLineEdit*>())
+        pressCalcularOnEnter(field);
+    addCentred(m_layout, frame);
+}
+
+QPushButton* CasePanel::buildResults(const char* buttonName, const char* frameName,
+                                     std::initializer_list<FieldRow> rows)
+{
+    m_calcular = new QPushButton(QStringLiteral("Calcular"), this);
+    m_calcular->setObjectName(QString::fromLatin1(buttonName));
+    m_calcular->setMinimumHeight(m_calcular->sizeHint().height() * 3 / 2);
+    m_calcular->setMinimumWidth(m_calcular->sizeHint().width() * 3 / 2);
+
+    auto* frame = new QGroupBox(QStringLiteral("Resultados"), this);
+    frame->setObjectName(QString::fromLatin1(frameName));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(6);
+    addRows(frame, grid, rows);
+    for (auto* field : frame->findChildren<QLineEdit*>())
+        field->setReadOnly(true);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(m_calcular, 0, Qt::AlignVCenter);
+    row->addSpacing(24);
+    row->addWidget(frame);
+    row->addStretch(1);
+    m_layout->addLayout(row);
+    return m_calcular;
+}
+
+void CasePanel::finishLayout()
+{
+    m_layout->addStretch(1);
+}
+
+void CasePanel::pressCalcularOnEnter(QLineEdit* field)
+{
+    connect(field, &QLineEdit::returnPressed, this, [this] {
+        if (m_calcular) m_calcular->click();
+    });
+}
+
+QLineEdit* CasePanel::field(const char* name) const
+{
+    return findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+QLabel* CasePanel::label(const char* name) const
+{
+    return findChild<QLabel*>(QString::fromLatin1(name));
+}
+QRadioButton* CasePanel::option(const char* name) const
+{
+    return findChild<QRadioButton*>(QString::fromLatin1(name));
+}
+
+void CasePanel::setCaptions(std::initializer_list<std::pair<const char*, QString>> captions)
+{
+    for (const auto& [name, text] : captions)
+        label(name)->setText(text);
+}
+
+void CasePanel::clearFields(std::initializer_list<const char*> names)
+{
+    for (const char* name : names)
+        field(name)->clear();
+}
+
+void CasePanel::setShown(std::initializer_list<const char*> names, bool shown)
+{
+    for (const char* name : names)
+        findChild<QWidget*>(QString::fromLatin1(name))->setVisible(shown);
+}
+
+QString CasePanel::controlName(const char* role) const
+{
+    return QChar::fromLatin1(m_prefix) + QLatin1String(role);
+}
+
+void CasePanel::relabelCalculation(const CalculationCaptions& captions, std::initializer_list<const char*> cleared)
+{
+    const std::pair<const char*, const QString*> order[] = {{"LabelInc", &captions.inc},
+                                                            {"LabelIncU", &captions.incUnit},
+                                                            {"LabelRes", &captions.res},
+                                                            {"LabelResU", &captions.resUnit}};
+    for (const auto& [role, text] : order)
+        findChild<QLabel*>(controlName(role))->setText(*text);
+    clearFields(cleared);
+}
+
+CalculationType CasePanel::calculationChosen(CalculationType first) const
+{
+    if (findChild<QRadioButton*>(controlName("Option1"))->isChecked()) return first;
+    if (findChild<QRadioButton*>(controlName("Option2"))->isChecked()) return CalculationType::Outflow;
+    return CalculationType::None;
+}
+
+double CasePanel::read(const char* name) const
+{
+    return ReadNumber(textOf(field(name)));
+}
+double CasePanel::readMinutesAsSeconds(const char* name) const
+{
+    return ReadMinutesAsSeconds(textOf(field(name)));
+}
+bool CasePanel::selected(const char* optionName) const
+{
+    return option(optionName)->isChecked();
+}
+
+void CasePanel::writeResult(const CaseResult& result, ResultField main, ResultField height)
+{
+    const Separators separators = m_services.separators();
+    if (result.main && main.name)
+        field(main.name)->setText(QString::fromStdString(FormatNumber(*result.main, main.mask, separators)));
+    if (result.h && height.name)
+        field(height.name)->setText(QString::fromStdString(FormatNumber(*result.h, height.mask, separators)));
+    if (result.outOfRange()) m_services.ReportOutOfRange(this, QString());
+}
+
+} // namespace retencion

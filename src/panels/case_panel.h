@@ -1,0 +1,142 @@
+#pragma once
+// What the five case panels share: the frames, the rows of caption, field
+// and unit, the option groups, the "Calcular" button and the result row,
+// built from each case's own tables; and the path of one calculation from
+// field text to engine and back to field text.
+
+#include "cases/calculation.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+#include <utility>
+
+class QBoxLayout;
+class QLabel;
+class QLineEdit;
+
+namespace retencion {
+
+class UiServices;
+
+// One row of a frame: a caption label, a text box and a unit label, placed
+// in one of the frame's two columns.
+struct FieldRow {
+    const char* labelName;
+    QString caption;
+    const char* fieldName;
+    const char* unitName; // nullptr: the field has no unit label
+    QString unit;
+    QString toolTip; // empty: no tool tip
+    int row = 0;
+    int column = 0;
+};
+
+struct OptionSpec {
+    const char* name;
+    QString caption;
+};
+
+// The captions of the given value (`INC`) and of the main result (`RES`)
+// for one calculation type.
+struct CalculationCaptions {
+    QString inc, incUnit, res, resUnit;
+};
+extern const CalculationCaptions kSurfaceCaptions; // Qp given, surface found
+extern const CalculationCaptions kVolumeCaptions;  // Qp given, volume found
+extern const CalculationCaptions kOutflowCaptions; // surface given, Qp found
+extern const CalculationCaptions kOutflowFromVolumeCaptions;
+
+// Result fields are found by name, written in order and then reported.
+struct ResultField {
+    const char* name;
+    const char* mask;
+};
+
+class CasePanel : public QWidget {
+    Q_OBJECT
+public:
+    QLineEdit* field(const char* name) const;
+    QLabel* label(const char* name) const;
+    QRadioButton* option(const char* name) const;
+    QPushButton* calcular() const { return m_calcular; }
+
+protected:
+    // `prefix` is the case letter that every control name of the panel
+    // begins with: `AINC`, `ALabelInc`, `AOption1`, ...
+    CasePanel(char prefix, UiServices& services, QWidget* parent);
+
+    // Builders, called by each panel's constructor in reading order; the
+    // keyboard follows the same order.
+    void addDescription(const char* name, const QString& text);
+    void addOptionGroup(const char* frameName, const QString& caption, std::initializer_list<OptionSpec> options);
+    // "Tipo de Cálculo": Option1 with `firstCaption`, Option2 the outflow peak.
+    void addCalculationGroup(const char* frameName, const QString& firstCaption);
+    void addInputFrame(const char* frameName, std::initializer_list<FieldRow> rows);
+    // The "Calcular" button beside the "Resultados" frame; `onCalcular` is
+    // the panel's own click handler.
+    template <typename Panel>
+    void addResults(const char* buttonName, const char* frameName, std::initializer_list<FieldRow> rows,
+                    void (Panel::*onCalcular)())
+    {
+        connectCalcular(buildResults(buttonName, frameName, rows), static_cast<Panel*>(this), onCalcular);
+    }
+    void finishLayout();
+
+    // Runs `handler` after the user selects `optionName`.
+    template <typename Panel> void onSelected(const char* optionName, void (Panel::*handler)())
+    {
+        connectSelected(option(optionName), static_cast<Panel*>(this), handler);
+    }
+
+    // What the option handlers do: captions set, then fields emptied, each
+    // in the order given.
+    void setCaptions(std::initializer_list<std::pair<const char*, QString>> captions);
+    void clearFields(std::initializer_list<const char*> names);
+    void setShown(std::initializer_list<const char*> names, bool shown);
+    // The first option group: relabels `INC` and `RES` for the chosen
+    // calculation, then empties `cleared` in order.
+    void relabelCalculation(const CalculationCaptions& captions, std::initializer_list<const char*> cleared);
+    // What the first option group asks for: `first` when Option1 is
+    // selected, Outflow when Option2 is, None otherwise.
+    CalculationType calculationChosen(CalculationType first) const;
+
+    double read(const char* name) const;
+    double readMinutesAsSeconds(const char* name) const;
+    bool selected(const char* optionName) const;
+
+    // Writes what the result holds, main value first and then the height,
+    // each under its mask; then shows the message if the result is out of
+    // range. A value that is absent leaves its field as it was.
+    void writeResult(const CaseResult& result, ResultField main, ResultField height);
+
+private:
+    QPushButton* buildResults(const char* buttonName, const char* frameName, std::initializer_list<FieldRow> rows);
+    template <typename Panel> void connectCalcular(QPushButton* button, Panel* panel, void (Panel::*handler)());
+    template <typename Panel> void connectSelected(QRadioButton* button, Panel* panel, void (Panel::*handler)());
+    void pressCalcularOnEnter(QLineEdit* field);
+
+    QString controlName(const char* role) const;
+
+    char m_prefix;
+    UiServices& m_services;
+    QBoxLayout* m_layout;
+    QPushButton* m_calcular = nullptr;
+};
+
+template <typename Panel> void CasePanel::connectCalcular(QPushButton* button, Panel* panel, void (Panel::*handler)())
+{
+    connect(button, &QAbstractButton::clicked, panel, handler);
+}
+
+template <typename Panel> void CasePanel::connectSelected(QRadioButton* button, Panel* panel, void (Panel::*handler)())
+{
+    connect(button, &QAbstractButton::toggled, panel, [panel, handler](bool on) {
+        if (on) (panel->*handler)();
+    });
+}
+
+} // namespace retencion

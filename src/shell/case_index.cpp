@@ -1,0 +1,72 @@
+#include "shell/case_index.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace retencion {
+namespace {
+
+struct IndexRow {
+    const char* labelName;
+    const char* caseName;
+    const char* optionName;
+    const char* description;
+};
+
+constexpr IndexRow kRows[] = {
+    {"Label31", "Caso A", "Option1",
+     "Depósitos de Retención sin derivación y sin considerar la influencia del conducto de salida"},
+    {"Label32", "Caso B", "Option2",
+     "Depósitos de Retención sin derivación, con salida libre y considerando la influencia del conducto de salida"},
+    {"Label47", "Caso C", "Option3",
+     "Depósitos de Retención sin derivación con salida sumergida y considerando la influencia del conducto de "
+     "salida"},
+    {"Label48", "Caso D", "Option4",
+     "Depósitos de Retención con derivación y sin considerar la interacción depósito red"},
+    {"Label52", "Caso E", "Option5", "Depósitos de Retención con derivación, considerando la interacción depósito red"},
+};
+
+} // namespace
+
+CaseIndex::CaseIndex(QWidget* parent) : QWidget(parent)
+{
+    auto* heading = new QLabel(QStringLiteral("Tipo de depósito a analizar"), this);
+    heading->setObjectName(QStringLiteral("Label26"));
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    heading->setAlignment(Qt::AlignCenter);
+
+    QFont optionFont(QStringLiteral("Arial"));
+    optionFont.setStyleHint(QFont::SansSerif);
+    optionFont.setPointSizeF(11.25);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(18);
+    int tab = 0;
+    for (const IndexRow& row : kRows) {
+        auto* label = new QLabel(QString::fromUtf8(row.caseName), this);
+        label->setObjectName(QString::fromLatin1(row.labelName));
+        label->setFont(optionFont);
+        auto* option = new QRadioButton(QString::fromUtf8(row.description), this);
+        option->setObjectName(QString::fromLatin1(row.optionName));
+        option->setFont(optionFont);
+        grid->addWidget(label, tab, 0);
+        grid->addWidget(option, tab, 1);
+        connect(option, &QRadioButton::clicked, this, [this, tab] { emit caseChosen(tab); });
+        ++tab;
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->addWidget(heading);
+    layout->addSpacing(16);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+}
+
+} // namespace retencion

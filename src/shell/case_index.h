@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+namespace retencion {
+
+// The "INDICE" tab: one row per design case, whose option button opens
+// that case's tab and changes nothing else.
+class CaseIndex : public QWidget {
+    Q_OBJECT
+public:
+    explicit CaseIndex(QWidget* parent = nullptr);
+
+signals:
+    void caseChosen(int tab);
+};
+
+} // namespace retencion

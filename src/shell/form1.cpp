@@ -1,0 +1,74 @@
+#include "shell/form1.h"
+
+#include "panels/case_a_panel.h"
+#include "panels/case_b_panel.h"
+#include "panels/case_c_panel.h"
+#include "panels/case_d_panel.h"
+#include "panels/case_e_panel.h"
+#include "shell/acerca.h"
+#include "shell/banner.h"
+#include "shell/case_index.h"
+#include "shell/program_title.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace retencion {
+
+Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tabs(new QTabWidget)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(programTitle());
+
+    auto* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    archivo->setObjectName(QStringLiteral("Archivo"));
+    QAction* salir = archivo->addAction(QStringLiteral("&Salir"), this, &Form1::Salir_Click);
+    salir->setObjectName(QStringLiteral("Salir"));
+    auto* ayuda = menuBar()->addMenu(QStringLiteral("Ay&uda"));
+    ayuda->setObjectName(QStringLiteral("Ayuda"));
+    QAction* acer = ayuda->addAction(QStringLiteral("Acerca del Programa"), this, &Form1::Acer_Click);
+    acer->setObjectName(QStringLiteral("Acer"));
+
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->addTab(new CaseAPanel(services), QStringLiteral("Caso A"));
+    m_tabs->addTab(new CaseBPanel(services), QStringLiteral("Caso B"));
+    m_tabs->addTab(new CaseCPanel(services), QStringLiteral("Caso C"));
+    m_tabs->addTab(new CaseDPanel(services), QStringLiteral("Caso D"));
+    m_tabs->addTab(new CaseEPanel(services), QStringLiteral("Caso E"));
+    auto* index = new CaseIndex;
+    m_tabs->addTab(index, QStringLiteral("INDICE"));
+    connect(index, &CaseIndex::caseChosen, m_tabs, &QTabWidget::setCurrentIndex);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->setSpacing(6);
+    layout->addWidget(new Banner);
+    auto* tabRow = new QHBoxLayout;
+    tabRow->setContentsMargins(8, 0, 8, 0);
+    tabRow->addWidget(m_tabs);
+    layout->addLayout(tabRow, 1);
+    setCentralWidget(central);
+
+    Form_Load();
+}
+
+void Form1::Form_Load()
+{
+    m_tabs->setCurrentIndex(kIndexTab);
+}
+
+void Form1::Salir_Click()
+{
+    QApplication::quit();
+}
+
+void Form1::Acer_Click()
+{
+    if (!m_about) m_about = new Acerca(this);
+    m_about->exec();
+}
+
+} // namespace retencion

@@ -1,0 +1,14 @@
+#include "shell/form1.h"
+#include "shell/ui_services.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Retención"));
+    retencion::QtUiServices services;
+    retencion::Form1 window(services);
+    window.show();
+    return QApplication::exec();
+}
