@@ -4,7 +4,10 @@
 
 #include "shell/ui_services.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -29,6 +32,23 @@ inline void type(QWidget* panel, std::initializer_list<std::pair<const char*, co
 inline QString text(QWidget* panel, const char* name)
 {
     return panel->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+}
+
+inline QString caption(QWidget* panel, const char* name)
+{
+    return panel->findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+// Selects options as a user clicks them, in order.
+inline void choose(QWidget* panel, std::initializer_list<const char*> options)
+{
+    for (const char* name : options)
+        panel->findChild<QRadioButton*>(QString::fromLatin1(name))->click();
+}
+
+inline void press(QWidget* panel, const char* button)
+{
+    panel->findChild<QPushButton*>(QString::fromLatin1(button))->click();
 }
 
 } // namespace retencion::test

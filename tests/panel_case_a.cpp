@@ -1,0 +1,173 @@
+#include "panels/case_a_panel.h"
+#include "ui_test_support.h"
+
+#include <QtTest>
+
+using namespace retencion;
+using namespace retencion::test;
+
+class CaseAPanelTest : public QObject {
+    Q_OBJECT
+
+    // The first worked example: orifice, surface, Qp = 3.
+    static void typeOrificeExample(QWidget* panel)
+    {
+        choose(panel, {"AOption1", "AOption4"});
+        type(panel, {{"AINC", "3"}, {"AIP", "10"}, {"ATP", "20"}, {"ATB", "60"}, {"ADL", "1"}, {"ACK", "0.6"}});
+    }
+
+private slots:
+    void startsWithNoOptionAndSurfaceCaptions()
+    {
+        RecordingServices services;
+        CaseAPanel panel(services);
+        for (const char* name : {"AOption1", "AOption2", "AOption3", "AOption4"})
+            QVERIFY(!panel.option(name)->isChecked());
+        QCOMPARE(caption(&panel, "ALabelInc"), QStringLiteral("Qp ="));
+        QCOMPARE(caption(&panel, "ALabelRes"), QStringLiteral("Sup = "));
+        QCOMPARE(caption(&panel, "ALabelD"), QStringLiteral("D ="));
+        QCOMPARE(panel.field("ADL")->toolTip(), QStringLiteral("Diametro del orificio de salida"));
+    }
+
+    void optionRelabelsAndEmpties_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("captions"); // label:text
+        QTest::addColumn<QStringList>("emptied");
+        QTest::addColumn<QStringList>("kept");
+        const QStringList inputs{"AIP", "ATP", "ATB", "ACK"};
+        QTest::newRow("surface") << "AOption1"
+                                 << QStringList{"ALabelInc:Qp =", "ALabelIncU:m³/s", "ALabelRes:Sup =", "ALabelResU:m²"}
+                                 << QStringList{"ARES", "AH", "AINC"} << (inputs + QStringList{"ADL"});
+        QTest::newRow("outflow") << "AOption2"
+                                 << QStringList{"ALabelInc:Sup =", "ALabelIncU:m²", "ALabelRes:Qp =", "ALabelResU:m³/s"}
+                                 << QStringList{"ARES", "AH", "AINC"} << (inputs + QStringList{"ADL"});
+        QTest::newRow("weir") << "AOption3" << QStringList{"ALabelD:L ="} << QStringList{"ARES", "AH", "ADL"}
+                              << (inputs + QStringList{"AINC"});
+        QTest::newRow("orifice") << "AOption4" << QStringList{"ALabelD:D ="} << QStringList{"ARES", "AH", "ADL"}
+                                 << (inputs + QStringList{"AINC"});
+    }
+
+    void optionRelabelsAndEmpties()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, emptied);
+        QFETCH(QStringList, kept);
+        RecordingServices services;
+        CaseAPanel panel(services);
+        // Start from the other option of the group, with every field filled.
+        const QString other = option == "AOption1"   ? "AOption2"
+                              : option == "AOption2" ? "AOption1"
+                              : option == "AOption3" ? "AOption4"
+                                                     : "AOption3";
+        panel.option(other.toLatin1())->click();
+        for (auto* f : panel.findChildren<QLineEdit*>())
+            f->setText("7");
+
+        panel.option(option.toLatin1())->click();
+        for (const QString& c : captions) {
+            const qsizetype colon = c.indexOf(':');
+            QCOMPARE(caption(&panel, c.left(colon).toLatin1()), c.mid(colon + 1));
+        }
+        for (const QString& f : emptied)
+            QVERIFY2(text(&panel, f.toLatin1()).isEmpty(), qPrintable(f));
+        for (const QString& f : kept)
+            QCOMPARE(text(&panel, f.toLatin1()), QStringLiteral("7"));
+        QVERIFY(services.messages.isEmpty());
+    }
+
+    void workedExamplesUnderRegionalSeparators_data()
+    {
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<bool>("weir");
+        QTest::addColumn<QString>("res");
+        QTest::addColumn<QString>("h");
+        QTest::newRow("orifice, point") << "." << false << "5529.4"
+                                        << "2.07";
+        QTest::newRow("orifice, comma") << "," << false << "5529,4"
+                                        << "2,07";
+        QTest::newRow("weir, point, no leading zero") << "." << true << "38855.34"
+                                                      << ".89";
+        QTest::newRow("weir, comma, no leading zero") << "," << true << "38855,34"
+                                                      << ",89";
+    }
+
+    void workedExamplesUnderRegionalSeparators()
+    {
+        QFETCH(QString, decimal);
+        QFETCH(bool, weir);
+        QFETCH(QString, res);
+        QFETCH(QString, h);
+        RecordingServices services;
+        services.separatorsInUse = {decimal.toStdString(), decimal == "." ? "," : "."};
+        CaseAPanel panel(services);
+        typeOrificeExample(&panel);
+        if (weir) {
+            choose(&panel, {"AOption3"});
+            type(&panel, {{"ADL", "2"}, {"ACK", "1.8"}});
+        }
+        press(&panel, "ACalcular");
+        QCOMPARE(text(&panel, "ARES"), res);
+        QCOMPARE(text(&panel, "AH"), h);
+        QVERIFY(services.messages.isEmpty());
+    }
+
+    void outOfRangeKeepsEarlierResults()
+    {
+        RecordingServices services;
+        CaseAPanel panel(services);
+        typeOrificeExample(&panel);
+        press(&panel, "ACalcular");
+        type(&panel, {{"AIP", "135"}});
+        press(&panel, "ACalcular");
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(text(&panel, "ARES"), QStringLiteral("5529.4"));
+        QCOMPARE(text(&panel, "AH"), QStringLiteral("2.07"));
+    }
+
+    void withoutACalculationNothingIsWrittenUnlessOutOfRange()
+    {
+        RecordingServices services;
+        CaseAPanel panel(services);
+        choose(&panel, {"AOption4"});
+        type(&panel, {{"AINC", "3"},
+                      {"AIP", "10"},
+                      {"ATP", "20"},
+                      {"ATB", "60"},
+                      {"ADL", "1"},
+                      {"ACK", "0.6"},
+                      {"ARES", "old"},
+                      {"AH", "old"}});
+        press(&panel, "ACalcular");
+        QVERIFY(services.messages.isEmpty());
+        QCOMPARE(text(&panel, "ARES"), QStringLiteral("old"));
+        type(&panel, {{"AIP", ""}});
+        press(&panel, "ACalcular");
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(text(&panel, "AH"), QStringLiteral("old"));
+    }
+
+    void outflowWithoutAnOutletIsOutOfRange()
+    {
+        RecordingServices services;
+        CaseAPanel panel(services);
+        choose(&panel, {"AOption2"});
+        type(&panel, {{"AINC", "5529.4"}, {"AIP", "10"}, {"ATP", "20"}, {"ATB", "60"}, {"ADL", "1"}, {"ACK", "0.6"}});
+        press(&panel, "ACalcular");
+        QCOMPARE(services.messages.size(), 1);
+        QVERIFY(text(&panel, "ARES").isEmpty());
+    }
+
+    void enterInAFieldPressesCalcular()
+    {
+        RecordingServices services;
+        CaseAPanel panel(services);
+        typeOrificeExample(&panel);
+        QTest::keyClick(panel.field("ATB"), Qt::Key_Return);
+        QCOMPARE(text(&panel, "ARES"), QStringLiteral("5529.4"));
+    }
+};
+
+QTEST_MAIN(CaseAPanelTest)
+#include "panel_case_a.moc"
