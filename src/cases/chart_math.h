@@ -41,6 +41,25 @@ constexpr std::optional<std::size_t> pointAtOrAbove(std::span<const double> valu
     return std::nullopt;
 }
 
+// The value of `result` at `value` on the segment of a curve that ends at
+// point i, the curve running along `along`.
+constexpr double readSegment(std::span<const double> along, std::span<const double> result, double value, std::size_t i)
+{
+    return lerp(value, along[i - 1], result[i - 1], along[i], result[i]);
+}
+
+// Reads a curve: the value of `result` where the curve reaches `value`
+// along `along`, on the segment that ends at the first point in [from, to]
+// at or above it. nullopt when no such segment exists (the value lies
+// beyond the last point searched, or at or below the first point).
+constexpr std::optional<double> readCurve(std::span<const double> along, std::span<const double> result, double value,
+                                          std::size_t from, std::size_t to)
+{
+    const auto i = pointAtOrAbove(along, value, from, to);
+    if (!i || *i == 0) return std::nullopt;
+    return readSegment(along, result, value, *i);
+}
+
 // Number of filled points of a curve stored with empty (zero) cells behind
 // its last point.
 constexpr std::size_t filledPoints(std::span<const double> values)

@@ -38,15 +38,6 @@ double head(const CaseAInput& in, double area, double qp)
     return std::pow((qp / in.ck) / in.dl, 2.0 / 3.0);
 }
 
-// Reads one curve of the chart: the abscissa where the curve reaches `value`
-// along `along` (the curve's ordinates or abscissae), interpolated linearly.
-std::optional<double> readCurve(const CaseACurve& along, const CaseACurve& result, double value)
-{
-    const auto i = chart::pointAtOrAbove(along, value, 0, kCaseAPoints - 1);
-    if (!i || *i == 0) return std::nullopt;
-    return chart::lerp(value, along[*i - 1], result[*i - 1], along[*i], result[*i]);
-}
-
 CaseAResult finish(const CaseAInput& in, double area, Quantity what, double main, double qp)
 {
     const double h = head(in, area, qp);
@@ -97,8 +88,8 @@ CaseAResult CaseAEngine(const CaseAInput& in)
         if (in.outlet == CaseAOutlet::None)
             return outOfRange(Refusal{Quantity::OutletSize, in.dl, {}, Fault::NoOutlet});
 
-        const auto x0 = readCurve(chartXY.y[k - 1], chartXY.x[k - 1], q);
-        const auto x1 = readCurve(chartXY.y[k], chartXY.x[k], q);
+        const auto x0 = chart::readCurve(chartXY.y[k - 1], chartXY.x[k - 1], q, 0, kCaseAPoints - 1);
+        const auto x1 = chart::readCurve(chartXY.y[k], chartXY.x[k], q, 0, kCaseAPoints - 1);
         if (!x0 || !x1) return outOfRange(Refusal{Quantity::FlowRatio, q, qRange, Fault::OutsideCurve});
         const double x = chart::lerp(r, r0, *x0, r1, *x1);
 
@@ -121,8 +112,8 @@ CaseAResult CaseAEngine(const CaseAInput& in)
         const auto xRange = StudiedRange::closed(0.2, 2.95);
         if (!xRange.holds(x)) return outOfRange(Quantity::OutletParameter, x, xRange);
 
-        const auto y0 = readCurve(chartXY.x[k - 1], chartXY.y[k - 1], x);
-        const auto y1 = readCurve(chartXY.x[k], chartXY.y[k], x);
+        const auto y0 = chart::readCurve(chartXY.x[k - 1], chartXY.y[k - 1], x, 0, kCaseAPoints - 1);
+        const auto y1 = chart::readCurve(chartXY.x[k], chartXY.y[k], x, 0, kCaseAPoints - 1);
         if (!y0 || !y1) return outOfRange(Refusal{Quantity::OutletParameter, x, xRange, Fault::OutsideCurve});
         const double y = chart::lerp(r, r0, *y0, r1, *y1);
         const double qp = in.ip * y;

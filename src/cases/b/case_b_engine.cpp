@@ -14,22 +14,13 @@ using case_b::kCurvePoints;
 // The studied range of the given surface, the same for both conduits.
 constexpr auto kSurfaceRange = StudiedRange::closed(50, 1000000);
 
-// Reads curve c of the chart: the value in `result` where the curve reaches
-// `value` along `along`, interpolated linearly between the enclosing points.
-std::optional<double> readCurve(const Curve& along, const Curve& result, std::size_t c, double value)
-{
-    const auto i = chart::pointAtOrAbove(along, value, 0, kCurvePoints[c] - 1);
-    if (!i || *i == 0) return std::nullopt;
-    return chart::lerp(value, along[*i - 1], result[*i - 1], along[*i], result[*i]);
-}
-
 // The value of curves k-1 and k at `value`, blended across the curves at the
 // base-flow ratio r.
 std::optional<double> readChart(const case_b::CurveTable& along, const case_b::CurveTable& result, std::size_t k,
                                 double r, double value)
 {
-    const auto v0 = readCurve(along[k - 1], result[k - 1], k - 1, value);
-    const auto v1 = readCurve(along[k], result[k], k, value);
+    const auto v0 = chart::readCurve(along[k - 1], result[k - 1], value, 0, kCurvePoints[k - 1] - 1);
+    const auto v1 = chart::readCurve(along[k], result[k], value, 0, kCurvePoints[k] - 1);
     if (!v0 || !v1) return std::nullopt;
     return chart::lerp(r, case_b::RatioCurves[k - 1], *v0, case_b::RatioCurves[k], *v1);
 }
@@ -52,6 +43,7 @@ CaseBResult rectangularDepth(const CaseBInput& in, Quantity what, double main, d
     const auto& depth = case_b::DepthChart;
     const auto j = chart::pointAtOrAbove(depth.w, w, 0, case_b::kDepthPoints - 1);
     if (!j || *j == 0) return outOfRange(Refusal{Quantity::DepthParameter, w, wRange, Fault::OutsideCurve}, main);
+    // Linear in the decimal logarithm of w.
     const double h = chart::lerp(lg(w), lg(depth.w[*j - 1]), depth.h[*j - 1], lg(depth.w[*j]), depth.h[*j]);
     if (auto bad = notFinite(what, h)) return outOfRange(*bad, main);
     return computed(main, h);

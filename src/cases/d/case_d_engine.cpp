@@ -11,9 +11,7 @@ namespace {
 // curve's first point, or above its last, has no segment to read.
 std::optional<double> readCurve(const CaseDCurve& along, const CaseDCurve& result, std::size_t points, double value)
 {
-    const auto p = chart::pointAtOrAbove(along, value, 0, points - 1);
-    if (!p || *p == 0) return std::nullopt;
-    return chart::lerp(value, along[*p - 1], result[*p - 1], along[*p], result[*p]);
+    return chart::readCurve(along, result, value, 0, points - 1);
 }
 
 // The span of a curve that readCurve accepts, to name in a refusal.

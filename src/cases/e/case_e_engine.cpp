@@ -28,7 +28,7 @@ std::optional<double> readCurve(const ECurve& along, const ECurve& result, doubl
 {
     const std::size_t i = chart::pointAtOrAbove(along, v, kFirstSearched, kLastSearched).value_or(kLastSearched + 1);
     if (along[i] == along[i - 1]) return std::nullopt;
-    return chart::lerp(v, along[i - 1], result[i - 1], along[i], result[i]);
+    return chart::readSegment(along, result, v, i);
 }
 
 // Reads the two B curves of the bracket for the Ip curve k and interpolates
@@ -57,9 +57,7 @@ std::optional<double> readAttenuation(const ELamChart& along, const ELamChart& r
 // Reads the depth column k at y, from its first row on.
 std::optional<double> readDepthColumn(std::size_t k, double y)
 {
-    const auto i = chart::pointAtOrAbove(EDepthChartX[k], y, 0, kPoints - 1);
-    if (!i || *i == 0) return std::nullopt;
-    return chart::lerp(y, EDepthChartX[k][*i - 1], EDepthChartY[k][*i - 1], EDepthChartX[k][*i], EDepthChartY[k][*i]);
+    return chart::readCurve(EDepthChartX[k], EDepthChartY[k], y, 0, kPoints - 1);
 }
 
 } // namespace
