@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(ModeChecks, CaseERefused, testing::Values(
     RefusedRow{"OutflowReducedSurfaceJustAbove8", {50, 3600, 5, 1, 1, kOutflow, 28800.01}, Quantity::ReducedSurface, near(8.0000028, 1e-7), kX},
     RefusedRow{"OutflowSurfaceInfinite",          {30, 3600, 3, 1, 1, kOutflow, kInf},     Quantity::ReducedSurface, exact(kInf), kX},
     // No mode: no surface, and a value left in the field is not used.
-    RefusedRow{"NoModeFailsTheDepthWithNoMain",   {30, 3600, 3, 1, 1, kNoMode, 4000},      Quantity::DepthIndex, exact(0), kY}),
+    RefusedRow{"NoModeFailsTheDepthWithNoMain",   {30, 3600, 3, 1, 1, kNoMode, 4000},      Quantity::DepthIndex, exact(0), kY, Fault::NoCalculationChosen}),
     rowName<RefusedRow>);
 
 INSTANTIATE_TEST_SUITE_P(DepthAfterMain, CaseERefused, testing::Values(

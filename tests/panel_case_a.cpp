@@ -159,6 +159,50 @@ private slots:
         QVERIFY(text(&panel, "ARES").isEmpty());
     }
 
+    void refusalNamesTheValueAndFocusesItsField_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("focused"); // empty: a derived ratio belongs to no one field
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("inflow peak") << "AIP"
+                                     << "135"
+                                     << "AIP"
+                                     << "Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s.";
+        QTest::newRow("base time") << "ATB"
+                                   << "15"
+                                   << "ATB"
+                                   << "Tb = 15 min: el intervalo estudiado es 20 < Tb ≤ 240 min (Tp = 20 min).";
+        QTest::newRow("flow ratio") << "AINC"
+                                    << "0.8"
+                                    << ""
+                                    << "Qp/Ip = 0.08: el intervalo estudiado es 0.1 ≤ Qp/Ip ≤ 0.85 (Qp = 0.8 m³/s, "
+                                       "Ip = 10 m³/s).";
+    }
+
+    void refusalNamesTheValueAndFocusesItsField()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, focused);
+        QFETCH(QString, detail);
+        RecordingServices services;
+        CaseAPanel panel(services);
+        panel.show();
+        typeOrificeExample(&panel);
+        panel.field(field.toLatin1())->setText(typed);
+        panel.calcular()->setFocus();
+        press(&panel, "ACalcular");
+        QCOMPARE(services.messages, QStringList{detail});
+        if (focused.isEmpty()) {
+            QCOMPARE(panel.focusWidget(), panel.calcular());
+        } else {
+            QLineEdit* f = panel.field(focused.toLatin1());
+            QCOMPARE(panel.focusWidget(), f);
+            QCOMPARE(f->selectedText(), f->text());
+        }
+    }
+
     void enterInAFieldPressesCalcular()
     {
         RecordingServices services;

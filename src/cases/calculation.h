@@ -59,6 +59,7 @@ enum class Fault {
     ChartHasNoValue,     // the chart segment to read is empty (0/0)
     OutsideCurve,        // the value lies beyond the ends of a chart curve
     NotFinite,           // the result would not be a finite number
+    NoCalculationChosen, // the check refused the value that no calculation type gives (case E)
 };
 
 struct Limit {

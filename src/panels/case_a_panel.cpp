@@ -66,18 +66,23 @@ void CaseAPanel::AOption4_Click()
 void CaseAPanel::ACalcular_Click()
 {
     CaseAInput in;
-    in.ip = read("AIP");
-    in.tp = readMinutesAsSeconds("ATP");
-    in.tb = readMinutesAsSeconds("ATB");
-    in.dl = read("ADL");
-    in.ck = read("ACK");
     in.outlet = selected("AOption4")   ? CaseAOutlet::Orifice
                 : selected("AOption3") ? CaseAOutlet::Weir
                                        : CaseAOutlet::None;
     in.calculation = calculationChosen(CalculationType::Surface);
-    if (in.calculation != CalculationType::None) in.w = read("AINC");
+    const bool surface = in.calculation == CalculationType::Surface;
+    in.ip = read("AIP", Quantity::InflowPeak);
+    in.tp = readMinutesAsSeconds("ATP", Quantity::PeakTime);
+    in.tb = readMinutesAsSeconds("ATB", Quantity::BaseTime);
+    in.dl = read("ADL", in.outlet == CaseAOutlet::Orifice ? Quantity::OrificeDiameter
+                        : in.outlet == CaseAOutlet::Weir  ? Quantity::WeirLength
+                                                          : Quantity::OutletSize);
+    in.ck = read("ACK", Quantity::DischargeCoef);
+    if (in.calculation != CalculationType::None)
+        in.w = read("AINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
-    writeResult(CaseAEngine(in), {"ARES", "##.##"}, {"AH", "##.##"});
+    writeResult(CaseAEngine(in), {"ARES", "##.##", surface ? Quantity::ComputedSurface : Quantity::ComputedOutflow},
+                {"AH", "##.##"});
 }
 
 } // namespace retencion

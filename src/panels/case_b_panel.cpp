@@ -73,21 +73,24 @@ void CaseBPanel::BOption4_Click()
 void CaseBPanel::BCalcular_Click()
 {
     CaseBInput in;
-    in.ip = read("BIP");
-    in.tp = readMinutesAsSeconds("BTP");
-    in.qb = read("BQB");
-    in.size = read("BD");
-    in.n = read("BN");
     in.conduit = selected("BOption3")   ? OutletConduit::Rectangular
                  : selected("BOption4") ? OutletConduit::Circular
                                         : OutletConduit::None;
     in.calculation = calculationChosen(CalculationType::Surface);
-    if (in.calculation != CalculationType::None) in.given = read("BINC");
+    const bool surface = in.calculation == CalculationType::Surface;
+    in.ip = read("BIP", Quantity::InflowPeak);
+    in.tp = readMinutesAsSeconds("BTP", Quantity::PeakTime);
+    in.qb = read("BQB", Quantity::BaseFlow);
+    in.size = read("BD", in.conduit == OutletConduit::Circular ? Quantity::ConduitDiameter : Quantity::ConduitWidth);
+    in.n = read("BN", Quantity::ConduitCount);
+    if (in.calculation != CalculationType::None)
+        in.given = read("BINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
-    const char* mainMask = in.calculation == CalculationType::Surface ? "#######." : "##.##";
+    const ResultField main = surface ? ResultField{"BRES", "#######.", Quantity::ComputedSurface}
+                                     : ResultField{"BRES", "##.##", Quantity::ComputedOutflow};
     // With circular conduits the depth is shown in whole metres, grouped.
     const char* depthMask = in.conduit == OutletConduit::Circular ? "##,##" : "##.##";
-    writeResult(CaseBEngine(in), {"BRES", mainMask}, {"BH", depthMask});
+    writeResult(CaseBEngine(in), main, {"BH", depthMask});
 }
 
 } // namespace retencion

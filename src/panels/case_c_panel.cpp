@@ -48,16 +48,19 @@ void CaseCPanel::COption2_Click()
 void CaseCPanel::CCalcular_Click()
 {
     CaseCInput in;
-    in.ip = read("CIP");
-    in.tp = readMinutesAsSeconds("CTP");
-    in.b = read("CB");
-    in.ho = read("CHO");
+    in.ip = read("CIP", Quantity::InflowPeak);
+    in.tp = readMinutesAsSeconds("CTP", Quantity::PeakTime);
+    in.b = read("CB", Quantity::ConduitWidth);
+    in.ho = read("CHO", Quantity::OpeningHeight);
     in.calculation = calculationChosen(CalculationType::Surface);
-    if (in.calculation != CalculationType::None) in.inc = read("CINC");
+    const bool surface = in.calculation == CalculationType::Surface;
+    if (in.calculation != CalculationType::None)
+        in.inc = read("CINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
     // With no calculation chosen only the height is found, and written.
-    const char* mainMask = in.calculation == CalculationType::Surface ? "#######." : "###.##";
-    writeResult(CaseCEngine(in), {"CRES", mainMask}, {"CH", "##.##"});
+    const ResultField main = surface ? ResultField{"CRES", "#######.", Quantity::ComputedSurface}
+                                     : ResultField{"CRES", "###.##", Quantity::ComputedOutflow};
+    writeResult(CaseCEngine(in), main, {"CH", "##.##"});
 }
 
 } // namespace retencion

@@ -38,13 +38,16 @@ void CaseDPanel::DOption2_Click()
 void CaseDPanel::DCalcular_Click()
 {
     CaseDInput in;
-    in.ip = read("DIP");
-    in.tp = readMinutesAsSeconds("DTP");
+    in.ip = read("DIP", Quantity::InflowPeak);
+    in.tp = readMinutesAsSeconds("DTP", Quantity::PeakTime);
     in.calculation = calculationChosen(CalculationType::Volume);
-    if (in.calculation != CalculationType::None) in.inc = read("DINC");
+    const bool volume = in.calculation == CalculationType::Volume;
+    if (in.calculation != CalculationType::None)
+        in.inc = read("DINC", volume ? Quantity::GivenOutflow : Quantity::GivenVolume);
 
-    const char* mainMask = in.calculation == CalculationType::Volume ? "######." : "#0.00";
-    writeResult(CaseDEngine(in), {"DRES", mainMask}, {nullptr, nullptr});
+    const ResultField main = volume ? ResultField{"DRES", "######.", Quantity::ComputedVolume}
+                                    : ResultField{"DRES", "#0.00", Quantity::ComputedOutflow};
+    writeResult(CaseDEngine(in), main, {nullptr, nullptr});
 }
 
 } // namespace retencion

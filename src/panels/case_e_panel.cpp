@@ -49,16 +49,19 @@ void CaseEPanel::EOption2_Click()
 
 void CaseEPanel::ECalcular_Click()
 {
-    const double ip = read("EIP");
-    const double tp = readMinutesAsSeconds("ETP");
-    const double b = read("EB");
-    const double ho = read("EHO");
-    const double l = read("EL");
+    const double ip = read("EIP", Quantity::InflowPeak);
+    const double tp = readMinutesAsSeconds("ETP", Quantity::PeakTime);
+    const double b = read("EB", Quantity::ConduitWidth);
+    const double ho = read("EHO", Quantity::OpeningHeight);
+    const double l = read("EL", Quantity::Length);
     const CalculationType mode = calculationChosen(CalculationType::Surface);
-    const double inc = mode != CalculationType::None ? read("EINC") : 0.0;
+    const bool surface = mode == CalculationType::Surface;
+    const double inc =
+        mode != CalculationType::None ? read("EINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface) : 0.0;
 
-    const char* mainMask = mode == CalculationType::Surface ? "#######" : "##.##";
-    writeResult(CaseEEngine(ip, tp, b, ho, l, mode, inc), {"ERES", mainMask}, {"EH", "##.##"});
+    const ResultField main = surface ? ResultField{"ERES", "#######", Quantity::ComputedSurface}
+                                     : ResultField{"ERES", "##.##", Quantity::ComputedOutflow};
+    writeResult(CaseEEngine(ip, tp, b, ho, l, mode, inc), main, {"EH", "##.##"});
 }
 
 } // namespace retencion

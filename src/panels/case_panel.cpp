@@ -1,5 +1,6 @@
 #include "panels/case_panel.h"
 
+#include "cases/refusal_text.h"
 #include "numbers/format_number.h"
 #include "numbers/read_number.h"
 #include "shell/ui_services.h"
@@ -228,13 +229,18 @@ CalculationType CasePanel::calculationChosen(CalculationType first) const
     return CalculationType::None;
 }
 
-double CasePanel::read(const char* name) const
+double CasePanel::read(const char* name, Quantity quantity)
 {
-    return ReadNumber(textOf(field(name)));
+    const double v = ReadNumber(textOf(field(name)));
+    m_read.push_back({quantity, v, name});
+    return v;
 }
-double CasePanel::readMinutesAsSeconds(const char* name) const
+
+double CasePanel::readMinutesAsSeconds(const char* name, Quantity quantity)
 {
-    return ReadMinutesAsSeconds(textOf(field(name)));
+    const double v = ReadMinutesAsSeconds(textOf(field(name)));
+    m_read.push_back({quantity, v, name});
+    return v;
 }
 bool CasePanel::selected(const char* optionName) const
 {
@@ -248,7 +254,29 @@ void CasePanel::writeResult(const CaseResult& result, ResultField main, ResultFi
         field(main.name)->setText(QString::fromStdString(FormatNumber(*result.main, main.mask, separators)));
     if (result.h && height.name)
         field(height.name)->setText(QString::fromStdString(FormatNumber(*result.h, height.mask, separators)));
-    if (result.outOfRange()) m_services.ReportOutOfRange(this, QString());
+    if (result.outOfRange()) reportRefusal(result, main.quantity);
+    m_read.clear();
+}
+
+void CasePanel::reportRefusal(const CaseResult& result, Quantity mainQuantity)
+{
+    QString detail;
+    const char* culprit = nullptr;
+    if (result.refusal) {
+        std::vector<KnownValue> known;
+        for (const ReadValue& r : m_read) {
+            known.push_back({r.quantity, r.value});
+            if (r.quantity == result.refusal->quantity) culprit = r.field;
+        }
+        if (result.main) known.push_back({mainQuantity, *result.main});
+        detail = QString::fromStdString(describeRefusal(*result.refusal, known, m_services.separators()));
+    }
+    m_services.ReportOutOfRange(this, detail);
+    if (culprit) {
+        QLineEdit* f = field(culprit);
+        f->setFocus(Qt::OtherFocusReason);
+        f->selectAll();
+    }
 }
 
 } // namespace retencion

@@ -13,6 +13,7 @@
 
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 class QBoxLayout;
 class QLabel;
@@ -54,6 +55,7 @@ extern const CalculationCaptions kOutflowFromVolumeCaptions;
 struct ResultField {
     const char* name;
     const char* mask;
+    Quantity quantity = Quantity::ComputedSurface; // what the value is, to explain a refusal
 };
 
 class CasePanel : public QWidget {
@@ -104,13 +106,17 @@ protected:
     // selected, Outflow when Option2 is, None otherwise.
     CalculationType calculationChosen(CalculationType first) const;
 
-    double read(const char* name) const;
-    double readMinutesAsSeconds(const char* name) const;
+    // Reads a field for the calculation about to run, remembering what it
+    // holds so that a refusal can name the value and the field.
+    double read(const char* name, Quantity quantity);
+    double readMinutesAsSeconds(const char* name, Quantity quantity);
     bool selected(const char* optionName) const;
 
     // Writes what the result holds, main value first and then the height,
     // each under its mask; then shows the message if the result is out of
-    // range. A value that is absent leaves its field as it was.
+    // range, saying which value was refused; the field that holds it gets
+    // the focus, its text selected. A value that is absent leaves its field
+    // as it was.
     void writeResult(const CaseResult& result, ResultField main, ResultField height);
 
 private:
@@ -120,6 +126,14 @@ private:
     void pressCalcularOnEnter(QLineEdit* field);
 
     QString controlName(const char* role) const;
+    void reportRefusal(const CaseResult& result, Quantity mainQuantity);
+
+    struct ReadValue {
+        Quantity quantity;
+        double value;
+        const char* field;
+    };
+    std::vector<ReadValue> m_read; // the fields read by the calculation under way
 
     char m_prefix;
     UiServices& m_services;

@@ -118,7 +118,12 @@ CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, Cal
     // peak found above is still an answer.
     const double y = (s / tp) / b;
     const auto yRange = StudiedRange::closed(0.1, 2.1);
-    if (!yRange.holds(y)) return outOfRange(Quantity::DepthIndex, y, yRange, main);
+    if (!yRange.holds(y)) {
+        // With no calculation chosen there is no surface: the depth check
+        // always refuses it.
+        const Fault why = main ? Fault::OutsideStudiedRange : Fault::NoCalculationChosen;
+        return outOfRange(Refusal{Quantity::DepthIndex, y, yRange, why}, main);
+    }
     const auto aLow = readDepthColumn(at.iIp - 1, y);
     const auto aHigh = readDepthColumn(at.iIp, y);
     if (!aLow || !aHigh) return outOfRange(Refusal{Quantity::DepthIndex, y, yRange, Fault::OutsideCurve}, main);

@@ -1,0 +1,264 @@
+#include "cases/refusal_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+
+namespace retencion {
+namespace {
+
+using Q = Quantity;
+
+struct Description {
+    const char* symbol; // as the form writes it, or the formula of a derived quantity
+    const char* unit;   // empty: dimensionless
+    bool minutes;       // held in seconds, shown in minutes
+    std::initializer_list<Q> explainedBy;
+    bool timeInSeconds = false; // a formula that takes Tp in seconds
+};
+
+const Description& describe(Q q)
+{
+    static const Description kIp{"Ip", "m³/s", false, {}};
+    static const Description kTp{"Tp", "min", true, {}};
+    static const Description kTb{"Tb", "min", true, {Q::PeakTime}};
+    static const Description kD{"D", "m", false, {}};
+    static const Description kL{"L", "m", false, {}};
+    static const Description kDL{"D/L", "m", false, {}};
+    static const Description kCk{"Ck", "", false, {}};
+    static const Description kQb{"Qb", "m³/s", false, {Q::InflowPeak}};
+    static const Description kB{"B", "m", false, {}};
+    static const Description kN{"N", "", false, {}};
+    static const Description kHo{"ho", "m", false, {}};
+    static const Description kQp{"Qp", "m³/s", false, {Q::InflowPeak, Q::BaseFlow}};
+    static const Description kSup{"Sup", "m²", false, {}};
+    static const Description kVol{"Vol", "m³", false, {}};
+    static const Description kR{"2·Tp/Tb", "", false, {Q::PeakTime, Q::BaseTime}};
+    static const Description kQIp{"Qp/Ip", "", false, {Q::GivenOutflow, Q::InflowPeak}};
+    static const Description kX{"x",
+                                "",
+                                false,
+                                {Q::GivenSurface, Q::InflowPeak, Q::PeakTime, Q::BaseTime, Q::OrificeDiameter,
+                                 Q::WeirLength, Q::OutletSize, Q::DischargeCoef}};
+    static const Description kQbIp{"Qb/Ip", "", false, {Q::BaseFlow, Q::InflowPeak}};
+    static const Description kRed{"100·(Ip − Qp)/Ip", "%", false, {Q::GivenOutflow, Q::InflowPeak}};
+    static const Description kY{"Qb^0.75·Sup·(Ip/B)^0.5/Tp",
+                                "",
+                                false,
+                                {Q::BaseFlow, Q::GivenSurface, Q::InflowPeak, Q::ConduitWidth, Q::PeakTime},
+                                true};
+    static const Description kW{"Ip^3.5·Tp/Sup/B^2.5",
+                                "",
+                                false,
+                                {Q::InflowPeak, Q::PeakTime, Q::GivenSurface, Q::ComputedSurface, Q::ConduitWidth},
+                                true};
+    static const Description kX3{"Sup/(Tp·B²)", "", false, {Q::GivenSurface, Q::PeakTime, Q::ConduitWidth}, true};
+    static const Description kVr{"Vol/Tp", "m³/s", false, {Q::GivenVolume, Q::PeakTime}, true};
+    static const Description kXe{
+        "(Sup/Tp)·(L/ho)^0.3", "", false, {Q::GivenSurface, Q::PeakTime, Q::Length, Q::OpeningHeight}, true};
+    static const Description kYe{
+        "Sup/Tp/B", "m/s", false, {Q::GivenSurface, Q::ComputedSurface, Q::PeakTime, Q::ConduitWidth}, true};
+    static const Description kQpCalc{
+        "Qp calculado",
+        "m³/s",
+        false,
+        {Q::GivenSurface, Q::InflowPeak, Q::BaseFlow, Q::ConduitDiameter, Q::ConduitCount, Q::PeakTime}};
+    static const Description kSupCalc{"Sup calculada", "m²", false, {Q::GivenOutflow, Q::InflowPeak}};
+    static const Description kVolCalc{"Vol calculado", "m³", false, {Q::GivenOutflow, Q::InflowPeak, Q::PeakTime}};
+
+    switch (q) {
+    case Q::InflowPeak:
+        return kIp;
+    case Q::PeakTime:
+        return kTp;
+    case Q::BaseTime:
+        return kTb;
+    case Q::OrificeDiameter:
+        return kD;
+    case Q::WeirLength:
+        return kL;
+    case Q::OutletSize:
+        return kDL;
+    case Q::DischargeCoef:
+        return kCk;
+    case Q::BaseFlow:
+        return kQb;
+    case Q::ConduitWidth:
+        return kB;
+    case Q::ConduitDiameter:
+        return kD;
+    case Q::ConduitCount:
+        return kN;
+    case Q::OpeningHeight:
+        return kHo;
+    case Q::Length:
+        return kL;
+    case Q::GivenOutflow:
+        return kQp;
+    case Q::GivenSurface:
+        return kSup;
+    case Q::GivenVolume:
+        return kVol;
+    case Q::HydrographRatio:
+        return kR;
+    case Q::FlowRatio:
+        return kQIp;
+    case Q::OutletParameter:
+        return kX;
+    case Q::BaseFlowRatio:
+        return kQbIp;
+    case Q::PeakReduction:
+        return kRed;
+    case Q::SurfaceCoefficient:
+        return kY;
+    case Q::DepthParameter:
+        return kW;
+    case Q::SurfaceIndex:
+        return kX3;
+    case Q::VolumeRate:
+        return kVr;
+    case Q::ReducedSurface:
+        return kXe;
+    case Q::DepthIndex:
+        return kYe;
+    case Q::ComputedOutflow:
+        return kQpCalc;
+    case Q::ComputedSurface:
+        return kSupCalc;
+    case Q::ComputedVolume:
+        return kVolCalc;
+    }
+    return kIp;
+}
+
+// Whether a quantity is a typed input, a value derived from several, or a
+// result the calculation found.
+bool isComputed(Q q)
+{
+    return q == Q::ComputedOutflow || q == Q::ComputedSurface || q == Q::ComputedVolume;
+}
+
+class Writer {
+public:
+    explicit Writer(const Separators& separators) : m_separators(separators) {}
+
+    // A number to six significant digits, in fixed notation, without
+    // trailing zeros.
+    std::string number(double v) const
+    {
+        if (v == 0) return "0";
+        const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(v))));
+        const int decimals = std::clamp(5 - magnitude, 0, 12);
+        std::string mask = "0";
+        if (decimals > 0) mask += "." + std::string(static_cast<std::size_t>(decimals), '#');
+        std::string text = FormatNumber(v, mask, Separators{m_separators.decimal, ""});
+        if (text.size() >= m_separators.decimal.size() &&
+            text.compare(text.size() - m_separators.decimal.size(), std::string::npos, m_separators.decimal) == 0)
+            text.resize(text.size() - m_separators.decimal.size());
+        return text;
+    }
+
+    // A value of quantity q, with its unit: times in minutes.
+    std::string value(Q q, double v) const
+    {
+        const Description& d = describe(q);
+        if (!std::isfinite(v)) return "un valor no representable";
+        std::string text = number(d.minutes ? v / 60.0 : v);
+        if (*d.unit) text += std::string(" ") + d.unit;
+        return text;
+    }
+
+    std::string bound(Q q, double v) const { return number(describe(q).minutes ? v / 60.0 : v); }
+
+    // A symbol, its exponents written with the regional decimal separator.
+    std::string symbol(Q q) const
+    {
+        std::string out;
+        for (const char* c = describe(q).symbol; *c; ++c) {
+            if (*c == '.')
+                out += m_separators.decimal;
+            else
+                out += *c;
+        }
+        return out;
+    }
+
+private:
+    const Separators& m_separators;
+};
+
+std::optional<double> find(std::span<const KnownValue> known, Q q)
+{
+    for (const KnownValue& k : known)
+        if (k.quantity == q) return k.value;
+    return std::nullopt;
+}
+
+// " (Qp = 0,8 m³/s, Ip = 10 m³/s)", from the values known that make q up.
+std::string explanation(Q q, std::span<const KnownValue> known, const Writer& w)
+{
+    std::string out;
+    for (Q part : describe(q).explainedBy) {
+        const auto v = find(known, part);
+        if (!v) continue;
+        out += out.empty() ? " (" : ", ";
+        out += w.symbol(part) + " = " + w.value(part, *v);
+        if (describe(part).minutes && describe(q).timeInSeconds) out += " = " + w.number(*v) + " s";
+    }
+    return out.empty() ? out : out + ")";
+}
+
+// "0 < Ip ≤ 130 m³/s", "L ≥ 0,2 m", "Vol/Tp ≤ 40 m³/s".
+std::string interval(Q q, const StudiedRange& range, const Writer& w)
+{
+    const Description& d = describe(q);
+    const std::string symbol = w.symbol(q);
+    std::string out;
+    if (range.low && range.high) {
+        out = w.bound(q, range.low->value) + (range.low->included ? " ≤ " : " < ") + symbol +
+              (range.high->included ? " ≤ " : " < ") + w.bound(q, range.high->value);
+    } else if (range.low) {
+        out = symbol + (range.low->included ? " ≥ " : " > ") + w.bound(q, range.low->value);
+    } else if (range.high) {
+        out = symbol + (range.high->included ? " ≤ " : " < ") + w.bound(q, range.high->value);
+    }
+    if (*d.unit) out += std::string(" ") + d.unit;
+    return out;
+}
+
+} // namespace
+
+std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators)
+{
+    const Writer w(separators);
+    const Q q = refusal.quantity;
+    const std::string symbol = w.symbol(q);
+    const std::string why = explanation(q, known, w);
+    switch (refusal.fault) {
+    case Fault::OutsideStudiedRange: {
+        std::string head = std::isfinite(refusal.value) ? symbol + " = " + w.value(q, refusal.value)
+                                                        : symbol + " no es un número representable";
+        if (isComputed(q))
+            return head + ": no es una respuesta física; el intervalo admisible es " + interval(q, refusal.range, w) +
+                   why + ".";
+        return head + ": el intervalo estudiado es " + interval(q, refusal.range, w) + why + ".";
+    }
+    case Fault::NoOutlet:
+        return "No se ha elegido el tipo de salida: sin orificio ni vertedero no hay ábaco que leer.";
+    case Fault::ChartHasNoValue:
+        return symbol + " = " + w.value(q, refusal.value) +
+               ": el ábaco no tiene valores ahí, porque una de las curvas que se interpolan termina antes" + why + ".";
+    case Fault::OutsideCurve:
+        return symbol + " = " + w.value(q, refusal.value) + ": queda fuera de las curvas del ábaco, que solo cubren " +
+               interval(q, refusal.range, w) + why + ".";
+    case Fault::NotFinite:
+        return "Con estos datos el resultado no es un número finito" + why + ".";
+    case Fault::NoCalculationChosen:
+        return "No se ha elegido el tipo de cálculo: sin superficie, " + symbol + " = " + w.value(q, refusal.value) +
+               " queda fuera del intervalo estudiado " + interval(q, refusal.range, w) + ".";
+    }
+    return {};
+}
+
+} // namespace retencion

@@ -1,0 +1,26 @@
+#pragma once
+// The sentence that tells the engineer which value a calculation refused
+// and the range the charts were studied for, in the words of the form:
+// "Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."
+
+#include "cases/calculation.h"
+#include "numbers/format_number.h"
+
+#include <span>
+#include <string>
+
+namespace retencion {
+
+// A value as the panel read it (times in seconds), or a value the
+// calculation found (the main result).
+struct KnownValue {
+    Quantity quantity;
+    double value;
+};
+
+// One Spanish sentence. Derived quantities are explained by the values
+// typed that make them up, found in `known`; times are shown in minutes, as
+// typed; numbers use the regional decimal separator.
+std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators);
+
+} // namespace retencion
