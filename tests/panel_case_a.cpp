@@ -203,6 +203,42 @@ private slots:
         }
     }
 
+    void fieldsAreNamedForScreenReaders()
+    {
+        RecordingServices services;
+        CaseAPanel panel(services);
+        QCOMPARE(panel.field("AIP")->accessibleName(),
+                 QStringLiteral("Ip, caudal punta del hidrograma de entrada, metros cúbicos por segundo"));
+        QCOMPARE(panel.field("ATB")->accessibleName(),
+                 QStringLiteral("Tb, tiempo base del hidrograma de entrada, minutos"));
+        QCOMPARE(panel.field("AH")->accessibleName(), QStringLiteral("H, resultado, metros"));
+        choose(&panel, {"AOption2"});
+        // The names follow the captions that the calculation type sets.
+        QCOMPARE(panel.field("ARES")->accessibleName(), QStringLiteral("Qp, resultado, metros cúbicos por segundo"));
+    }
+
+    void accessKeysChooseOptionsAndCalculate()
+    {
+        RecordingServices services;
+        CaseAPanel panel(services);
+        panel.show();
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        type(&panel, {{"AINC", "3"}, {"AIP", "10"}, {"ATP", "20"}, {"ATB", "60"}, {"ADL", "1"}, {"ACK", "0.6"}});
+        QLineEdit* typing = panel.field("AIP");
+        typing->setFocus();
+        // An access key presses its button with a short animation.
+        QTest::keyClick(typing, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(panel.option("AOption1")->isChecked());
+        type(&panel, {{"AINC", "3"}}); // the option emptied it
+        QTest::keyClick(typing, Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(panel.option("AOption4")->isChecked());
+        type(&panel, {{"ADL", "1"}});
+        QTest::keyClick(typing, Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(text(&panel, "ARES"), QStringLiteral("5529.4"));
+        QCOMPARE(panel.option("AOption1")->text(), QStringLiteral("Cálculo de la Superficie del Depósito"));
+    }
+
     void enterInAFieldPressesCalcular()
     {
         RecordingServices services;

@@ -123,6 +123,11 @@ private slots:
             if (!first) first = form.about();
             QCOMPARE(form.about(), first);
         }
+        // Escape closes it too, and it opens again as the same window.
+        QTimer::singleShot(0, &form, [&] { QTest::keyClick(form.about(), Qt::Key_Escape); });
+        form.findChild<QAction*>("Acer")->trigger();
+        QVERIFY(!form.about()->isVisible());
+        QCOMPARE(form.about(), first);
         QCOMPARE(first->objectName(), QStringLiteral("Acerca"));
         QCOMPARE(first->findChild<QLabel*>("Label3")->text(), QStringLiteral("Versión   1.0"));
         QCOMPARE(first->findChild<QPushButton*>("Aceptar")->text(), QStringLiteral("&Aceptar"));

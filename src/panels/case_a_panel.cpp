@@ -8,10 +8,10 @@ CaseAPanel::CaseAPanel(UiServices& services, QWidget* parent) : CasePanel('A', s
 {
     addDescription("Label7", QStringLiteral("Depósitos de Retención sin derivación y sin considerar la influencia "
                                             "del conducto de salida"));
-    addCalculationGroup("AFrame1", QStringLiteral("Cálculo de la Superficie del Depósito"));
-    addOptionGroup(
-        "AFrame2", QStringLiteral("Tipo de Salida"),
-        {{"AOption4", QStringLiteral("Salida tipo orificio")}, {"AOption3", QStringLiteral("Salida tipo vertedero")}});
+    addCalculationGroup("AFrame1", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S');
+    addOptionGroup("AFrame2", QStringLiteral("Tipo de Salida"),
+                   {{"AOption4", QStringLiteral("Salida tipo orificio"), 'O'},
+                    {"AOption3", QStringLiteral("Salida tipo vertedero"), 'V'}});
     addInputFrame(
         "AFrame3",
         {

@@ -8,10 +8,10 @@ CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', s
 {
     addDescription("Label10", QStringLiteral("Depósitos de Retención sin derivación, con salida libre y "
                                              "considerando la influencia del conducto de salida"));
-    addCalculationGroup("Frame4", QStringLiteral("Cálculo de la Superficie del Depósito"));
-    addOptionGroup(
-        "Frame3", QStringLiteral("Tipo de Conducto de Salida"),
-        {{"BOption4", QStringLiteral("Conducto Circular")}, {"BOption3", QStringLiteral("Conducto Rectangular")}});
+    addCalculationGroup("Frame4", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S');
+    addOptionGroup("Frame3", QStringLiteral("Tipo de Conducto de Salida"),
+                   {{"BOption4", QStringLiteral("Conducto Circular"), 'I'},
+                    {"BOption3", QStringLiteral("Conducto Rectangular"), 'R'}});
     addInputFrame("Frame2",
                   {
                       {"BLabelInc", QStringLiteral("Qp ="), "BINC", "BLabelIncU", QStringLiteral("m³/s"), {}, 0, 0},

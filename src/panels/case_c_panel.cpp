@@ -8,7 +8,7 @@ CaseCPanel::CaseCPanel(UiServices& services, QWidget* parent) : CasePanel('C', s
 {
     addDescription("Label15", QStringLiteral("Depósitos de Retención sin derivación con salida sumergida y "
                                              "considerando la influencia del conducto de salida"));
-    addCalculationGroup("Frame8", QStringLiteral("Cálculo de la Superficie del Depósito"));
+    addCalculationGroup("Frame8", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S');
     // The caption before the time of the peak reads "Tb =": the form has
     // always shown it so, and its tool tip says what the field holds.
     addInputFrame("Frame6",

@@ -8,7 +8,7 @@ CaseDPanel::CaseDPanel(UiServices& services, QWidget* parent) : CasePanel('D', s
 {
     addDescription("Label22", QStringLiteral("Depósitos de Retención con derivación y sin considerar la "
                                              "interacción depósito red"));
-    addCalculationGroup("Frame7", QStringLiteral("Cálculo del Volumen del Depósito"));
+    addCalculationGroup("Frame7", QStringLiteral("Cálculo del Volumen del Depósito"), 'V');
     addInputFrame("Frame9",
                   {
                       {"DLabelInc", QStringLiteral("Qp ="), "DINC", "DLabelIncU", QStringLiteral("m³/s"), {}, 0, 0},

@@ -8,7 +8,7 @@ CaseEPanel::CaseEPanel(UiServices& services, QWidget* parent) : CasePanel('E', s
 {
     addDescription("Label25", QStringLiteral("Depósitos de Retención con derivación, considerando la interacción "
                                              "depósito-red"));
-    addCalculationGroup("Frame11", QStringLiteral("Cálculo de la Superficie del Depósito"));
+    addCalculationGroup("Frame11", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S');
     // "Tb =" before the time of the peak, and the tool tip of L, are the
     // form's own texts.
     addInputFrame("Frame12",

@@ -48,29 +48,15 @@ void addCentred(QBoxLayout* layout, QWidget* widget)
     layout->addLayout(row);
 }
 
-// Lays out rows of caption, field and unit in two columns of a grid.
-void addRows(QGroupBox* frame, QGridLayout* grid, std::initializer_list<FieldRow> rows)
+// How a unit is read aloud.
+QString spokenUnit(const QString& unit)
 {
-    for (const FieldRow& r : rows) {
-        const int col = r.column * 4;
-        auto* caption = newLabel(r.labelName, r.caption, frame);
-        auto* field = new QLineEdit(frame);
-        field->setObjectName(QString::fromLatin1(r.fieldName));
-        if (!r.toolTip.isEmpty()) field->setToolTip(r.toolTip);
-        sizeField(field);
-        caption->setBuddy(field);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // A field hidden by an option keeps its place, so the frame does not jump.
-        for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(field)}) {
-            QSizePolicy policy = w->sizePolicy();
-            policy.setRetainSizeWhenHidden(true);
-            w->setSizePolicy(policy);
-        }
-        grid->addWidget(caption, r.row, col);
-        grid->addWidget(field, r.row, col + 1);
-        if (r.unitName) grid->addWidget(newLabel(r.unitName, r.unit, frame), r.row, col + 2);
-    }
-    if (grid->columnCount() > 4) grid->setColumnMinimumWidth(3, 24); // gap between the two columns
+    if (unit == QStringLiteral("m³/s")) return QStringLiteral("metros cúbicos por segundo");
+    if (unit == QStringLiteral("m²")) return QStringLiteral("metros cuadrados");
+    if (unit == QStringLiteral("m³")) return QStringLiteral("metros cúbicos");
+    if (unit == QStringLiteral("m")) return QStringLiteral("metros");
+    if (unit == QStringLiteral("min.")) return QStringLiteral("minutos");
+    return unit;
 }
 
 } // namespace
@@ -106,32 +92,84 @@ void CasePanel::addOptionGroup(const char* frameName, const QString& caption, st
 {
     auto* frame = new QGroupBox(caption, this);
     frame->setObjectName(QString::fromLatin1(frameName));
+    frame->setAccessibleName(caption);
     auto* row = new QHBoxLayout(frame);
     row->setSpacing(24);
     for (const OptionSpec& o : options) {
         auto* button = new QRadioButton(o.caption, frame);
         button->setObjectName(QString::fromLatin1(o.name));
+        if (o.accessKey) {
+            const QKeySequence key(Qt::ALT | Qt::Key(o.accessKey));
+            button->setShortcut(key);
+            button->setAccessibleDescription(caption + QStringLiteral(", ") + key.toString(QKeySequence::NativeText));
+        }
         row->addWidget(button);
     }
     addCentred(m_layout, frame);
 }
 
-void CasePanel::addCalculationGroup(const char* frameName, const QString& firstCaption)
+void CasePanel::addCalculationGroup(const char* frameName, const QString& firstCaption, char firstKey)
 {
     const QByteArray first = controlName("Option1").toLatin1();
     const QByteArray second = controlName("Option2").toLatin1();
-    addOptionGroup(
-        frameName, QStringLiteral("Tipo de Cálculo"),
-        {{first.constData(), firstCaption}, {second.constData(), QStringLiteral("Cálculo del Caudal de Laminación")}});
+    addOptionGroup(frameName, QStringLiteral("Tipo de Cálculo"),
+                   {{first.constData(), firstCaption, firstKey},
+                    {second.constData(), QStringLiteral("Cálculo del Caudal de Laminación"), 'L'}});
+}
+
+// Lays out rows of caption, field and unit in two columns of a grid.
+void CasePanel::addRows(QGroupBox* frame, std::initializer_list<FieldRow> rows, bool results)
+{
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(6);
+    for (const FieldRow& r : rows) {
+        const int col = r.column * 4;
+        auto* caption = newLabel(r.labelName, r.caption, frame);
+        auto* field = new QLineEdit(frame);
+        field->setObjectName(QString::fromLatin1(r.fieldName));
+        if (!r.toolTip.isEmpty()) field->setToolTip(r.toolTip);
+        field->setReadOnly(results);
+        sizeField(field);
+        caption->setBuddy(field);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A field hidden by an option keeps its place, so the frame does not jump.
+        for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(field)}) {
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+        }
+        grid->addWidget(caption, r.row, col);
+        grid->addWidget(field, r.row, col + 1);
+        QLabel* unit = r.unitName ? newLabel(r.unitName, r.unit, frame) : nullptr;
+        if (unit) grid->addWidget(unit, r.row, col + 2);
+        m_fields.push_back({field, caption, unit, results});
+    }
+    if (grid->columnCount() > 4) grid->setColumnMinimumWidth(3, 24); // gap between the two columns
+}
+
+// "Ip, caudal punta del hidrograma de entrada, metros cúbicos por segundo":
+// the caption as it reads now, the tool tip and the unit spoken.
+void CasePanel::updateAccessibleNames()
+{
+    for (const FieldLabels& f : m_fields) {
+        QString name = f.caption->text();
+        name.remove(QLatin1Char('=')); // "Sup =" reads as "Sup"
+        name = name.trimmed();
+        const QString tip = f.field->toolTip();
+        if (!tip.isEmpty()) name += QStringLiteral(", ") + tip.left(1).toLower() + tip.mid(1);
+        if (f.result) name += QStringLiteral(", resultado");
+        if (f.unit) name += QStringLiteral(", ") + spokenUnit(f.unit->text());
+        f.field->setAccessibleName(name);
+        f.field->setAccessibleDescription(tip);
+    }
 }
 
 void CasePanel::addInputFrame(const char* frameName, std::initializer_list<FieldRow> rows)
 {
     auto* frame = new QGroupBox(QStringLiteral("Entrada de Datos"), this);
     frame->setObjectName(QString::fromLatin1(frameName));
-    auto* grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(6);
-    addRows(frame, grid, rows);
+    frame->setAccessibleName(frame->title());
+    addRows(frame, rows, false);
     for (auto* field : frame->findChildren<QLineEdit*>())
         pressCalcularOnEnter(field);
     addCentred(m_layout, frame);
@@ -142,16 +180,15 @@ QPushButton* CasePanel::buildResults(const char* buttonName, const char* frameNa
 {
     m_calcular = new QPushButton(QStringLiteral("Calcular"), this);
     m_calcular->setObjectName(QString::fromLatin1(buttonName));
+    m_calcular->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
+    m_calcular->setAccessibleDescription(QKeySequence(Qt::ALT | Qt::Key_C).toString(QKeySequence::NativeText));
     m_calcular->setMinimumHeight(m_calcular->sizeHint().height() * 3 / 2);
     m_calcular->setMinimumWidth(m_calcular->sizeHint().width() * 3 / 2);
 
     auto* frame = new QGroupBox(QStringLiteral("Resultados"), this);
     frame->setObjectName(QString::fromLatin1(frameName));
-    auto* grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(6);
-    addRows(frame, grid, rows);
-    for (auto* field : frame->findChildren<QLineEdit*>())
-        field->setReadOnly(true);
+    frame->setAccessibleName(frame->title());
+    addRows(frame, rows, true);
 
     auto* row = new QHBoxLayout;
     row->addStretch(1);
@@ -166,6 +203,7 @@ QPushButton* CasePanel::buildResults(const char* buttonName, const char* frameNa
 void CasePanel::finishLayout()
 {
     m_layout->addStretch(1);
+    updateAccessibleNames();
 }
 
 void CasePanel::pressCalcularOnEnter(QLineEdit* field)
@@ -192,6 +230,7 @@ void CasePanel::setCaptions(std::initializer_list<std::pair<const char*, QString
 {
     for (const auto& [name, text] : captions)
         label(name)->setText(text);
+    updateAccessibleNames();
 }
 
 void CasePanel::clearFields(std::initializer_list<const char*> names)
@@ -219,6 +258,7 @@ void CasePanel::relabelCalculation(const CalculationCaptions& captions, std::ini
                                                             {"LabelResU", &captions.resUnit}};
     for (const auto& [role, text] : order)
         findChild<QLabel*>(controlName(role))->setText(*text);
+    updateAccessibleNames();
     clearFields(cleared);
 }
 

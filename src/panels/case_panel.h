@@ -16,6 +16,7 @@
 #include <vector>
 
 class QBoxLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -39,6 +40,7 @@ struct FieldRow {
 struct OptionSpec {
     const char* name;
     QString caption;
+    char accessKey = 0; // pressed with Alt; the caption itself is left as it is
 };
 
 // The captions of the given value (`INC`) and of the main result (`RES`)
@@ -76,7 +78,7 @@ protected:
     void addDescription(const char* name, const QString& text);
     void addOptionGroup(const char* frameName, const QString& caption, std::initializer_list<OptionSpec> options);
     // "Tipo de Cálculo": Option1 with `firstCaption`, Option2 the outflow peak.
-    void addCalculationGroup(const char* frameName, const QString& firstCaption);
+    void addCalculationGroup(const char* frameName, const QString& firstCaption, char firstKey);
     void addInputFrame(const char* frameName, std::initializer_list<FieldRow> rows);
     // The "Calcular" button beside the "Resultados" frame; `onCalcular` is
     // the panel's own click handler.
@@ -126,6 +128,8 @@ private:
     void pressCalcularOnEnter(QLineEdit* field);
 
     QString controlName(const char* role) const;
+    void addRows(QGroupBox* frame, std::initializer_list<FieldRow> rows, bool results);
+    void updateAccessibleNames();
     void reportRefusal(const CaseResult& result, Quantity mainQuantity);
 
     struct ReadValue {
@@ -134,6 +138,15 @@ private:
         const char* field;
     };
     std::vector<ReadValue> m_read; // the fields read by the calculation under way
+
+    // What a screen reader says of a field: its caption, tool tip and unit.
+    struct FieldLabels {
+        QLineEdit* field;
+        QLabel* caption;
+        QLabel* unit; // may be null
+        bool result;
+    };
+    std::vector<FieldLabels> m_fields;
 
     char m_prefix;
     UiServices& m_services;

@@ -14,6 +14,8 @@ Acerca::Acerca(QWidget* mainWindow) : QDialog(mainWindow)
 {
     setObjectName(QStringLiteral("Acerca"));
     setWindowTitle(programTitle());
+    setAccessibleName(programTitle());
+    setAccessibleDescription(QStringLiteral("Acerca del Programa, versión 1.0"));
 
     auto* title = new QLabel(programTitle(), this);
     title->setObjectName(QStringLiteral("Label1"));
@@ -29,6 +31,7 @@ Acerca::Acerca(QWidget* mainWindow) : QDialog(mainWindow)
     image->setObjectName(QStringLiteral("Image2"));
     image->setPixmap(tankPicture(QSize(217, 57), devicePixelRatioF()));
     image->setAlignment(Qt::AlignCenter);
+    image->setAccessibleName(QStringLiteral("Dibujo de un hidrograma de entrada, su salida laminada y un depósito"));
 
     auto* version = new QLabel(QStringLiteral("Versión   1.0"), this);
     version->setObjectName(QStringLiteral("Label3"));

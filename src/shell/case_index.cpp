@@ -55,6 +55,7 @@ CaseIndex::CaseIndex(QWidget* parent) : QWidget(parent)
         auto* option = new QRadioButton(QString::fromUtf8(row.description), this);
         option->setObjectName(QString::fromLatin1(row.optionName));
         option->setFont(optionFont);
+        option->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + tab)));
         grid->addWidget(label, tab, 0);
         grid->addWidget(option, tab, 1);
         connect(option, &QRadioButton::clicked, this, [this, tab] { emit caseChosen(tab); });
