@@ -2,7 +2,9 @@
 // What every design case shares: what the form asks for, the studied range
 // that a value is held to, and the shape of a result.
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 
@@ -95,6 +97,30 @@ struct Refusal {
     Fault fault = Fault::OutsideStudiedRange;
 };
 
+// Where a calculation read a chart, for drawing it: the point read, in the
+// chart's own coordinates, and the curves interpolated between with their
+// weights. What "curve" numbers mean is each case's own.
+struct CurveWeight {
+    std::uint8_t curve = 0;
+    double weight = 0;
+};
+
+struct ChartReading {
+    double x = 0;
+    double y = 0;
+    std::array<CurveWeight, 4> curves{};
+    std::uint8_t curveCount = 0;
+};
+
+// The weights of two curves that enclose `value` between their parameters
+// p0 and p1, as the linear interpolation across them gives.
+inline ChartReading readingBetween(double x, double y, std::uint8_t c0, std::uint8_t c1, double value, double p0,
+                                   double p1)
+{
+    const double t = (value - p0) / (p1 - p0);
+    return {x, y, {CurveWeight{c0, 1 - t}, CurveWeight{c1, t}}, 2};
+}
+
 // A calculation's answer. `main` and `h` are present only where the case
 // found them; cases B and E can be out of range with `main` present, since
 // their depth check comes last.
@@ -103,23 +129,26 @@ struct CaseResult {
     std::optional<double> main;
     std::optional<double> h;
     std::optional<Refusal> refusal; // present exactly when out of range
+    // The charts read by a computed result (a case has one or two charts);
+    // they change no value.
+    std::array<std::optional<ChartReading>, 2> readings{};
 
     bool outOfRange() const { return outcome == Outcome::OutOfStudiedRange; }
 };
 
 inline CaseResult computed(double main, std::optional<double> h)
 {
-    return {Outcome::Computed, main, h, std::nullopt};
+    return {Outcome::Computed, main, h, std::nullopt, {}};
 }
 
 inline CaseResult nothingToCompute()
 {
-    return {Outcome::NothingToCompute, std::nullopt, std::nullopt, std::nullopt};
+    return {Outcome::NothingToCompute, std::nullopt, std::nullopt, std::nullopt, {}};
 }
 
 inline CaseResult outOfRange(Refusal why, std::optional<double> main = std::nullopt)
 {
-    return {Outcome::OutOfStudiedRange, main, std::nullopt, why};
+    return {Outcome::OutOfStudiedRange, main, std::nullopt, why, {}};
 }
 
 inline CaseResult outOfRange(Quantity q, double value, StudiedRange range, std::optional<double> main = std::nullopt)

@@ -38,12 +38,14 @@ double head(const CaseAInput& in, double area, double qp)
     return std::pow((qp / in.ck) / in.dl, 2.0 / 3.0);
 }
 
-CaseAResult finish(const CaseAInput& in, double area, Quantity what, double main, double qp)
+CaseAResult finish(const CaseAInput& in, double area, Quantity what, double main, double qp, ChartReading reading)
 {
     const double h = head(in, area, qp);
     if (auto bad = notFinite(what, main)) return outOfRange(*bad);
     if (auto bad = notFinite(what, h)) return outOfRange(*bad);
-    return computed(main, h);
+    CaseAResult result = computed(main, h);
+    result.readings[0] = reading;
+    return result;
 }
 
 } // namespace
@@ -96,7 +98,8 @@ CaseAResult CaseAEngine(const CaseAInput& in)
         const double s = in.outlet == CaseAOutlet::Orifice
                              ? std::pow((in.tp * in.ck * area * kSqrt2g) / x / std::pow(vin, 0.5), 2.0)
                              : std::pow((in.tp * in.ck * in.dl * kSqrt2g) * std::pow(vin, 0.5) / x, 2.0 / 3.0);
-        return finish(in, area, Quantity::ComputedSurface, s, qp);
+        return finish(in, area, Quantity::ComputedSurface, s, qp,
+                      readingBetween(x, q, std::uint8_t(k - 1), std::uint8_t(k), r, r0, r1));
     }
     case CalculationType::Outflow: {
         const double s = in.w;
@@ -117,7 +120,8 @@ CaseAResult CaseAEngine(const CaseAInput& in)
         if (!y0 || !y1) return outOfRange(Refusal{Quantity::OutletParameter, x, xRange, Fault::OutsideCurve});
         const double y = chart::lerp(r, r0, *y0, r1, *y1);
         const double qp = in.ip * y;
-        return finish(in, area, Quantity::ComputedOutflow, qp, qp);
+        return finish(in, area, Quantity::ComputedOutflow, qp, qp,
+                      readingBetween(x, y, std::uint8_t(k - 1), std::uint8_t(k), r, r0, r1));
     }
     case CalculationType::None:
     case CalculationType::Volume:

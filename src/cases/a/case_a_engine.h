@@ -23,7 +23,8 @@ struct CaseAInput {
 };
 
 // main: the surface S (m²) or the outflow peak Qp (m³/s); h: the head over
-// the outlet (m).
+// the outlet (m). readings[0]: the point (x, Qp/Ip) read on the orifice or
+// weir chart, between curves k-1 and k (0-based, of CaseACurveRatios).
 using CaseAResult = CaseResult;
 
 CaseAResult CaseAEngine(const CaseAInput& input);

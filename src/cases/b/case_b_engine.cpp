@@ -25,6 +25,14 @@ std::optional<double> readChart(const case_b::CurveTable& along, const case_b::C
     return chart::lerp(r, case_b::RatioCurves[k - 1], *v0, case_b::RatioCurves[k], *v1);
 }
 
+// The point (surface coefficient, peak reduction) read between curves k-1
+// and k of the reduction chart.
+ChartReading curvesAt(double y, double x, std::size_t k, double r)
+{
+    return readingBetween(y, x, std::uint8_t(k - 1), std::uint8_t(k), r, case_b::RatioCurves[k - 1],
+                          case_b::RatioCurves[k]);
+}
+
 double lg(double v)
 {
     return std::log(v) / std::log(10.0);
@@ -33,7 +41,7 @@ double lg(double v)
 // The water depth over a rectangular conduit. The depth chart begins at
 // w = 7 and nothing is extrapolated below it, so the depth parameter is held
 // to (7, 100000]; the main result has been found and stays present.
-CaseBResult rectangularDepth(const CaseBInput& in, Quantity what, double main, double s)
+CaseBResult rectangularDepth(const CaseBInput& in, Quantity what, double main, double s, ChartReading read)
 {
     if (auto bad = notFinite(what, main)) return outOfRange(*bad);
     const double w = ((std::pow(in.ip, 3.5) * in.tp) / s) / std::pow(in.size, 2.5);
@@ -46,7 +54,9 @@ CaseBResult rectangularDepth(const CaseBInput& in, Quantity what, double main, d
     // Linear in the decimal logarithm of w.
     const double h = chart::lerp(lg(w), lg(depth.w[*j - 1]), depth.h[*j - 1], lg(depth.w[*j]), depth.h[*j]);
     if (auto bad = notFinite(what, h)) return outOfRange(*bad, main);
-    return computed(main, h);
+    CaseBResult result = computed(main, h);
+    result.readings = {read, ChartReading{w, h, {}, 0}};
+    return result;
 }
 
 CaseBResult rectangular(const CaseBInput& in, double r)
@@ -69,7 +79,7 @@ CaseBResult rectangular(const CaseBInput& in, double r)
         const auto y = readChart(case_b::ReductionChart, case_b::SurfaceChart, k, r, x);
         if (!y) return outOfRange(Refusal{Quantity::PeakReduction, x, xRange, Fault::OutsideCurve});
         const double s = ((*y * in.tp) / std::pow(in.qb, 0.75)) / std::pow(in.ip / in.size, 0.5);
-        return rectangularDepth(in, Quantity::ComputedSurface, s, s);
+        return rectangularDepth(in, Quantity::ComputedSurface, s, s, curvesAt(*y, x, k, r));
     }
     case CalculationType::Outflow: {
         const double s = in.given;
@@ -81,7 +91,7 @@ CaseBResult rectangular(const CaseBInput& in, double r)
         const auto x = readChart(case_b::SurfaceChart, case_b::ReductionChart, k, r, y);
         if (!x) return outOfRange(Refusal{Quantity::SurfaceCoefficient, y, yRange, Fault::OutsideCurve});
         const double qp = in.ip - (*x / 100) * in.ip;
-        return rectangularDepth(in, Quantity::ComputedOutflow, qp, s);
+        return rectangularDepth(in, Quantity::ComputedOutflow, qp, s, curvesAt(y, *x, k, r));
     }
     case CalculationType::None:
     case CalculationType::Volume:
@@ -92,13 +102,15 @@ CaseBResult rectangular(const CaseBInput& in, double r)
 
 // The water depth over N circular conduits, from the closed formula fitted
 // to the same family of tanks.
-CaseBResult circularDepth(const CaseBInput& in, Quantity what, double main, double s)
+CaseBResult circularDepth(const CaseBInput& in, Quantity what, double main, double s, ChartReading read)
 {
     const double v = ((in.ip / in.n) / in.size) * std::pow(in.tp / s, 0.5);
     const double h = 1.0048 * v + 0.8888;
     if (auto bad = notFinite(what, main)) return outOfRange(*bad);
     if (auto bad = notFinite(what, h)) return outOfRange(*bad, main);
-    return computed(main, h);
+    CaseBResult result = computed(main, h);
+    result.readings = {read, ChartReading{v, h, {}, 0}};
+    return result;
 }
 
 CaseBResult circular(const CaseBInput& in)
@@ -117,7 +129,7 @@ CaseBResult circular(const CaseBInput& in)
         const double x = (100 * (in.ip - qp)) / in.ip;
         const double e = std::exp((x + 23.414) / 18.535);
         const double s = (((e * in.n) * d) * std::pow(in.tp, 0.7)) * std::pow(in.qb / in.ip, 0.5);
-        return circularDepth(in, Quantity::ComputedSurface, s, s);
+        return circularDepth(in, Quantity::ComputedSurface, s, s, ChartReading{e, x, {}, 0});
     }
     case CalculationType::Outflow: {
         const double s = in.given;
@@ -129,7 +141,7 @@ CaseBResult circular(const CaseBInput& in)
         // down to negative outflows: not a physical answer.
         const auto qpRange = StudiedRange::closed(in.qb, in.ip);
         if (!qpRange.holds(qp)) return outOfRange(Quantity::ComputedOutflow, qp, qpRange);
-        return circularDepth(in, Quantity::ComputedOutflow, qp, s);
+        return circularDepth(in, Quantity::ComputedOutflow, qp, s, ChartReading{e, x, {}, 0});
     }
     case CalculationType::None:
     case CalculationType::Volume:

@@ -42,6 +42,36 @@ double height(const CaseCInput& in, double x, std::size_t j, std::size_t l)
     return in.ip / y;
 }
 
+// The point (X, r) on the power curves, with the weights of the four corner
+// curves, numbered ho node × 7 + Ip node.
+ChartReading powerReading(const CaseCInput& in, double x, double r, std::size_t i, std::size_t j)
+{
+    const double tIp = (in.ip - CaseCIpAxis[i - 1]) / (CaseCIpAxis[i] - CaseCIpAxis[i - 1]);
+    const double tHo = (in.ho - CaseCHoAxis[j - 1]) / (CaseCHoAxis[j] - CaseCHoAxis[j - 1]);
+    const auto node = [](std::size_t ni, std::size_t nj) { return std::uint8_t(nj * kCaseCIpNodes + ni); };
+    return {x,
+            r,
+            {CurveWeight{node(i - 1, j - 1), (1 - tIp) * (1 - tHo)}, CurveWeight{node(i, j - 1), tIp * (1 - tHo)},
+             CurveWeight{node(i - 1, j), (1 - tIp) * tHo}, CurveWeight{node(i, j), tIp * tHo}},
+            4};
+}
+
+// The point (X, Y) on the height lines, with the weights of the four lines,
+// numbered B node × 5 + row; the rows' weights extend beyond 0..1 where the
+// line through them is extended to ho.
+ChartReading heightReading(const CaseCInput& in, double x, double y, std::size_t j, std::size_t l)
+{
+    const std::size_t k = kCaseCHoNodes - 1 - j;
+    const double tRow = (in.ho - CaseCHoAxis[k]) / (CaseCHoAxis[k + 1] - CaseCHoAxis[k]);
+    const double tB = (in.b - CaseCBAxis[l - 1]) / (CaseCBAxis[l] - CaseCBAxis[l - 1]);
+    const auto line = [](std::size_t nl, std::size_t row) { return std::uint8_t(nl * kCaseCHeightRows + row); };
+    return {x,
+            y,
+            {CurveWeight{line(l - 1, k), (1 - tRow) * (1 - tB)}, CurveWeight{line(l - 1, k + 1), tRow * (1 - tB)},
+             CurveWeight{line(l, k), (1 - tRow) * tB}, CurveWeight{line(l, k + 1), tRow * tB}},
+            4};
+}
+
 } // namespace
 
 CaseCResult CaseCEngine(const CaseCInput& in)
@@ -62,6 +92,7 @@ CaseCResult CaseCEngine(const CaseCInput& in)
     const std::size_t l = chart::bracket(CaseCBAxis, in.b);
 
     double x = 0; // with no calculation chosen the height is read at X = 0
+    double ratio = 0;
     std::optional<double> main;
     Quantity what = Quantity::SurfaceIndex;
     switch (in.calculation) {
@@ -75,6 +106,7 @@ CaseCResult CaseCEngine(const CaseCInput& in)
             return std::pow(r, 1 / e) / std::pow(CaseCPowerCoef[nj][ni], 1 / e);
         });
         main = x * in.tp * in.b * in.b;
+        ratio = r;
         what = Quantity::ComputedSurface;
         break;
     }
@@ -89,6 +121,7 @@ CaseCResult CaseCEngine(const CaseCInput& in)
             return CaseCPowerCoef[nj][ni] * std::pow(x, CaseCPowerExp[nj][ni]);
         });
         main = r * in.ip;
+        ratio = r;
         what = Quantity::ComputedOutflow;
         break;
     }
@@ -100,7 +133,10 @@ CaseCResult CaseCEngine(const CaseCInput& in)
     const double h = height(in, x, j, l);
     if (auto bad = notFinite(what, main.value_or(0))) return outOfRange(*bad);
     if (auto bad = notFinite(what, h)) return outOfRange(*bad);
-    return {Outcome::Computed, main, h, std::nullopt};
+    CaseCResult result{Outcome::Computed, main, h, std::nullopt, {}};
+    if (main) result.readings[0] = powerReading(in, x, ratio, i, j);
+    result.readings[1] = heightReading(in, x, in.ip / h, j, l);
+    return result;
 }
 
 } // namespace retencion

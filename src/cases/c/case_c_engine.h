@@ -21,6 +21,10 @@ struct CaseCInput {
 // main: the surface S (m²) or the outflow peak Qp (m³/s), absent when no
 // calculation type is chosen; h: the water height (m), present on every
 // computed result.
+// readings[0] (surface and outflow): the point (X, r) on the power curves,
+// weighted over the four corner curves numbered ho node × 7 + Ip node.
+// readings[1]: the point (X, Y) on the height lines, over the four lines
+// numbered B node × 5 + row.
 using CaseCResult = CaseResult;
 
 CaseCResult CaseCEngine(const CaseCInput& input);

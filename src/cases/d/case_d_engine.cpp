@@ -51,7 +51,9 @@ CaseDResult CaseDEngine(const CaseDInput& in)
         const double w = chart::lerp(in.ip, ip0, *w0, ip1, *w1);
         const double v = w * in.tp;
         if (auto bad = notFinite(Quantity::ComputedVolume, v)) return outOfRange(*bad);
-        return computed(v, std::nullopt);
+        CaseDResult result = computed(v, std::nullopt);
+        result.readings[0] = readingBetween(w, r, std::uint8_t(c - 1), std::uint8_t(c), in.ip, ip0, ip1);
+        return result;
     }
     case CalculationType::Outflow: {
         const double v = in.inc;
@@ -73,7 +75,9 @@ CaseDResult CaseDEngine(const CaseDInput& in)
         const double r = chart::lerp(in.ip, ip0, *r0, ip1, *r1);
         const double qp = in.ip - (r / 100) * in.ip;
         if (auto bad = notFinite(Quantity::ComputedOutflow, qp)) return outOfRange(*bad);
-        return computed(qp, std::nullopt);
+        CaseDResult result = computed(qp, std::nullopt);
+        result.readings[0] = readingBetween(w, r, std::uint8_t(c - 1), std::uint8_t(c), in.ip, ip0, ip1);
+        return result;
     }
     case CalculationType::None:
     case CalculationType::Surface:

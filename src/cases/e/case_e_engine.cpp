@@ -60,6 +60,28 @@ std::optional<double> readDepthColumn(std::size_t k, double y)
     return chart::readCurve(EDepthChartX[k], EDepthChartY[k], y, 0, kPoints - 1);
 }
 
+// The point (reduced surface x, Qp/Ip) on the attenuation chart, with the
+// weights of the four curves numbered Ip curve × 3 + B curve.
+ChartReading attenuationReading(Brackets at, double b, double ip, double x, double outflowRatio)
+{
+    const double tB = (b - EBCurves[at.iB - 1]) / (EBCurves[at.iB] - EBCurves[at.iB - 1]);
+    const double tIp = (ip - EIpCurves[at.iIp - 1]) / (EIpCurves[at.iIp] - EIpCurves[at.iIp - 1]);
+    const auto curve = [](std::size_t k, std::size_t j) { return std::uint8_t(k * 3 + j); };
+    return {x,
+            outflowRatio,
+            {CurveWeight{curve(at.iIp - 1, at.iB - 1), (1 - tIp) * (1 - tB)},
+             CurveWeight{curve(at.iIp - 1, at.iB), (1 - tIp) * tB},
+             CurveWeight{curve(at.iIp, at.iB - 1), tIp * (1 - tB)}, CurveWeight{curve(at.iIp, at.iB), tIp * tB}},
+            4};
+}
+
+// The point (y, a) on the depth chart, between columns iIp-1 and iIp.
+ChartReading depthReading(Brackets at, double ip, double y, double a)
+{
+    return readingBetween(y, a, std::uint8_t(at.iIp - 1), std::uint8_t(at.iIp), ip, EIpCurves[at.iIp - 1],
+                          EIpCurves[at.iIp]);
+}
+
 } // namespace
 
 CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, CalculationType mode, double inc)
@@ -81,6 +103,8 @@ CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, Cal
     // s = 0. The panel never asks this case for a volume.
     double s = 0;
     std::optional<double> main;
+    double readX = 0; // the point read on the attenuation chart
+    double readR = 0;
     switch (mode) {
     case CalculationType::Surface: {
         const double r = inc / ip;
@@ -89,6 +113,8 @@ CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, Cal
         const auto x = readAttenuation(ELamChartY, ELamChartX, at, b, ip, r);
         if (!x) return outOfRange(Refusal{Quantity::FlowRatio, r, rRange, Fault::ChartHasNoValue});
         s = (*x * tp) * std::pow(ho / l, 0.3);
+        readX = *x;
+        readR = r;
         if (auto bad = notFinite(Quantity::ComputedSurface, s)) return outOfRange(*bad);
         // Below a curve's first point the chart is extrapolated, and a low
         // ratio can give a surface of 0 or less: no tank has it.
@@ -105,6 +131,8 @@ CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, Cal
         const auto r = readAttenuation(ELamChartX, ELamChartY, at, b, ip, x);
         if (!r) return outOfRange(Refusal{Quantity::ReducedSurface, x, xRange, Fault::ChartHasNoValue});
         const double qp = *r * ip;
+        readX = x;
+        readR = *r;
         if (auto bad = notFinite(Quantity::ComputedOutflow, qp)) return outOfRange(*bad);
         main = qp;
         break;
@@ -131,7 +159,9 @@ CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, Cal
     const double a = chart::lerp(ip, EIpCurves[at.iIp - 1], *aLow, EIpCurves[at.iIp], *aHigh);
     const double h = (a * tp) / s;
     if (auto bad = notFinite(Quantity::DepthIndex, h)) return outOfRange(*bad, main);
-    return computed(*main, h); // set: with no mode, s = 0 never passes the depth check
+    CaseEResult result = computed(*main, h); // set: with no mode, s = 0 never passes the depth check
+    result.readings = {attenuationReading(at, b, ip, readX, readR), depthReading(at, ip, y, a)};
+    return result;
 }
 
 } // namespace retencion

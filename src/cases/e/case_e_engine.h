@@ -12,6 +12,10 @@ namespace retencion {
 // main: the surface S (m²) in Surface mode, the outflow peak Qp (m³/s) in
 // Outflow mode; h: the water depth (m). The depth is checked last, so an
 // out-of-range result may still carry `main`.
+// readings[0]: the point (reduced surface x, Qp/Ip) on the attenuation
+// chart, over the four curves numbered Ip curve × 3 + B curve (0-based, of
+// EIpCurves and EBCurves). readings[1]: the point (y, a) on the depth chart,
+// between columns iIp-1 and iIp.
 using CaseEResult = CaseResult;
 
 // ip: inflow peak, m³/s; tp: time of the inflow peak, s; b: width of the
