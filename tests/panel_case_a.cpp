@@ -1,6 +1,10 @@
+#include "charts/chart_window.h"
 #include "panels/case_a_panel.h"
 #include "ui_test_support.h"
 
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace retencion;
@@ -237,6 +241,38 @@ private slots:
         QTest::keyClick(typing, Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(text(&panel, "ARES"), QStringLiteral("5529.4"));
         QCOMPARE(panel.option("AOption1")->text(), QStringLiteral("Cálculo de la Superficie del Depósito"));
+    }
+
+    void chartWindowFollowsTheForm()
+    {
+        RecordingServices services;
+        CaseAPanel panel(services);
+        panel.show();
+        QVERIFY(!panel.chartWindow());
+        panel.findChild<QPushButton*>("AVerAbaco")->click();
+        ChartWindow* window = panel.chartWindow();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->figures().size(), std::size_t(1));
+        QVERIFY(!window->figures()[0].point); // nothing read yet
+
+        typeOrificeExample(&panel);
+        press(&panel, "ACalcular");
+        QVERIFY(window->figures()[0].point);
+        QCOMPARE(window->figures()[0].title, std::string("Ábaco de salida tipo orificio"));
+
+        // Another outlet: its chart, alone.
+        choose(&panel, {"AOption3"});
+        QCOMPARE(window->figures()[0].title, std::string("Ábaco de salida tipo vertedero"));
+        QVERIFY(!window->figures()[0].point);
+
+        QTemporaryDir dir;
+        QVERIFY(window->exportPng(dir.filePath("a.png")));
+        QVERIFY(window->exportSvg(dir.filePath("a.svg")));
+        QImage png(dir.filePath("a.png"));
+        QVERIFY(!png.isNull() && png.width() > 800);
+        QFile svg(dir.filePath("a.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<svg"));
     }
 
     void enterInAFieldPressesCalcular()

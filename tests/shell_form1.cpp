@@ -76,7 +76,7 @@ private slots:
         QStringList menus;
         for (QAction* a : form.menuBar()->actions())
             menus << a->text();
-        QCOMPARE(menus, (QStringList{"&Archivo", "Ay&uda"}));
+        QCOMPARE(menus, (QStringList{"&Archivo", "Á&bacos", "Ay&uda"}));
         QCOMPARE(form.findChild<QAction*>("Salir")->text(), QStringLiteral("&Salir"));
         QCOMPARE(form.findChild<QAction*>("Acer")->text(), QStringLiteral("Acerca del Programa"));
     }

@@ -1,6 +1,7 @@
 #include "panels/case_a_panel.h"
 
 #include "cases/a/case_a_engine.h"
+#include "figures/case_figures.h"
 
 namespace retencion {
 
@@ -83,6 +84,12 @@ void CaseAPanel::ACalcular_Click()
 
     writeResult(CaseAEngine(in), {"ARES", "##.##", surface ? Quantity::ComputedSurface : Quantity::ComputedOutflow},
                 {"AH", "##.##"});
+}
+
+std::vector<figures::Figure> CaseAPanel::figures() const
+{
+    const CaseAOutlet outlet = selected("AOption3") ? CaseAOutlet::Weir : CaseAOutlet::Orifice;
+    return figures::caseAFigures(outlet, calculationChosen(CalculationType::Surface), lastResult(), separators());
 }
 
 } // namespace retencion

@@ -11,6 +11,8 @@ class CaseAPanel : public CasePanel {
 public:
     explicit CaseAPanel(UiServices& services, QWidget* parent = nullptr);
 
+    std::vector<figures::Figure> figures() const override;
+
     void AOption1_Click(); // surface
     void AOption2_Click(); // outflow peak
     void AOption3_Click(); // weir

@@ -1,6 +1,7 @@
 #include "panels/case_b_panel.h"
 
 #include "cases/b/case_b_engine.h"
+#include "figures/case_figures.h"
 
 namespace retencion {
 
@@ -91,6 +92,12 @@ void CaseBPanel::BCalcular_Click()
     // With circular conduits the depth is shown in whole metres, grouped.
     const char* depthMask = in.conduit == OutletConduit::Circular ? "##,##" : "##.##";
     writeResult(CaseBEngine(in), main, {"BH", depthMask});
+}
+
+std::vector<figures::Figure> CaseBPanel::figures() const
+{
+    const OutletConduit conduit = selected("BOption4") ? OutletConduit::Circular : OutletConduit::Rectangular;
+    return figures::caseBFigures(conduit, calculationChosen(CalculationType::Surface), lastResult(), separators());
 }
 
 } // namespace retencion

@@ -11,6 +11,8 @@ class CaseBPanel : public CasePanel {
 public:
     explicit CaseBPanel(UiServices& services, QWidget* parent = nullptr);
 
+    std::vector<figures::Figure> figures() const override;
+
     void BOption1_Click(); // surface
     void BOption2_Click(); // outflow peak
     void BOption3_Click(); // rectangular conduit

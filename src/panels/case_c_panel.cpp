@@ -1,6 +1,10 @@
 #include "panels/case_c_panel.h"
 
 #include "cases/c/case_c_engine.h"
+#include "figures/case_figures.h"
+#include "numbers/read_number.h"
+
+#include <QLineEdit>
 
 namespace retencion {
 
@@ -60,7 +64,20 @@ void CaseCPanel::CCalcular_Click()
     // With no calculation chosen only the height is found, and written.
     const ResultField main = surface ? ResultField{"CRES", "#######.", Quantity::ComputedSurface}
                                      : ResultField{"CRES", "###.##", Quantity::ComputedOutflow};
+    m_lastInput = in;
     writeResult(CaseCEngine(in), main, {"CH", "##.##"});
+}
+
+std::vector<figures::Figure> CaseCPanel::figures() const
+{
+    // The power curves shown are those around the ho of the last reading,
+    // or of the field before any.
+    CaseCInput in = m_lastInput;
+    if (!lastResult()) {
+        in.ho = ReadNumber(field("CHO")->text().toStdString());
+        in.calculation = calculationChosen(CalculationType::Surface);
+    }
+    return figures::caseCFigures(in, lastResult(), separators());
 }
 
 } // namespace retencion

@@ -1,6 +1,7 @@
 #pragma once
 // The "Caso C" tab: a tank without bypass with a submerged outlet conduit.
 
+#include "cases/c/case_c_engine.h"
 #include "panels/case_panel.h"
 
 namespace retencion {
@@ -10,9 +11,14 @@ class CaseCPanel : public CasePanel {
 public:
     explicit CaseCPanel(UiServices& services, QWidget* parent = nullptr);
 
+    std::vector<figures::Figure> figures() const override;
+
     void COption1_Click(); // surface
     void COption2_Click(); // outflow peak
     void CCalcular_Click();
+
+private:
+    CaseCInput m_lastInput; // what the last calculation read, for its chart
 };
 
 } // namespace retencion

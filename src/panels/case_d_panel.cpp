@@ -1,6 +1,7 @@
 #include "panels/case_d_panel.h"
 
 #include "cases/d/case_d_engine.h"
+#include "figures/case_figures.h"
 
 namespace retencion {
 
@@ -48,6 +49,11 @@ void CaseDPanel::DCalcular_Click()
     const ResultField main = volume ? ResultField{"DRES", "######.", Quantity::ComputedVolume}
                                     : ResultField{"DRES", "#0.00", Quantity::ComputedOutflow};
     writeResult(CaseDEngine(in), main, {nullptr, nullptr});
+}
+
+std::vector<figures::Figure> CaseDPanel::figures() const
+{
+    return figures::caseDFigures(calculationChosen(CalculationType::Volume), lastResult(), separators());
 }
 
 } // namespace retencion

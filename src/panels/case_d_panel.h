@@ -11,6 +11,8 @@ class CaseDPanel : public CasePanel {
 public:
     explicit CaseDPanel(UiServices& services, QWidget* parent = nullptr);
 
+    std::vector<figures::Figure> figures() const override;
+
     void DOption1_Click(); // volume
     void DOption2_Click(); // outflow peak
     void DCalcular_Click();

@@ -1,6 +1,7 @@
 #include "panels/case_e_panel.h"
 
 #include "cases/e/case_e_engine.h"
+#include "figures/case_figures.h"
 
 namespace retencion {
 
@@ -62,6 +63,11 @@ void CaseEPanel::ECalcular_Click()
     const ResultField main = surface ? ResultField{"ERES", "#######", Quantity::ComputedSurface}
                                      : ResultField{"ERES", "##.##", Quantity::ComputedOutflow};
     writeResult(CaseEEngine(ip, tp, b, ho, l, mode, inc), main, {"EH", "##.##"});
+}
+
+std::vector<figures::Figure> CaseEPanel::figures() const
+{
+    return figures::caseEFigures(calculationChosen(CalculationType::Surface), lastResult(), separators());
 }
 
 } // namespace retencion

@@ -11,6 +11,8 @@ class CaseEPanel : public CasePanel {
 public:
     explicit CaseEPanel(UiServices& services, QWidget* parent = nullptr);
 
+    std::vector<figures::Figure> figures() const override;
+
     void EOption1_Click(); // surface
     void EOption2_Click(); // outflow peak
     void ECalcular_Click();

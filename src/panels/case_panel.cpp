@@ -1,6 +1,7 @@
 #include "panels/case_panel.h"
 
 #include "cases/refusal_text.h"
+#include "charts/chart_window.h"
 #include "numbers/format_number.h"
 #include "numbers/read_number.h"
 #include "shell/ui_services.h"
@@ -98,6 +99,13 @@ void CasePanel::addOptionGroup(const char* frameName, const QString& caption, st
     for (const OptionSpec& o : options) {
         auto* button = new QRadioButton(o.caption, frame);
         button->setObjectName(QString::fromLatin1(o.name));
+        // A new choice changes what the form asks for: the chart no longer
+        // shows the last reading.
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (!on) return;
+            m_last.reset();
+            refreshChart();
+        });
         if (o.accessKey) {
             const QKeySequence key(Qt::ALT | Qt::Key(o.accessKey));
             button->setShortcut(key);
@@ -190,9 +198,17 @@ QPushButton* CasePanel::buildResults(const char* buttonName, const char* frameNa
     frame->setAccessibleName(frame->title());
     addRows(frame, rows, true);
 
+    auto* chart = new QPushButton(QStringLiteral("Ver ábaco"), this);
+    chart->setObjectName(controlName("VerAbaco"));
+    chart->setAccessibleDescription(QKeySequence(Qt::CTRL | Qt::Key_B).toString(QKeySequence::NativeText));
+    connect(chart, &QPushButton::clicked, this, &CasePanel::showChart);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_calcular);
+    buttons->addWidget(chart);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    row->addWidget(m_calcular, 0, Qt::AlignVCenter);
+    row->addLayout(buttons);
     row->addSpacing(24);
     row->addWidget(frame);
     row->addStretch(1);
@@ -294,8 +310,35 @@ void CasePanel::writeResult(const CaseResult& result, ResultField main, ResultFi
         field(main.name)->setText(QString::fromStdString(FormatNumber(*result.main, main.mask, separators)));
     if (result.h && height.name)
         field(height.name)->setText(QString::fromStdString(FormatNumber(*result.h, height.mask, separators)));
+    if (result.outcome == Outcome::Computed)
+        m_last = result;
+    else
+        m_last.reset();
+    refreshChart();
     if (result.outOfRange()) reportRefusal(result, main.quantity);
     m_read.clear();
+}
+
+Separators CasePanel::separators() const
+{
+    return m_services.separators();
+}
+
+void CasePanel::showChart()
+{
+    if (!m_chart) {
+        m_chart = new ChartWindow(QStringLiteral("Caso %1").arg(QChar::fromLatin1(m_prefix)), this);
+        m_chart->setObjectName(controlName("Abaco"));
+    }
+    m_chart->setFigures(figures());
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
+}
+
+void CasePanel::refreshChart()
+{
+    if (m_chart && m_chart->isVisible()) m_chart->setFigures(figures());
 }
 
 void CasePanel::reportRefusal(const CaseResult& result, Quantity mainQuantity)

@@ -5,6 +5,8 @@
 // field text to engine and back to field text.
 
 #include "cases/calculation.h"
+#include "figures/figure.h"
+#include "numbers/format_number.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,11 +14,15 @@
 #include <QWidget>
 
 #include <initializer_list>
+#include <optional>
 #include <utility>
 #include <vector>
 
 class QBoxLayout;
 class QGroupBox;
+namespace retencion {
+class ChartWindow;
+}
 class QLabel;
 class QLineEdit;
 
@@ -68,6 +74,13 @@ public:
     QRadioButton* option(const char* name) const;
     QPushButton* calcular() const { return m_calcular; }
 
+    // The case's design charts, with the point the last calculation read
+    // (the charts alone before any, after a refusal, or once an option
+    // changed what the form asks for).
+    virtual std::vector<figures::Figure> figures() const = 0;
+    void showChart();
+    ChartWindow* chartWindow() const { return m_chart; } // null until first shown
+
 protected:
     // `prefix` is the case letter that every control name of the panel
     // begins with: `AINC`, `ALabelInc`, `AOption1`, ...
@@ -110,6 +123,10 @@ protected:
 
     // Reads a field for the calculation about to run, remembering what it
     // holds so that a refusal can name the value and the field.
+    // The last computed result, or null.
+    const CaseResult* lastResult() const { return m_last ? &*m_last : nullptr; }
+    Separators separators() const;
+
     double read(const char* name, Quantity quantity);
     double readMinutesAsSeconds(const char* name, Quantity quantity);
     bool selected(const char* optionName) const;
@@ -148,8 +165,12 @@ private:
     };
     std::vector<FieldLabels> m_fields;
 
+    void refreshChart();
+
     char m_prefix;
     UiServices& m_services;
+    std::optional<CaseResult> m_last;
+    ChartWindow* m_chart = nullptr;
     QBoxLayout* m_layout;
     QPushButton* m_calcular = nullptr;
 };

@@ -26,6 +26,11 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tab
     archivo->setObjectName(QStringLiteral("Archivo"));
     QAction* salir = archivo->addAction(QStringLiteral("&Salir"), this, &Form1::Salir_Click);
     salir->setObjectName(QStringLiteral("Salir"));
+    auto* abacos = menuBar()->addMenu(QStringLiteral("Á&bacos"));
+    abacos->setObjectName(QStringLiteral("Abacos"));
+    QAction* verAbaco = abacos->addAction(QStringLiteral("&Ver ábaco del caso"), this, &Form1::VerAbaco_Click);
+    verAbaco->setObjectName(QStringLiteral("VerAbaco"));
+    verAbaco->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     auto* ayuda = menuBar()->addMenu(QStringLiteral("Ay&uda"));
     ayuda->setObjectName(QStringLiteral("Ayuda"));
     QAction* acer = ayuda->addAction(QStringLiteral("Acerca del Programa"), this, &Form1::Acer_Click);
@@ -40,6 +45,9 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tab
     auto* index = new CaseIndex;
     m_tabs->addTab(index, QStringLiteral("INDICE"));
     connect(index, &CaseIndex::caseChosen, m_tabs, &QTabWidget::setCurrentIndex);
+    // The index has no chart of its own.
+    connect(m_tabs, &QTabWidget::currentChanged, verAbaco,
+            [verAbaco](int tab) { verAbaco->setEnabled(tab != kIndexTab); });
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -63,6 +71,11 @@ void Form1::Form_Load()
 void Form1::Salir_Click()
 {
     QApplication::quit();
+}
+
+void Form1::VerAbaco_Click()
+{
+    if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget())) panel->showChart();
 }
 
 void Form1::Acer_Click()

@@ -24,6 +24,8 @@ public:
     void Form_Load();
     void Salir_Click();
     void Acer_Click();
+    // Opens the design chart of the case on show (menu "Ábacos").
+    void VerAbaco_Click();
 
 private:
     QTabWidget* m_tabs;

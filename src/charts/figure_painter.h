@@ -1,0 +1,18 @@
+#pragma once
+
+#include "figures/figure.h"
+
+#include <QRectF>
+
+class QPainter;
+class QPalette;
+
+namespace retencion {
+
+// Draws a figure into `area`: the studied range shaded, every curve with
+// its label, the curves a calculation used stronger, the interpolated curve
+// dashed, and the point read with its coordinates. Used on screen and for
+// export alike.
+void paintFigure(QPainter& painter, const QRectF& area, const figures::Figure& figure, const QPalette& palette);
+
+} // namespace retencion

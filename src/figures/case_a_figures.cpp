@@ -1,0 +1,33 @@
+#include "cases/a/case_a_charts.h"
+#include "figures/case_figures.h"
+
+namespace retencion::figures {
+
+std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation, const CaseResult* result,
+                                 const Separators& separators)
+{
+    const bool weir = outlet == CaseAOutlet::Weir;
+    const CaseAChart& chartXY = weir ? CaseAWeirChart : CaseAOrificeChart;
+    Figure f;
+    f.title = weir ? "Ábaco de salida tipo vertedero" : "Ábaco de salida tipo orificio";
+    f.x.title = weir ? "x = Ck·L·√(2g)·Tp·√Vin / Sup^1,5" : "x = Ck·A·√(2g)·Tp / √(Sup·Vin)";
+    f.y.title = "Qp/Ip";
+    std::vector<int> seriesOf;
+    for (std::size_t j = 0; j < kCaseACurves; ++j) {
+        const std::size_t n = chart::filledPoints(chartXY.x[j]);
+        f.series.push_back(
+            curve("r = " + number(CaseACurveRatios[j], separators), chartXY.x[j].data(), chartXY.y[j].data(), n));
+        seriesOf.push_back(int(j));
+    }
+    f.studiedX = Range{0.2, 2.95};
+    f.studiedY = Range{0.1, 0.85};
+    if (const ChartReading* r = readingOf(result, 0)) {
+        // A surface is read at the given flow ratio, an outflow peak at the
+        // outlet parameter.
+        const Across across = calculation == CalculationType::Surface ? Across::XAtY : Across::YAtX;
+        showReading(f, *r, seriesOf, across, "x", "Qp/Ip", separators);
+    }
+    return {f};
+}
+
+} // namespace retencion::figures

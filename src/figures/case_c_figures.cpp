@@ -1,0 +1,77 @@
+#include "cases/c/case_c_charts.h"
+#include "figures/case_figures.h"
+
+#include <cmath>
+
+namespace retencion::figures {
+namespace {
+
+constexpr double kXLow = 0.12; // the studied surface indices
+constexpr double kXHigh = 2.5;
+
+// The power curves r = A·X^E at every Ip node, for the two ho nodes around
+// ho, sampled on a logarithmic grid of X.
+Figure powerCurves(const CaseCInput& in, const CaseResult* result, const Separators& separators)
+{
+    const std::size_t j = chart::bracket(CaseCHoAxis, in.ho);
+    Figure f;
+    f.title = "Curvas r = A·X^E";
+    f.x.title = "X = Sup / (Tp·B²)";
+    f.y.title = "r = Qp/Ip";
+    std::vector<int> seriesOf(kCaseCHoNodes * kCaseCIpNodes, -1);
+    for (std::size_t nj = j - 1; nj <= j; ++nj) {
+        for (std::size_t ni = 0; ni < kCaseCIpNodes; ++ni) {
+            Series s{"Ip = " + number(CaseCIpAxis[ni], separators) + ", ho = " + number(CaseCHoAxis[nj], separators),
+                     {},
+                     Emphasis::Family,
+                     int(nj - (j - 1))};
+            for (int k = 0; k <= 60; ++k) {
+                const double x = kXLow * std::pow(kXHigh / kXLow, k / 60.0);
+                s.points.push_back({x, CaseCPowerCoef[nj][ni] * std::pow(x, CaseCPowerExp[nj][ni])});
+            }
+            seriesOf[nj * kCaseCIpNodes + ni] = int(f.series.size());
+            f.series.push_back(std::move(s));
+        }
+    }
+    f.studiedX = Range{kXLow, kXHigh};
+    f.studiedY = Range{0.12, 0.38};
+    if (const ChartReading* r = readingOf(result, 0)) {
+        const Across across = in.calculation == CalculationType::Surface ? Across::XAtY : Across::YAtX;
+        showReading(f, *r, seriesOf, across, "X", "r", separators);
+    }
+    return f;
+}
+
+// The straight lines Y = M·X + N of the height chart, one per row and
+// conduit width; the height is H = Ip / Y.
+Figure heightLines(const CaseResult* result, const Separators& separators)
+{
+    Figure f;
+    f.title = "Rectas de altura Y = M·X + N";
+    f.x.title = "X = Sup / (Tp·B²)";
+    f.y.title = "Y = Ip / H";
+    std::vector<int> seriesOf(kCaseCBNodes * kCaseCHeightRows, -1);
+    for (std::size_t l = 0; l < kCaseCBNodes; ++l) {
+        for (std::size_t k = 0; k < kCaseCHeightRows; ++k) {
+            const double m = CaseCHeightSlope[l][k];
+            const double n = CaseCHeightIntercept[l][k];
+            seriesOf[l * kCaseCHeightRows + k] = int(f.series.size());
+            f.series.push_back({"B = " + number(CaseCBAxis[l], separators) + ", fila " + std::to_string(k + 1),
+                                {{0, n}, {kXHigh, m * kXHigh + n}},
+                                Emphasis::Family,
+                                int(l)});
+        }
+    }
+    f.studiedX = Range{0, kXHigh};
+    if (const ChartReading* r = readingOf(result, 1)) showReading(f, *r, seriesOf, Across::YAtX, "X", "Y", separators);
+    return f;
+}
+
+} // namespace
+
+std::vector<Figure> caseCFigures(const CaseCInput& input, const CaseResult* result, const Separators& separators)
+{
+    return {powerCurves(input, result, separators), heightLines(result, separators)};
+}
+
+} // namespace retencion::figures

@@ -1,0 +1,46 @@
+#include "cases/e/case_e_charts.h"
+#include "figures/case_figures.h"
+
+namespace retencion::figures {
+
+std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* result, const Separators& separators)
+{
+    using namespace case_e;
+    Figure f;
+    f.title = "Ábaco de laminación con interacción depósito-red";
+    f.x.title = "x = (Sup/Tp)·(L/ho)^0,3";
+    f.y.title = "r = Qp/Ip";
+    std::vector<int> seriesOf;
+    for (std::size_t k = 0; k < kCurves; ++k) {
+        for (std::size_t j = 0; j < kCurves; ++j) {
+            const std::size_t n = chart::filledPoints(ELamChartX[k][j]);
+            f.series.push_back(
+                curve("B = " + number(EBCurves[j], separators) + ", Ip = " + number(EIpCurves[k], separators),
+                      ELamChartX[k][j].data(), ELamChartY[k][j].data(), n, int(j)));
+            seriesOf.push_back(int(k * kCurves + j));
+        }
+    }
+    f.studiedX = Range{0.4, 8};
+    f.studiedY = Range{0.15, 0.75};
+    if (const ChartReading* r = readingOf(result, 0)) {
+        const Across across = calculation == CalculationType::Surface ? Across::XAtY : Across::YAtX;
+        showReading(f, *r, seriesOf, across, "x", "r", separators);
+    }
+
+    Figure g;
+    g.title = "Ábaco de calado con interacción depósito-red";
+    g.x.title = "y = Sup / Tp / B";
+    g.y.title = "a (m³/s), H = a·Tp / Sup";
+    std::vector<int> columnOf;
+    for (std::size_t k = 0; k < kCurves; ++k) {
+        const std::size_t n = chart::filledPoints(EDepthChartX[k]);
+        g.series.push_back(
+            curve("Ip = " + number(EIpCurves[k], separators), EDepthChartX[k].data(), EDepthChartY[k].data(), n));
+        columnOf.push_back(int(k));
+    }
+    g.studiedX = Range{0.1, 2.1};
+    if (const ChartReading* r = readingOf(result, 1)) showReading(g, *r, columnOf, Across::YAtX, "y", "a", separators);
+    return {f, g};
+}
+
+} // namespace retencion::figures
