@@ -83,3 +83,19 @@ TEST(FormatNumberTest, CommaFormattedTextReadsBackAsItsIntegerPart)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FormatQuotedNumbersTest, NoTrailingSeparatorAndSignificantDigits)
+{
+    const Separators comma{",", "."};
+    EXPECT_EQ(retencion::FormatDecimal(12, 3, comma), "12");
+    EXPECT_EQ(retencion::FormatDecimal(1234.5678, 2, comma), "1234,57");
+    EXPECT_EQ(retencion::FormatDecimal(-0.0001, 2, comma), "0");
+    EXPECT_EQ(retencion::FormatSignificant(166.6666667, 6, comma), "166,667");
+    EXPECT_EQ(retencion::FormatSignificant(0.000555555, 3, comma), "0,000556");
+    EXPECT_EQ(retencion::FormatSignificant(1000000, 6, comma), "1000000");
+    EXPECT_EQ(retencion::FormatSignificant(0, 4, comma), "0");
+}
+
+} // namespace

@@ -1,6 +1,9 @@
 #include "charts/chart_window.h"
 #include "panels/case_a_panel.h"
+#include "panels/routing_check_window.h"
+
 #include "ui_test_support.h"
+#include <QTableWidget>
 
 #include <QFile>
 #include <QImage>
@@ -273,6 +276,42 @@ private slots:
         QFile svg(dir.filePath("a.svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("<svg"));
+    }
+
+    void routingCheckComparesTheChartWithRouting()
+    {
+        RecordingServices services;
+        services.separatorsInUse = {",", "."};
+        CaseAPanel panel(services);
+        panel.show();
+        auto* comprobar = panel.findChild<QPushButton*>("AComprobar");
+        QCOMPARE(comprobar->text(), QStringLiteral("Comprobar por laminación"));
+        QVERIFY(!comprobar->isEnabled());
+        typeOrificeExample(&panel);
+        press(&panel, "ACalcular");
+        QVERIFY(comprobar->isEnabled());
+        comprobar->click();
+        RoutingCheckWindow* window = panel.routingWindow();
+        QVERIFY(window && window->isVisible());
+        // Qp, H, and after a surface calculation the surface routing needs.
+        QCOMPARE(window->table()->rowCount(), 3);
+        QCOMPARE(window->table()->item(0, 1)->text(), QStringLiteral("3"));
+        QVERIFY(window->table()->item(0, 3)->text().endsWith(QStringLiteral(" %")));
+        QCOMPARE(window->figures().size(), std::size_t(2));
+
+        QTemporaryDir dir;
+        QVERIFY(window->exportCsv(dir.filePath("h.csv")));
+        QFile csv(dir.filePath("h.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QCOMPARE(lines[0], QByteArray("t (min);Entrada (m³/s);Salida (m³/s);h (m)"));
+        QCOMPARE(lines[1].count(';'), 3);
+        QVERIFY(lines[5].contains(',')); // the regional decimal separator
+
+        // A new choice leaves nothing to check.
+        choose(&panel, {"AOption2"});
+        QVERIFY(!comprobar->isEnabled());
+        QVERIFY(!window->isVisible());
     }
 
     void enterInAFieldPressesCalcular()

@@ -145,19 +145,7 @@ public:
 
     // A number to six significant digits, in fixed notation, without
     // trailing zeros.
-    std::string number(double v) const
-    {
-        if (v == 0) return "0";
-        const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(v))));
-        const int decimals = std::clamp(5 - magnitude, 0, 12);
-        std::string mask = "0";
-        if (decimals > 0) mask += "." + std::string(static_cast<std::size_t>(decimals), '#');
-        std::string text = FormatNumber(v, mask, Separators{m_separators.decimal, ""});
-        if (text.size() >= m_separators.decimal.size() &&
-            text.compare(text.size() - m_separators.decimal.size(), std::string::npos, m_separators.decimal) == 0)
-            text.resize(text.size() - m_separators.decimal.size());
-        return text;
-    }
+    std::string number(double v) const { return FormatSignificant(v, 6, m_separators); }
 
     // A value of quantity q, with its unit: times in minutes.
     std::string value(Q q, double v) const

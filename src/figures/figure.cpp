@@ -8,16 +8,7 @@ namespace retencion::figures {
 
 std::string number(double v, const Separators& separators)
 {
-    if (v == 0 || !std::isfinite(v)) return "0";
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(v))));
-    const int decimals = std::clamp(3 - magnitude, 0, 8);
-    std::string mask = "0";
-    if (decimals > 0) mask += "." + std::string(static_cast<std::size_t>(decimals), '#');
-    std::string text = FormatNumber(v, mask, Separators{separators.decimal, ""});
-    const std::string& d = separators.decimal;
-    if (text.size() >= d.size() && text.compare(text.size() - d.size(), std::string::npos, d) == 0)
-        text.resize(text.size() - d.size());
-    return text;
+    return FormatSignificant(v, 4, separators);
 }
 
 Series curve(std::string label, const double* xs, const double* ys, std::size_t count, int group)

@@ -1,5 +1,6 @@
 #include "numbers/format_number.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -106,6 +107,24 @@ std::string FormatNumber(double value, std::string_view maskText, const Separato
     if (mask.decimalPoint) out += separators.decimal;
     out += fraction;
     return out;
+}
+
+std::string FormatDecimal(double value, int maxDecimals, const Separators& separators)
+{
+    std::string mask = "0";
+    if (maxDecimals > 0) mask += "." + std::string(static_cast<std::size_t>(maxDecimals), '#');
+    std::string text = FormatNumber(value, mask, Separators{separators.decimal, ""});
+    const std::string& d = separators.decimal;
+    if (text.size() >= d.size() && text.compare(text.size() - d.size(), std::string::npos, d) == 0)
+        text.resize(text.size() - d.size());
+    return text;
+}
+
+std::string FormatSignificant(double value, int significant, const Separators& separators)
+{
+    if (value == 0 || !std::isfinite(value)) return FormatDecimal(value, 0, separators);
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    return FormatDecimal(value, std::clamp(significant - 1 - magnitude, 0, 12), separators);
 }
 
 } // namespace retencion

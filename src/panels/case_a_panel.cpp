@@ -2,6 +2,8 @@
 
 #include "cases/a/case_a_engine.h"
 #include "figures/case_figures.h"
+#include "panels/routing_check_window.h"
+#include "routing/chart_check.h"
 
 namespace retencion {
 
@@ -34,6 +36,9 @@ CaseAPanel::CaseAPanel(UiServices& services, QWidget* parent) : CasePanel('A', s
                    {"Label17", QStringLiteral("H ="), "AH", "Label18", QStringLiteral("m"), {}, 0, 1},
                },
                &CaseAPanel::ACalcular_Click);
+    m_comprobar = addSideButton("Comprobar", QStringLiteral("Comprobar por laminación"));
+    m_comprobar->setEnabled(false);
+    connect(m_comprobar, &QPushButton::clicked, this, &CaseAPanel::AComprobar_Click);
     finishLayout();
 
     onSelected("AOption1", &CaseAPanel::AOption1_Click);
@@ -82,8 +87,33 @@ void CaseAPanel::ACalcular_Click()
     if (in.calculation != CalculationType::None)
         in.w = read("AINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
+    m_lastInput = in;
     writeResult(CaseAEngine(in), {"ARES", "##.##", surface ? Quantity::ComputedSurface : Quantity::ComputedOutflow},
                 {"AH", "##.##"});
+}
+
+void CaseAPanel::resultChanged()
+{
+    m_comprobar->setEnabled(lastResult() != nullptr);
+    // An open check follows the form: the new answer, or nothing to check.
+    if (!m_routing || !m_routing->isVisible()) return;
+    if (lastResult())
+        AComprobar_Click();
+    else
+        m_routing->hide();
+}
+
+void CaseAPanel::AComprobar_Click()
+{
+    const CaseResult* result = lastResult();
+    if (!result) return;
+    const auto check = routing::checkByRouting(m_lastInput, *result);
+    if (!check) return;
+    if (!m_routing) m_routing = new RoutingCheckWindow(this);
+    m_routing->setCheck(*check, m_lastInput, separators());
+    m_routing->show();
+    m_routing->raise();
+    m_routing->activateWindow();
 }
 
 std::vector<figures::Figure> CaseAPanel::figures() const

@@ -2,9 +2,12 @@
 // The "Caso A" tab: a tank without bypass, with an orifice or a weir, the
 // outlet conduit's influence not considered.
 
+#include "cases/a/case_a_engine.h"
 #include "panels/case_panel.h"
 
 namespace retencion {
+
+class RoutingCheckWindow;
 
 class CaseAPanel : public CasePanel {
     Q_OBJECT
@@ -18,6 +21,18 @@ public:
     void AOption3_Click(); // weir
     void AOption4_Click(); // orifice
     void ACalcular_Click();
+    // Routes the hydrograph through the tank of the last answer, beside the
+    // chart's answer.
+    void AComprobar_Click();
+    RoutingCheckWindow* routingWindow() const { return m_routing; }
+
+protected:
+    void resultChanged() override;
+
+private:
+    CaseAInput m_lastInput; // what the last calculation read
+    QPushButton* m_comprobar;
+    RoutingCheckWindow* m_routing = nullptr;
 };
 
 } // namespace retencion

@@ -105,6 +105,7 @@ void CasePanel::addOptionGroup(const char* frameName, const QString& caption, st
             if (!on) return;
             m_last.reset();
             refreshChart();
+            resultChanged();
         });
         if (o.accessKey) {
             const QKeySequence key(Qt::ALT | Qt::Key(o.accessKey));
@@ -203,17 +204,25 @@ QPushButton* CasePanel::buildResults(const char* buttonName, const char* frameNa
     chart->setAccessibleDescription(QKeySequence(Qt::CTRL | Qt::Key_B).toString(QKeySequence::NativeText));
     connect(chart, &QPushButton::clicked, this, &CasePanel::showChart);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(m_calcular);
-    buttons->addWidget(chart);
+    m_sideButtons = new QVBoxLayout;
+    m_sideButtons->addWidget(m_calcular);
+    m_sideButtons->addWidget(chart);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    row->addLayout(buttons);
+    row->addLayout(m_sideButtons);
     row->addSpacing(24);
     row->addWidget(frame);
     row->addStretch(1);
     m_layout->addLayout(row);
     return m_calcular;
+}
+
+QPushButton* CasePanel::addSideButton(const char* role, const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(controlName(role));
+    m_sideButtons->addWidget(button);
+    return button;
 }
 
 void CasePanel::finishLayout()
@@ -315,6 +324,7 @@ void CasePanel::writeResult(const CaseResult& result, ResultField main, ResultFi
     else
         m_last.reset();
     refreshChart();
+    resultChanged();
     if (result.outOfRange()) reportRefusal(result, main.quantity);
     m_read.clear();
 }

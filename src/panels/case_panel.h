@@ -102,6 +102,11 @@ protected:
         connectCalcular(buildResults(buttonName, frameName, rows), static_cast<Panel*>(this), onCalcular);
     }
     void finishLayout();
+    // Another button under "Calcular" and "Ver ábaco".
+    QPushButton* addSideButton(const char* role, const QString& caption);
+    // Runs whenever the last computed result changes: a calculation, or an
+    // option that changed what the form asks for.
+    virtual void resultChanged() {}
 
     // Runs `handler` after the user selects `optionName`.
     template <typename Panel> void onSelected(const char* optionName, void (Panel::*handler)())
@@ -173,6 +178,7 @@ private:
     ChartWindow* m_chart = nullptr;
     QBoxLayout* m_layout;
     QPushButton* m_calcular = nullptr;
+    QBoxLayout* m_sideButtons = nullptr;
 };
 
 template <typename Panel> void CasePanel::connectCalcular(QPushButton* button, Panel* panel, void (Panel::*handler)())

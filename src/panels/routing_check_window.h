@@ -1,0 +1,32 @@
+#pragma once
+// Case A's answer checked by routing: the hydrographs and the level against
+// time, the chart's answer beside routing's, the outlet law and the mass
+// balance.
+
+#include "charts/chart_window.h"
+#include "numbers/format_number.h"
+#include "routing/chart_check.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace retencion {
+
+class RoutingCheckWindow : public ChartWindow {
+    Q_OBJECT
+public:
+    explicit RoutingCheckWindow(QWidget* panel);
+
+    void setCheck(const routing::ChartCheck& check, const CaseAInput& input, const Separators& separators);
+    bool exportCsv(const QString& path) const;
+
+    QTableWidget* table() const { return m_table; }
+
+private:
+    QLabel* m_law;
+    QTableWidget* m_table;
+    QLabel* m_notes;
+    std::string m_csv;
+};
+
+} // namespace retencion
