@@ -96,6 +96,9 @@ TEST(FormatQuotedNumbersTest, NoTrailingSeparatorAndSignificantDigits)
     EXPECT_EQ(retencion::FormatSignificant(0.000555555, 3, comma), "0,000556");
     EXPECT_EQ(retencion::FormatSignificant(1000000, 6, comma), "1000000");
     EXPECT_EQ(retencion::FormatSignificant(0, 4, comma), "0");
+    // Beyond a reader's patience for digits: a power of ten.
+    EXPECT_EQ(retencion::FormatSignificant(1.5e308 / 60, 6, comma), "2,5·10^306");
+    EXPECT_EQ(retencion::FormatSignificant(-1.25e-9, 6, comma), "-1,25·10^-9");
 }
 
 } // namespace

@@ -124,6 +124,24 @@ std::string FormatSignificant(double value, int significant, const Separators& s
 {
     if (value == 0 || !std::isfinite(value)) return FormatDecimal(value, 0, separators);
     const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    if (magnitude >= 15 || magnitude < -6) {
+        // Too many digits to read in full: d,ddd·10^n.
+        std::array<char, 64> buffer{};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::scientific, std::max(significant - 1, 0))
+                             .ptr;
+        std::string text(buffer.data(), end);
+        const std::size_t e = text.find('e');
+        std::string mantissa = text.substr(0, e);
+        if (mantissa.find('.') != std::string::npos) {
+            while (mantissa.back() == '0')
+                mantissa.pop_back();
+            if (mantissa.back() == '.') mantissa.pop_back();
+        }
+        const std::size_t point = mantissa.find('.');
+        if (point != std::string::npos) mantissa.replace(point, 1, separators.decimal);
+        return mantissa + "·10^" + std::to_string(std::stoi(text.substr(e + 1)));
+    }
     return FormatDecimal(value, std::clamp(significant - 1 - magnitude, 0, 12), separators);
 }
 
