@@ -19,65 +19,30 @@ namespace {
 const Separators kComma{",", "."};
 constexpr auto kSurface = CalculationType::Surface;
 constexpr auto kOutflow = CalculationType::Outflow;
-
-// The value of a drawn curve at `v` of the coordinate it holds fixed.
-std::optional<double> valueOn(const Series& s, double v, Across across)
-{
-    for (std::size_t i = 1; i < s.points.size(); ++i) {
-        const Point a = s.points[i - 1];
-        const Point b = s.points[i];
-        const double v0 = across == Across::YAtX ? a.x : a.y;
-        const double v1 = across == Across::YAtX ? b.x : b.y;
-        if (std::min(v0, v1) <= v && v <= std::max(v0, v1) && v0 != v1) {
-            const double t = (v - v0) / (v1 - v0);
-            return across == Across::YAtX ? a.y + t * (b.y - a.y) : a.x + t * (b.x - a.x);
-        }
-    }
-    return std::nullopt;
-}
-
-const Series* dashed(const Figure& f)
-{
-    for (const auto& s : f.series)
-        if (s.emphasis == Emphasis::Interpolated) return &s;
-    return nullptr;
-}
-
-std::vector<std::size_t> used(const Figure& f)
-{
-    std::vector<std::size_t> out;
-    for (std::size_t i = 0; i < f.series.size(); ++i)
-        if (f.series[i].emphasis == Emphasis::Used) out.push_back(i);
-    return out;
-}
+constexpr auto kOrifice = CaseAOutlet::Orifice;
+constexpr auto kWeir = CaseAOutlet::Weir;
+constexpr auto kRect = OutletConduit::Rectangular;
+constexpr auto kCirc = OutletConduit::Circular;
 
 // A chart curve as the tables hold it, filled points only.
 void expectCurve(const Series& s, const double* xs, const double* ys, std::size_t n)
 {
     ASSERT_EQ(s.points.size(), n) << s.label;
-    for (std::size_t i = 0; i < n; ++i) {
-        EXPECT_EQ(s.points[i].x, xs[i]) << s.label << " point " << i;
-        EXPECT_EQ(s.points[i].y, ys[i]) << s.label << " point " << i;
-    }
+    for (std::size_t i = 0; i < n; ++i)
+        EXPECT_EQ(std::pair(s.points[i].x, s.points[i].y), std::pair(xs[i], ys[i])) << s.label << " point " << i;
 }
 
-TEST(FiguresHoldTheTables, CaseAOrificeAndWeir)
+TEST(FiguresHoldTheTables, EveryCase)
 {
-    for (const auto outlet : {CaseAOutlet::Orifice, CaseAOutlet::Weir}) {
-        const CaseAChart& c = outlet == CaseAOutlet::Weir ? CaseAWeirChart : CaseAOrificeChart;
-        const auto figs = caseAFigures(outlet, kSurface, nullptr, kComma);
-        ASSERT_EQ(figs.size(), 1u);
-        ASSERT_EQ(figs[0].series.size(), kCaseACurves);
+    for (const auto outlet : {kOrifice, kWeir}) {
+        const CaseAChart& c = outlet == kWeir ? CaseAWeirChart : CaseAOrificeChart;
+        const auto a = caseAFigures(outlet, kSurface, nullptr, kComma);
+        ASSERT_EQ(a[0].series.size(), kCaseACurves);
         for (std::size_t j = 0; j < kCaseACurves; ++j)
-            expectCurve(figs[0].series[j], c.x[j].data(), c.y[j].data(), chart::filledPoints(c.x[j]));
-        EXPECT_EQ(figs[0].series[1].label, "r = 0,6");
-        EXPECT_FALSE(figs[0].point);
+            expectCurve(a[0].series[j], c.x[j].data(), c.y[j].data(), chart::filledPoints(c.x[j]));
+        EXPECT_EQ(a[0].series[1].label, "r = 0,6");
     }
-}
-
-TEST(FiguresHoldTheTables, CaseBCaseDAndCaseE)
-{
-    const auto b = caseBFigures(OutletConduit::Rectangular, kSurface, nullptr, kComma);
+    const auto b = caseBFigures(kRect, kSurface, nullptr, kComma);
     ASSERT_EQ(b.size(), 2u);
     for (std::size_t c = 0; c < 5; ++c)
         expectCurve(b[0].series[c], case_b::SurfaceChart[c].data(), case_b::ReductionChart[c].data(),
@@ -95,10 +60,37 @@ TEST(FiguresHoldTheTables, CaseBCaseDAndCaseE)
     // The repeated point of the curve B = 2, Ip = 20 is drawn as it stands.
     expectCurve(e[0].series[0], case_e::ELamChartX[0][0].data(), case_e::ELamChartY[0][0].data(), 14);
     EXPECT_EQ(e[0].series[0].label, "B = 2, Ip = 20");
-    EXPECT_EQ(e[0].series[3].group, 0); // grouped by B
     for (std::size_t k = 0; k < 3; ++k)
         expectCurve(e[1].series[k], case_e::EDepthChartX[k].data(), case_e::EDepthChartY[k].data(),
                     chart::filledPoints(case_e::EDepthChartX[k]));
+}
+
+// The outlet's switch is seen through case A's chart window.
+TEST(FiguresFollowTheOptions, ConduitSwitchesTheChart)
+{
+    const auto rect = caseBFigures(kRect, kSurface, nullptr, kComma);
+    const auto circ = caseBFigures(kCirc, kSurface, nullptr, kComma);
+    EXPECT_EQ(rect[0].series.size(), 5u);
+    EXPECT_EQ(circ[0].series.size(), 1u);
+    EXPECT_NE(rect[0].title, circ[0].title);
+}
+
+// The value of a drawn curve at `v` of the coordinate it holds fixed.
+std::optional<double> valueOn(const Series& s, double v, Across across)
+{
+    const auto fixed = [&](Point p) { return across == Across::YAtX ? p.x : p.y; };
+    const auto free = [&](Point p) { return across == Across::YAtX ? p.y : p.x; };
+    for (std::size_t i = 1; i < s.points.size(); ++i) {
+        const Point a = s.points[i - 1], b = s.points[i];
+        if (std::min(fixed(a), fixed(b)) <= v && v <= std::max(fixed(a), fixed(b)) && fixed(a) != fixed(b))
+            return free(a) + (v - fixed(a)) / (fixed(b) - fixed(a)) * (free(b) - free(a));
+    }
+    return std::nullopt;
+}
+
+std::size_t countOf(const Figure& f, Emphasis e)
+{
+    return std::count_if(f.series.begin(), f.series.end(), [&](const Series& s) { return s.emphasis == e; });
 }
 
 // A worked example drawn on its chart: the point is the engine's own
@@ -106,7 +98,7 @@ TEST(FiguresHoldTheTables, CaseBCaseDAndCaseE)
 // dashed curve interpolated for the user's parameter.
 struct Drawn {
     const char* name;
-    std::function<CaseResult()> compute;
+    CaseResult result;
     std::function<std::vector<Figure>(const CaseResult*)> draw;
     std::size_t chart;
     Across across;
@@ -122,28 +114,28 @@ class WorkedExampleDrawn : public testing::TestWithParam<Drawn> {};
 TEST_P(WorkedExampleDrawn, PointIsTheEnginesReading)
 {
     const Drawn& d = GetParam();
-    const CaseResult r = d.compute();
-    ASSERT_EQ(r.outcome, Outcome::Computed);
-    ASSERT_TRUE(r.readings[d.chart]);
-    const auto figs = d.draw(&r);
-    const Figure& f = figs[d.chart];
+    ASSERT_EQ(d.result.outcome, Outcome::Computed);
+    const auto& reading = d.result.readings[d.chart];
+    ASSERT_TRUE(reading);
+    const Figure f = d.draw(&d.result)[d.chart];
     ASSERT_TRUE(f.point);
-    EXPECT_EQ(f.point->x, r.readings[d.chart]->x);
-    EXPECT_EQ(f.point->y, r.readings[d.chart]->y);
-    EXPECT_EQ(used(f).size(), d.usedCurves);
+    EXPECT_EQ(f.point->x, reading->x);
+    EXPECT_EQ(f.point->y, reading->y);
+    EXPECT_EQ(countOf(f, Emphasis::Used), d.usedCurves);
     if (d.usedCurves > 1) {
-        const Series* line = dashed(f);
-        ASSERT_TRUE(line);
-        const double fixed = d.across == Across::YAtX ? f.point->x : f.point->y;
-        const auto v = valueOn(*line, fixed, d.across);
+        const auto line = std::find_if(f.series.begin(), f.series.end(),
+                                       [](const Series& s) { return s.emphasis == Emphasis::Interpolated; });
+        ASSERT_NE(line, f.series.end());
+        const bool yAtX = d.across == Across::YAtX;
+        const auto v = valueOn(*line, yAtX ? f.point->x : f.point->y, d.across);
         ASSERT_TRUE(v);
-        const double expected = d.across == Across::YAtX ? f.point->y : f.point->x;
+        const double expected = yAtX ? f.point->y : f.point->x;
         EXPECT_NEAR(*v, expected, 2e-3 * std::fabs(expected));
     }
-    // The same charts with nothing read carry no point and no emphasis.
-    const auto alone = d.draw(nullptr);
-    EXPECT_FALSE(alone[d.chart].point);
-    EXPECT_TRUE(used(alone[d.chart]).empty());
+    // The same chart with nothing read carries no point and no emphasis.
+    const Figure alone = d.draw(nullptr)[d.chart];
+    EXPECT_FALSE(alone.point);
+    EXPECT_EQ(countOf(alone, Emphasis::Used), 0u);
 }
 
 CaseResult caseA(CaseAOutlet o, CalculationType c, double dl, double ck, double w)
@@ -154,62 +146,31 @@ CaseResult caseA(CaseAOutlet o, CalculationType c, double dl, double ck, double 
 const CaseCInput kCSurface{20, 3600, 3, 0.45, 5, kSurface};
 const CaseCInput kCOutflow{30, 2700, 4, 0.75, 20000, kOutflow};
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WorkedExampleDrawn,
-    testing::Values(
-        Drawn{"a_orifice_surface", [] { return caseA(CaseAOutlet::Orifice, kSurface, 1, 0.6, 3); },
-              [](const CaseResult* r) { return caseAFigures(CaseAOutlet::Orifice, kSurface, r, kComma); }, 0,
-              Across::XAtY, 2},
-        Drawn{"a_weir_outflow", [] { return caseA(CaseAOutlet::Weir, kOutflow, 2, 1.8, 38855.34); },
-              [](const CaseResult* r) { return caseAFigures(CaseAOutlet::Weir, kOutflow, r, kComma); }, 0, Across::YAtX,
-              2},
-        Drawn{"b_rectangular_between_curves",
-              [] {
-                  return CaseBEngine({10, 1800, 1.2, 2, 0, 7, OutletConduit::Rectangular, kSurface});
-              },
-              [](const CaseResult* r) { return caseBFigures(OutletConduit::Rectangular, kSurface, r, kComma); }, 0,
-              Across::XAtY, 2},
-        Drawn{"b_rectangular_depth",
-              [] {
-                  return CaseBEngine({10, 1800, 1, 2, 0, 4000, OutletConduit::Rectangular, kOutflow});
-              },
-              [](const CaseResult* r) { return caseBFigures(OutletConduit::Rectangular, kOutflow, r, kComma); }, 1,
-              Across::YAtX, 1},
-        Drawn{"b_circular_formula",
-              [] {
-                  return CaseBEngine({10, 1800, 1, 1, 2, 7, OutletConduit::Circular, kSurface});
-              },
-              [](const CaseResult* r) { return caseBFigures(OutletConduit::Circular, kSurface, r, kComma); }, 0,
-              Across::YAtX, 1},
-        Drawn{"c_surface_ho_between_nodes", [] { return CaseCEngine(kCSurface); },
-              [](const CaseResult* r) { return caseCFigures(kCSurface, r, kComma); }, 0, Across::XAtY, 4},
-        Drawn{"c_outflow_height_lines", [] { return CaseCEngine(kCOutflow); },
-              [](const CaseResult* r) { return caseCFigures(kCOutflow, r, kComma); }, 1, Across::YAtX, 4},
-        Drawn{"d_volume",
-              [] {
-                  return CaseDEngine({25, 3600, 15, CalculationType::Volume});
-              },
-              [](const CaseResult* r) { return caseDFigures(CalculationType::Volume, r, kComma); }, 0, Across::XAtY, 2},
-        Drawn{"d_outflow",
-              [] {
-                  return CaseDEngine({40, 1800, 20000, kOutflow});
-              },
-              [](const CaseResult* r) { return caseDFigures(kOutflow, r, kComma); }, 0, Across::YAtX, 2},
-        Drawn{"e_surface", [] { return CaseEEngine(30, 3600, 3, 1, 1, kSurface, 10); },
-              [](const CaseResult* r) { return caseEFigures(kSurface, r, kComma); }, 0, Across::XAtY, 4},
-        Drawn{"e_depth", [] { return CaseEEngine(30, 3600, 3, 1, 1, kOutflow, 4000); },
-              [](const CaseResult* r) { return caseEFigures(kOutflow, r, kComma); }, 1, Across::YAtX, 2}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, WorkedExampleDrawn, testing::Values(
+    Drawn{"a_orifice_surface", caseA(kOrifice, kSurface, 1, 0.6, 3),
+          [](auto r) { return caseAFigures(kOrifice, kSurface, r, kComma); }, 0, Across::XAtY, 2},
+    Drawn{"a_weir_outflow", caseA(kWeir, kOutflow, 2, 1.8, 38855.34),
+          [](auto r) { return caseAFigures(kWeir, kOutflow, r, kComma); }, 0, Across::YAtX, 2},
+    Drawn{"b_rectangular_between_curves", CaseBEngine({10, 1800, 1.2, 2, 0, 7, kRect, kSurface}),
+          [](auto r) { return caseBFigures(kRect, kSurface, r, kComma); }, 0, Across::XAtY, 2},
+    Drawn{"b_rectangular_depth", CaseBEngine({10, 1800, 1, 2, 0, 4000, kRect, kOutflow}),
+          [](auto r) { return caseBFigures(kRect, kOutflow, r, kComma); }, 1, Across::YAtX, 1},
+    Drawn{"b_circular_formula", CaseBEngine({10, 1800, 1, 1, 2, 7, kCirc, kSurface}),
+          [](auto r) { return caseBFigures(kCirc, kSurface, r, kComma); }, 0, Across::YAtX, 1},
+    Drawn{"c_surface_ho_between_nodes", CaseCEngine(kCSurface),
+          [](auto r) { return caseCFigures(kCSurface, r, kComma); }, 0, Across::XAtY, 4},
+    Drawn{"c_outflow_height_lines", CaseCEngine(kCOutflow),
+          [](auto r) { return caseCFigures(kCOutflow, r, kComma); }, 1, Across::YAtX, 4},
+    Drawn{"d_volume", CaseDEngine({25, 3600, 15, CalculationType::Volume}),
+          [](auto r) { return caseDFigures(CalculationType::Volume, r, kComma); }, 0, Across::XAtY, 2},
+    Drawn{"d_outflow", CaseDEngine({40, 1800, 20000, kOutflow}),
+          [](auto r) { return caseDFigures(kOutflow, r, kComma); }, 0, Across::YAtX, 2},
+    Drawn{"e_surface", CaseEEngine(30, 3600, 3, 1, 1, kSurface, 10),
+          [](auto r) { return caseEFigures(kSurface, r, kComma); }, 0, Across::XAtY, 4},
+    Drawn{"e_depth", CaseEEngine(30, 3600, 3, 1, 1, kOutflow, 4000),
+          [](auto r) { return caseEFigures(kOutflow, r, kComma); }, 1, Across::YAtX, 2}),
     [](const auto& info) { return info.param.name; });
-
-TEST(FiguresFollowTheOptions, OutletAndConduitSwitchTheChart)
-{
-    EXPECT_EQ(caseAFigures(CaseAOutlet::Orifice, kSurface, nullptr, kComma)[0].title, "Ábaco de salida tipo orificio");
-    EXPECT_EQ(caseAFigures(CaseAOutlet::Weir, kSurface, nullptr, kComma)[0].title, "Ábaco de salida tipo vertedero");
-    const auto rect = caseBFigures(OutletConduit::Rectangular, kSurface, nullptr, kComma);
-    const auto circ = caseBFigures(OutletConduit::Circular, kSurface, nullptr, kComma);
-    EXPECT_EQ(rect[0].series.size(), 5u);
-    ASSERT_EQ(circ[0].series.size(), 1u);
-    EXPECT_NE(rect[0].title, circ[0].title);
-}
+// clang-format on
 
 } // namespace

@@ -10,99 +10,26 @@ class CaseDPanelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void writesUnderItsMasks_data()
+    void optionsRelabelAndEmpty()
     {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("inc");
-        QTest::addColumn<QString>("ip");
-        QTest::addColumn<QString>("tp");
-        QTest::addColumn<QString>("decimal");
-        QTest::addColumn<QString>("res");
-        QTest::newRow("volume, point") << "DOption1"
-                                       << "15"
-                                       << "25"
-                                       << "60"
-                                       << "."
-                                       << "38936.";
-        QTest::newRow("volume, comma") << "DOption1"
-                                       << "15"
-                                       << "25"
-                                       << "60"
-                                       << ","
-                                       << "38936,";
-        QTest::newRow("outflow, point") << "DOption2"
-                                        << "36000"
-                                        << "25"
-                                        << "60"
-                                        << "."
-                                        << "15.29";
-        QTest::newRow("outflow, comma") << "DOption2"
-                                        << "36000"
-                                        << "25"
-                                        << "60"
-                                        << ","
-                                        << "15,29";
+        const QStringList faults = checkCalculationOptions<CaseDPanel>("D", "Vol =", "m³", {"DRES", "DINC"});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 
-    void writesUnderItsMasks()
+    void calculations()
     {
-        QFETCH(QString, option);
-        QFETCH(QString, inc);
-        QFETCH(QString, ip);
-        QFETCH(QString, tp);
-        QFETCH(QString, decimal);
-        QFETCH(QString, res);
-        RecordingServices services;
-        services.separatorsInUse = {decimal.toStdString(), decimal == "." ? "," : "."};
-        CaseDPanel panel(services);
-        choose(&panel, {option.toLatin1().constData()});
-        panel.field("DINC")->setText(inc);
-        panel.field("DIP")->setText(ip);
-        panel.field("DTP")->setText(tp);
-        press(&panel, "DCalcular");
-        QCOMPARE(text(&panel, "DRES"), res);
-        QVERIFY(services.messages.isEmpty());
-    }
-
-    void outflowOptionRelabelsAndEmpties()
-    {
-        RecordingServices services;
-        CaseDPanel panel(services);
-        QCOMPARE(caption(&panel, "DLabelRes"), QStringLiteral("Vol ="));
-        for (auto* f : panel.findChildren<QLineEdit*>())
-            f->setText("7");
-        choose(&panel, {"DOption2"});
-        QCOMPARE(caption(&panel, "DLabelInc"), QStringLiteral("Vol ="));
-        QCOMPARE(caption(&panel, "DLabelIncU"), QStringLiteral("m³"));
-        QCOMPARE(caption(&panel, "DLabelRes"), QStringLiteral("Qp ="));
-        QCOMPARE(caption(&panel, "DLabelResU"), QStringLiteral("m³/s"));
-        QVERIFY(text(&panel, "DRES").isEmpty());
-        QVERIFY(text(&panel, "DINC").isEmpty());
-        QCOMPARE(text(&panel, "DIP"), QStringLiteral("7"));
-    }
-
-    void noOptionWritesNothingButStillRefuses()
-    {
-        RecordingServices services;
-        CaseDPanel panel(services);
-        type(&panel, {{"DINC", "15"}, {"DIP", "25"}, {"DTP", "60"}});
-        press(&panel, "DCalcular");
-        QVERIFY(services.messages.isEmpty());
-        QVERIFY(text(&panel, "DRES").isEmpty());
-        type(&panel, {{"DIP", "51"}});
-        press(&panel, "DCalcular");
-        QCOMPARE(services.messages.size(), 1);
-    }
-
-    void anEmptyTimeIsRefused()
-    {
-        RecordingServices services;
-        CaseDPanel panel(services);
-        choose(&panel, {"DOption1"});
-        type(&panel, {{"DINC", "15"}, {"DIP", "25"}, {"DRES", "old"}});
-        press(&panel, "DCalcular");
-        QCOMPARE(services.messages.size(), 1);
-        QCOMPARE(text(&panel, "DRES"), QStringLiteral("old"));
+        // clang-format off
+        const QStringList faults = play<CaseDPanel>({
+            {"volume, point", ".", {{"DOption1 DINC=15 DIP=25 DTP=60", "DRES=38936."}}},
+            {"volume, comma", ",", {{"DOption1 DINC=15 DIP=25 DTP=60", "DRES=38936,"}}},
+            {"outflow, point", ".", {{"DOption2 DINC=36000 DIP=25 DTP=60", "DRES=15.29"}}},
+            {"outflow, comma", ",", {{"DOption2 DINC=36000 DIP=25 DTP=60", "DRES=15,29"}}},
+            {"no option writes nothing, yet refuses the inflow peak", ".",
+             {{"DINC=15 DIP=25 DTP=60", "DRES="}, {"DIP=51", "DRES=", 1}}},
+            {"an empty time is refused", ".", {{"DOption1 DINC=15 DIP=25 DRES=old", "DRES=old", 1}}},
+        });
+        // clang-format on
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 };
 

@@ -4,135 +4,96 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
 using namespace retencion;
+using namespace retencion::test;
 
 class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void opensOnTheIndexWithSixTabsInOrder()
+    void opensOnTheIndexWithSixTabsAndTheMenus()
     {
-        test::RecordingServices services;
+        RecordingServices services;
         Form1 form(services);
-        QCOMPARE(form.objectName(), QStringLiteral("Form1"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Predimensionamiento de Depósitos de Retención"));
-        QCOMPARE(form.findChild<QLabel*>("Label3")->text(), form.windowTitle());
-        auto* tabs = form.findChild<QTabWidget*>("SSTab1");
-        QVERIFY(tabs);
-        const QStringList captions{"Caso A", "Caso B", "Caso C", "Caso D", "Caso E", "INDICE"};
-        QCOMPARE(tabs->count(), captions.size());
-        for (int i = 0; i < tabs->count(); ++i)
-            QCOMPARE(tabs->tabText(i), captions[i]);
-        QCOMPARE(tabs->currentIndex(), 5);
-    }
-
-    void indexOptionOpensItsTabAndKeepsTypedValues_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("Option1 opens Caso A") << "Option1" << 0 << "AIP";
-        QTest::newRow("Option2 opens Caso B") << "Option2" << 1 << "BIP";
-        QTest::newRow("Option3 opens Caso C") << "Option3" << 2 << "CIP";
-        QTest::newRow("Option4 opens Caso D") << "Option4" << 3 << "DIP";
-        QTest::newRow("Option5 opens Caso E") << "Option5" << 4 << "EIP";
-    }
-
-    void indexOptionOpensItsTabAndKeepsTypedValues()
-    {
-        QFETCH(QString, option);
-        QFETCH(int, tab);
-        QFETCH(QString, field);
-        test::RecordingServices services;
-        Form1 form(services);
-        form.show();
-        auto* tabs = form.tabs();
-        auto* button = form.findChild<QRadioButton*>(option);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
-        QCOMPARE(tabs->currentIndex(), tab);
-        form.findChild<QLineEdit*>(field)->setText("12.5");
-
-        // Back to the index and the same option again: the same tab, the value still there.
-        tabs->setCurrentIndex(5);
-        QVERIFY(button->isChecked());
-        button->click();
-        QCOMPARE(tabs->currentIndex(), tab);
-        QCOMPARE(form.findChild<QLineEdit*>(field)->text(), QStringLiteral("12.5"));
-    }
-
-    void menusCarryTheirAccessKeys()
-    {
-        test::RecordingServices services;
-        Form1 form(services);
-        QStringList menus;
+        QStringList tabs, menus;
+        for (int i = 0; i < form.tabs()->count(); ++i)
+            tabs << form.tabs()->tabText(i);
+        QCOMPARE(tabs, (QStringList{"Caso A", "Caso B", "Caso C", "Caso D", "Caso E", "INDICE"}));
+        QCOMPARE(form.tabs()->currentIndex(), 5);
         for (QAction* a : form.menuBar()->actions())
             menus << a->text();
-        QCOMPARE(menus, (QStringList{"&Archivo", "Á&bacos", "Ay&uda"}));
+        QCOMPARE(menus, (QStringList{"&Archivo", "Á&bacos", "Ay&uda"})); // with their access keys
         QCOMPARE(form.findChild<QAction*>("Salir")->text(), QStringLiteral("&Salir"));
-        QCOMPARE(form.findChild<QAction*>("Acer")->text(), QStringLiteral("Acerca del Programa"));
+    }
+
+    // Back on the index, the same option again opens the same tab with the
+    // value typed there still in place.
+    void indexOptionOpensItsTabAndKeepsTypedValues()
+    {
+        RecordingServices services;
+        Form1 form(services);
+        form.show();
+        const char* fields[] = {"AIP", "BIP", "CIP", "DIP", "EIP"};
+        for (int tab = 0; tab < 5; ++tab) {
+            auto* button = form.findChild<QRadioButton*>(QStringLiteral("Option%1").arg(tab + 1));
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+            QCOMPARE(form.tabs()->currentIndex(), tab);
+            act(&form, QString(fields[tab]) + "=12.5");
+            form.tabs()->setCurrentIndex(5);
+            button->click();
+            QCOMPARE(form.tabs()->currentIndex(), tab);
+            QCOMPARE(text(&form, fields[tab]), QStringLiteral("12.5"));
+        }
     }
 
     void salirEndsTheProgramWithoutAsking()
     {
-        test::RecordingServices services;
+        RecordingServices services;
         Form1 form(services);
         form.show();
-        form.findChild<QLineEdit*>("AIP")->setText("10");
+        act(&form, "AIP=10");
         QTimer::singleShot(0, form.findChild<QAction*>("Salir"), &QAction::trigger);
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        bool timedOut = false;
-        connect(&watchdog, &QTimer::timeout, [&] {
-            timedOut = true;
-            QApplication::exit(1);
-        });
+        QTimer watchdog; // a question left open would keep the program running
+        watchdog.callOnTimeout([] { QApplication::exit(1); });
         watchdog.start(5000);
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!timedOut);
         QVERIFY(services.messages.isEmpty());
     }
 
+    // Opened by the menu, closed by "Aceptar" twice and then by Escape: the
+    // same modal window each time, and the form as it was.
     void aboutWindowIsTheSameWindowEachTime()
     {
-        test::RecordingServices services;
+        RecordingServices services;
         Form1 form(services);
         form.show();
         form.tabs()->setCurrentIndex(2);
-        form.findChild<QLineEdit*>("CIP")->setText("20");
+        act(&form, "CIP=20");
         QVERIFY(!form.about());
-
         Acerca* first = nullptr;
-        for (int opening = 0; opening < 2; ++opening) {
-            bool wasVisible = false;
+        for (const bool escape : {false, false, true}) {
+            bool wasShown = false;
             QTimer::singleShot(0, &form, [&] {
-                wasVisible = form.about() && form.about()->isVisible() && form.about()->isModal();
-                form.about()->findChild<QPushButton*>("Aceptar")->click();
+                wasShown = form.about()->isVisible() && form.about()->isModal();
+                if (escape)
+                    QTest::keyClick(form.about(), Qt::Key_Escape);
+                else
+                    form.about()->findChild<QPushButton*>("Aceptar")->click();
             });
             form.findChild<QAction*>("Acer")->trigger(); // returns once the window is hidden
-            QVERIFY(wasVisible);
-            QVERIFY(!form.about()->isVisible());
+            QVERIFY(wasShown && !form.about()->isVisible());
             if (!first) first = form.about();
             QCOMPARE(form.about(), first);
         }
-        // Escape closes it too, and it opens again as the same window.
-        QTimer::singleShot(0, &form, [&] { QTest::keyClick(form.about(), Qt::Key_Escape); });
-        form.findChild<QAction*>("Acer")->trigger();
-        QVERIFY(!form.about()->isVisible());
-        QCOMPARE(form.about(), first);
-        QCOMPARE(first->objectName(), QStringLiteral("Acerca"));
         QCOMPARE(first->findChild<QLabel*>("Label3")->text(), QStringLiteral("Versión   1.0"));
-        QCOMPARE(first->findChild<QPushButton*>("Aceptar")->text(), QStringLiteral("&Aceptar"));
         QCOMPARE(form.tabs()->currentIndex(), 2);
-        QCOMPARE(form.findChild<QLineEdit*>("CIP")->text(), QStringLiteral("20"));
+        QCOMPARE(text(&form, "CIP"), QStringLiteral("20"));
     }
 };
 

@@ -16,35 +16,23 @@ private slots:
     // sentence that names the refused value goes below it.
     void messageBoxShowsTheOneMessageWithTheDetailBelow()
     {
-        QtUiServices services;
-        QString title, text, informative;
-        int buttons = 0;
-        bool modal = false;
+        const QString detail = QStringLiteral("Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s.");
+        QStringList shown;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            title = box->windowTitle();
-            text = box->text();
-            informative = box->informativeText();
-            buttons = int(box->buttons().size());
-            modal = box->isModal();
+            QVERIFY(box && box->isModal() && box->buttons().size() == 1);
+            shown << box->windowTitle() << box->text() << box->informativeText();
             box->button(QMessageBox::Ok)->click();
         });
-        services.ReportOutOfRange(nullptr,
-                                  QStringLiteral("Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."));
-        QCOMPARE(title, QStringLiteral("Predimensionamiento de Depósitos de Retención"));
-        QCOMPARE(text, QStringLiteral("Valores fuera de los estudiados"));
-        QCOMPARE(informative, QStringLiteral("Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."));
-        QCOMPARE(buttons, 1);
-        QVERIFY(modal);
+        QtUiServices().ReportOutOfRange(nullptr, detail);
+        QCOMPARE(shown, (QStringList{"Predimensionamiento de Depósitos de Retención", "Valores fuera de los estudiados",
+                                     detail}));
     }
 
     void separatorsAreNeverEmpty()
     {
         const Separators s = QtUiServices().separators();
-        QVERIFY(!s.decimal.empty());
-        QVERIFY(!s.group.empty());
-        QVERIFY(s.decimal != s.group);
+        QVERIFY(!s.decimal.empty() && !s.group.empty() && s.decimal != s.group);
     }
 };
 

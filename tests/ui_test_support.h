@@ -1,6 +1,7 @@
 #pragma once
 // A stand-in for the message box and the regional settings, so that panel
-// tests never block on a modal window and choose their own separators.
+// tests never block on a modal window and choose their own separators, and
+// a user's work at a panel written as rows of a table.
 
 #include "shell/ui_services.h"
 
@@ -11,44 +12,139 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
 namespace retencion::test {
 
 class RecordingServices : public UiServices {
 public:
+    explicit RecordingServices(const char* decimal = ".") : separatorsInUse{decimal, *decimal == '.' ? "," : "."} {}
     void ReportOutOfRange(QWidget*, const QString& detail) override { messages << detail; }
     Separators separators() const override { return separatorsInUse; }
 
     QStringList messages; // one entry per message shown, holding its detail
-    Separators separatorsInUse{".", ","};
+    Separators separatorsInUse;
 };
 
-// Types into the named fields of a panel, as a user would leave them.
+inline QLineEdit* field(QWidget* panel, const QString& name)
+{
+    return panel->findChild<QLineEdit*>(name);
+}
+
+inline QString text(QWidget* panel, const QString& name)
+{
+    return field(panel, name)->text();
+}
+
+inline QString caption(QWidget* panel, const QString& name)
+{
+    return panel->findChild<QLabel*>(name)->text();
+}
+
+// Types into the named fields and clicks the named options, as the
+// benchmarks do.
 inline void type(QWidget* panel, std::initializer_list<std::pair<const char*, const char*>> texts)
 {
-    for (const auto& [name, text] : texts)
-        panel->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    for (const auto& [name, typed] : texts)
+        field(panel, name)->setText(QString::fromUtf8(typed));
 }
 
-inline QString text(QWidget* panel, const char* name)
-{
-    return panel->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
-}
-
-inline QString caption(QWidget* panel, const char* name)
-{
-    return panel->findChild<QLabel*>(QString::fromLatin1(name))->text();
-}
-
-// Selects options as a user clicks them, in order.
 inline void choose(QWidget* panel, std::initializer_list<const char*> options)
 {
     for (const char* name : options)
-        panel->findChild<QRadioButton*>(QString::fromLatin1(name))->click();
+        panel->findChild<QRadioButton*>(name)->click();
 }
 
-inline void press(QWidget* panel, const char* button)
+// Acts as a user on a panel, word by word: "AIP=10" leaves the field AIP
+// holding 10 ("AIP=" empties it); any other word clicks that option.
+inline void act(QWidget* panel, const QString& words)
 {
-    panel->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    for (const QString& word : words.split(' ', Qt::SkipEmptyParts)) {
+        const qsizetype equals = word.indexOf('=');
+        if (equals < 0)
+            panel->findChild<QRadioButton*>(word)->click();
+        else
+            field(panel, word.left(equals))->setText(word.mid(equals + 1));
+    }
+}
+
+// One press of "Calcular": what the user did before it, what the fields read
+// after it ("FIELD=text" words), and how many messages have been shown by then.
+struct Step {
+    QString does;
+    QString shows;
+    qsizetype messages = 0;
+};
+
+// A fresh panel under one decimal separator, and a user's steps on it.
+struct Session {
+    const char* name;
+    const char* decimal;
+    std::vector<Step> steps;
+};
+
+// The faults found, none when every step shows what it should.
+template <class Panel> QStringList play(std::initializer_list<Session> sessions)
+{
+    QStringList faults;
+    for (const Session& session : sessions) {
+        RecordingServices services(session.decimal);
+        Panel panel(services);
+        for (std::size_t i = 0; i < session.steps.size(); ++i) {
+            const Step& step = session.steps[i];
+            act(&panel, step.does);
+            panel.calcular()->click();
+            const QString where = QStringLiteral("%1, step %2: ").arg(session.name).arg(i + 1);
+            for (const QString& word : step.shows.split(' ', Qt::SkipEmptyParts)) {
+                const QString name = word.section('=', 0, 0);
+                if (text(&panel, name) != word.section('=', 1)) faults << where + name + " reads " + text(&panel, name);
+            }
+            if (services.messages.size() != step.messages)
+                faults << where + QString::number(services.messages.size()) + " messages";
+        }
+    }
+    return faults;
+}
+
+using Captions = std::vector<std::pair<QString, QString>>; // label name, caption
+
+// An option clicked after another, with every field holding "7": it sets
+// these captions, empties these fields, leaves every other field as it was
+// and says nothing. The faults found, if any.
+template <class Panel>
+QStringList checkOption(const QString& from, const QString& option, const Captions& captions,
+                        const QStringList& emptied)
+{
+    QStringList faults;
+    RecordingServices services;
+    Panel panel(services);
+    act(&panel, from);
+    const auto fields = panel.template findChildren<QLineEdit*>();
+    for (QLineEdit* f : fields)
+        f->setText("7");
+    act(&panel, option);
+    for (const auto& [label, want] : captions)
+        if (caption(&panel, label) != want) faults << option + ": " + label + " reads " + caption(&panel, label);
+    for (QLineEdit* f : fields)
+        if (f->text() != (emptied.contains(f->objectName()) ? "" : "7")) faults << option + ": " + f->objectName();
+    if (!services.messages.isEmpty()) faults << option + ": a message";
+    return faults;
+}
+
+// The two calculation options of panel `p` swap the captions of the value
+// given and of the result: option 1 finds `found` from Qp, option 2 the reverse.
+template <class Panel>
+QStringList checkCalculationOptions(const QString& p, const QString& found, const QString& unit,
+                                    const QStringList& emptied)
+{
+    const auto captions = [&](const QString& inc, const QString& incUnit, const QString& res, const QString& resUnit) {
+        return Captions{
+            {p + "LabelInc", inc}, {p + "LabelIncU", incUnit}, {p + "LabelRes", res}, {p + "LabelResU", resUnit}};
+    };
+    return checkOption<Panel>(p + "Option2", p + "Option1", captions("Qp =", "m³/s", found, unit), emptied) +
+           checkOption<Panel>(p + "Option1", p + "Option2", captions(found, unit, "Qp =", "m³/s"), emptied);
 }
 
 } // namespace retencion::test
