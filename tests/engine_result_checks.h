@@ -3,7 +3,8 @@
 // computed result holds finite values, exactly those its case writes; a
 // refusal names a value that really fails the check it names; and the
 // sentence that explains a refusal never shows an infinity or a NaN. Shared
-// by the random sweep and the fuzz targets, which feed the engines anything.
+// by the random sweep and the fuzz targets, which feed the engines anything,
+// and, through `mismatch`, by the engine tests' tables.
 
 #include "cases/a/case_a_engine.h"
 #include "cases/b/case_b_engine.h"
@@ -14,213 +15,211 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <optional>
 #include <span>
+#include <sstream>
 #include <string>
+#include <type_traits>
 
 namespace retencion::test {
 
-// Which values a computed result of one case and calculation carries, and
-// whether a refusal may still carry the main value (cases B and E check the
-// depth last).
+// Which values a computed result carries, and whether a refusal may still
+// carry the main value (cases B and E check the depth last).
 struct Expected {
     bool main = true;
     bool height = true;
     bool mainWhenRefused = false;
 };
 
-// The chart readings a result carries, for drawing: finite points, and
-// weights of the curves read that share the point out among them (a point
-// on a closed formula has no curves).
-inline std::string readingFault(const CaseResult& r)
-{
-    for (const auto& reading : r.readings) {
-        if (!reading) continue;
-        if (!std::isfinite(reading->x) || !std::isfinite(reading->y)) return "a chart reading off any chart";
-        if (reading->curveCount > reading->curves.size()) return "a chart reading with too many curves";
-        if (reading->curveCount == 0) continue;
-        double sum = 0;
-        for (std::size_t i = 0; i < reading->curveCount; ++i)
-            sum += reading->curves[i].weight;
-        if (!(std::fabs(sum - 1) < 1e-9)) return "the weights of the curves read do not add up to 1";
-    }
-    return {};
-}
-
-// Empty when `r` keeps the promises, otherwise what it breaks.
+// Empty when `r` keeps the promises, otherwise what it breaks. Chart
+// readings must be finite, and the weights of the curves read add up to 1.
 inline std::string resultFault(const CaseResult& r, Expected expected)
 {
-    const auto finiteIfPresent = [](const std::optional<double>& v) { return !v || std::isfinite(*v); };
-    switch (r.outcome) {
-    case Outcome::Computed:
-        if (r.refusal) return "a computed result carries a refusal";
-        if (r.main.has_value() != expected.main) return "computed main value present where it should not be, or absent";
-        if (r.h.has_value() != expected.height) return "computed height present where it should not be, or absent";
-        if (!finiteIfPresent(r.main)) return "computed main value is not finite";
-        if (!finiteIfPresent(r.h)) return "computed height is not finite";
-        return readingFault(r);
-    case Outcome::NothingToCompute:
-        if (r.main || r.h || r.refusal) return "nothing to compute, yet something is present";
+    const auto finite = [](const std::optional<double>& v) { return !v || std::isfinite(*v); };
+    if (r.outcome == Outcome::NothingToCompute)
+        return r.main || r.h || r.refusal ? "nothing to compute, yet something is present" : "";
+    if (r.outcome == Outcome::Computed) {
+        if (r.refusal || r.main.has_value() != expected.main || r.h.has_value() != expected.height)
+            return "a computed result with the wrong values present";
+        if (!finite(r.main) || !finite(r.h)) return "a computed value is not finite";
+        for (const auto& reading : r.readings) {
+            if (!reading) continue;
+            if (!std::isfinite(reading->x) || !std::isfinite(reading->y) ||
+                reading->curveCount > reading->curves.size())
+                return "a chart reading off any chart";
+            double sum = 0;
+            for (std::size_t i = 0; i < reading->curveCount; ++i)
+                sum += reading->curves[i].weight;
+            if (reading->curveCount && !(std::fabs(sum - 1) < 1e-9)) return "curve weights do not add up to 1";
+        }
         return {};
-    case Outcome::OutOfStudiedRange:
-        break;
     }
-    if (!r.refusal) return "out of range without a refusal";
-    if (r.h) return "out of range with a height";
-    if (r.main && !expected.mainWhenRefused) return "out of range with a main value in a case that never keeps one";
-    if (!finiteIfPresent(r.main)) return "out of range with a non-finite main value";
+    if (!r.refusal || r.h || (r.main && !expected.mainWhenRefused) || !finite(r.main))
+        return "out of range without a refusal, or with a value it may not keep";
     const Refusal& why = *r.refusal;
-    switch (why.fault) {
-    case Fault::OutsideStudiedRange:
-    case Fault::NoCalculationChosen:
-        if (why.range.holds(why.value)) return "the refused value lies inside the range it is refused for";
-        break;
-    case Fault::NotFinite:
-        if (std::isfinite(why.value)) return "a finite value refused as not finite";
-        break;
-    case Fault::ChartHasNoValue:
-    case Fault::OutsideCurve:
-        // The value has passed its own range check before the chart is read.
-        if (!std::isfinite(why.value)) return "a chart fault on a value that is not finite";
-        break;
-    case Fault::NoOutlet:
-        break;
-    }
+    const Fault f = why.fault;
+    if ((f == Fault::OutsideStudiedRange || f == Fault::NoCalculationChosen) && why.range.holds(why.value))
+        return "the refused value lies inside the range it is refused for";
+    if (f == Fault::NotFinite && std::isfinite(why.value)) return "a finite value refused as not finite";
+    // A chart is read only with values that have passed their own checks.
+    if ((f == Fault::ChartHasNoValue || f == Fault::OutsideCurve) && !std::isfinite(why.value))
+        return "a chart fault on a value that is not finite";
     return {};
 }
 
-// Empty when the sentence for `refusal` reads well under both the point and
-// the comma as decimal separator, otherwise what is wrong with it.
+// Empty when the sentence for `refusal` shows no "inf" or "nan" under both
+// the point and the comma as decimal separator.
 inline std::string refusalTextFault(const Refusal& refusal, std::span<const KnownValue> known)
 {
     for (const Separators& s : {Separators{".", ","}, Separators{",", "."}}) {
         std::string text = describeRefusal(refusal, known, s);
-        if (text.empty()) return "empty sentence";
         for (char& c : text)
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (text.find("inf") != std::string::npos || text.find("nan") != std::string::npos)
-            return "the sentence shows a non-finite number: " + describeRefusal(refusal, known, s);
+        if (text.empty() || text.find("inf") != std::string::npos || text.find("nan") != std::string::npos)
+            return "a sentence that is empty or shows a non-finite number: " + describeRefusal(refusal, known, s);
     }
     return {};
 }
 
 // The values a panel knows when it explains a refusal: what it read (times
-// in seconds) and the main value the calculation found. Fixed storage, so
-// that building it allocates nothing.
-class KnownValues {
-public:
-    void add(Quantity q, double v)
-    {
-        if (m_count < m_values.size()) m_values[m_count++] = {q, v};
-    }
-    std::span<const KnownValue> span() const { return {m_values.data(), m_count}; }
-
-private:
-    std::array<KnownValue, 8> m_values{};
-    std::size_t m_count = 0;
+// in seconds) and the main value found. Fixed storage: building it
+// allocates nothing.
+struct KnownValues {
+    std::array<KnownValue, 8> values{};
+    std::size_t count = 0;
+    void add(Quantity q, double v) { values.at(count++) = {q, v}; }
+    std::span<const KnownValue> span() const { return {values.data(), count}; }
 };
 
-inline bool calculates(CalculationType c, CalculationType first)
+// What a result holds. `first` is the case's calculation other than the
+// outflow peak; cases B and E check the depth last and may keep the main
+// value when it fails; case D finds no depth.
+template <class Input> Expected expected(const Input& in)
 {
-    return c == first || c == CalculationType::Outflow;
-}
-
-// Case by case: what a result holds, and what the panel knows about it.
-inline Expected expected(const CaseAInput& in)
-{
-    return {calculates(in.calculation, CalculationType::Surface), true, false};
-}
-inline Expected expected(const CaseBInput& in)
-{
-    return {calculates(in.calculation, CalculationType::Surface), true, true};
-}
-inline Expected expected(const CaseCInput& in)
-{
-    return {calculates(in.calculation, CalculationType::Surface), true, false};
-}
-inline Expected expected(const CaseDInput& in)
-{
-    return {calculates(in.calculation, CalculationType::Volume), false, false};
+    constexpr bool d = std::is_same_v<Input, CaseDInput>;
+    const CalculationType first = d ? CalculationType::Volume : CalculationType::Surface;
+    return {in.calculation == first || in.calculation == CalculationType::Outflow, !d,
+            std::is_same_v<Input, CaseBInput>};
 }
 inline Expected expectedE(CalculationType mode)
 {
-    return {calculates(mode, CalculationType::Surface), true, true};
+    return {mode == CalculationType::Surface || mode == CalculationType::Outflow, true, true};
 }
 
-inline void addGivenAndFound(KnownValues& k, CalculationType c, CalculationType first, Quantity givenFirst,
-                             Quantity givenOutflowMode, Quantity foundFirst, double given, const CaseResult& r)
+// Adds the given value as the calculation reads it, and the main value found.
+inline KnownValues withGiven(std::initializer_list<KnownValue> read, CalculationType c, CalculationType first,
+                             Quantity found, double value, const CaseResult& r)
 {
-    if (c == first) k.add(givenFirst, given);
-    if (c == CalculationType::Outflow) k.add(givenOutflowMode, given);
-    if (r.main) k.add(c == first ? foundFirst : Quantity::ComputedOutflow, *r.main);
+    KnownValues k;
+    for (const KnownValue& v : read)
+        k.add(v.quantity, v.value);
+    if (c == first) k.add(Quantity::GivenOutflow, value);
+    if (c == CalculationType::Outflow)
+        k.add(first == CalculationType::Volume ? Quantity::GivenVolume : Quantity::GivenSurface, value);
+    if (r.main) k.add(c == first ? found : Quantity::ComputedOutflow, *r.main);
+    return k;
 }
 
 inline KnownValues known(const CaseAInput& in, const CaseResult& r)
 {
     using Q = Quantity;
-    KnownValues k;
-    k.add(Q::InflowPeak, in.ip);
-    k.add(Q::PeakTime, in.tp);
-    k.add(Q::BaseTime, in.tb);
-    k.add(in.outlet == CaseAOutlet::Orifice ? Q::OrificeDiameter
-          : in.outlet == CaseAOutlet::Weir  ? Q::WeirLength
-                                            : Q::OutletSize,
-          in.dl);
-    k.add(Q::DischargeCoef, in.ck);
-    addGivenAndFound(k, in.calculation, CalculationType::Surface, Q::GivenOutflow, Q::GivenSurface, Q::ComputedSurface,
-                     in.w, r);
-    return k;
+    const Q size = in.outlet == CaseAOutlet::Orifice ? Q::OrificeDiameter
+                   : in.outlet == CaseAOutlet::Weir  ? Q::WeirLength
+                                                     : Q::OutletSize;
+    return withGiven(
+        {{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::BaseTime, in.tb}, {size, in.dl}, {Q::DischargeCoef, in.ck}},
+        in.calculation, CalculationType::Surface, Q::ComputedSurface, in.w, r);
 }
 
 inline KnownValues known(const CaseBInput& in, const CaseResult& r)
 {
     using Q = Quantity;
-    KnownValues k;
-    k.add(Q::InflowPeak, in.ip);
-    k.add(Q::PeakTime, in.tp);
-    k.add(Q::BaseFlow, in.qb);
-    k.add(in.conduit == OutletConduit::Circular ? Q::ConduitDiameter : Q::ConduitWidth, in.size);
-    k.add(Q::ConduitCount, in.n);
-    addGivenAndFound(k, in.calculation, CalculationType::Surface, Q::GivenOutflow, Q::GivenSurface, Q::ComputedSurface,
-                     in.given, r);
-    return k;
+    const Q size = in.conduit == OutletConduit::Circular ? Q::ConduitDiameter : Q::ConduitWidth;
+    return withGiven(
+        {{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::BaseFlow, in.qb}, {size, in.size}, {Q::ConduitCount, in.n}},
+        in.calculation, CalculationType::Surface, Q::ComputedSurface, in.given, r);
 }
 
 inline KnownValues known(const CaseCInput& in, const CaseResult& r)
 {
     using Q = Quantity;
-    KnownValues k;
-    k.add(Q::InflowPeak, in.ip);
-    k.add(Q::PeakTime, in.tp);
-    k.add(Q::ConduitWidth, in.b);
-    k.add(Q::OpeningHeight, in.ho);
-    addGivenAndFound(k, in.calculation, CalculationType::Surface, Q::GivenOutflow, Q::GivenSurface, Q::ComputedSurface,
-                     in.inc, r);
-    return k;
+    return withGiven({{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::ConduitWidth, in.b}, {Q::OpeningHeight, in.ho}},
+                     in.calculation, CalculationType::Surface, Q::ComputedSurface, in.inc, r);
 }
 
 inline KnownValues known(const CaseDInput& in, const CaseResult& r)
 {
     using Q = Quantity;
-    KnownValues k;
-    k.add(Q::InflowPeak, in.ip);
-    k.add(Q::PeakTime, in.tp);
-    addGivenAndFound(k, in.calculation, CalculationType::Volume, Q::GivenOutflow, Q::GivenVolume, Q::ComputedVolume,
-                     in.inc, r);
-    return k;
+    return withGiven({{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}}, in.calculation, CalculationType::Volume,
+                     Q::ComputedVolume, in.inc, r);
 }
 
 inline KnownValues knownE(double ip, double tp, double b, double ho, double l, CalculationType mode, double inc,
                           const CaseResult& r)
 {
     using Q = Quantity;
-    KnownValues k;
-    k.add(Q::InflowPeak, ip);
-    k.add(Q::PeakTime, tp);
-    k.add(Q::ConduitWidth, b);
-    k.add(Q::OpeningHeight, ho);
-    k.add(Q::Length, l);
-    addGivenAndFound(k, mode, CalculationType::Surface, Q::GivenOutflow, Q::GivenSurface, Q::ComputedSurface, inc, r);
-    return k;
+    return withGiven(
+        {{Q::InflowPeak, ip}, {Q::PeakTime, tp}, {Q::ConduitWidth, b}, {Q::OpeningHeight, ho}, {Q::Length, l}}, mode,
+        CalculationType::Surface, Q::ComputedSurface, inc, r);
+}
+
+// What an engine test expects of one result: the main value and the depth,
+// each within its tolerance (absent: not written; an infinite tolerance
+// takes any finite value), or the check that refused.
+struct Want {
+    Outcome outcome = Outcome::Computed;
+    std::optional<double> main{};
+    double mainTol = 0;
+    std::optional<double> h{};
+    double hTol = 0;
+    Quantity refused{};
+    Fault fault = Fault::OutsideStudiedRange;
+};
+
+constexpr double kAny = std::numeric_limits<double>::infinity();
+
+inline Want gives(std::optional<double> main, double mainTol, std::optional<double> h, double hTol)
+{
+    return {Outcome::Computed, main, mainTol, h, hTol};
+}
+// Computed, with whatever values: a row on the passing side of a bound.
+inline Want passes()
+{
+    return gives(0.0, kAny, 0.0, kAny);
+}
+inline Want refuses(Quantity q, Fault fault = Fault::OutsideStudiedRange, std::optional<double> keptMain = {},
+                    double tol = 0)
+{
+    return {Outcome::OutOfStudiedRange, keptMain, tol, std::nullopt, 0, q, fault};
+}
+inline Want nothing()
+{
+    return {Outcome::NothingToCompute};
+}
+
+// Empty when `r` is what `want` says, otherwise how it differs.
+inline std::string mismatch(const CaseResult& r, const Want& want)
+{
+    std::ostringstream os;
+    os.precision(12);
+    const auto compare = [&](const char* what, const std::optional<double>& got, const std::optional<double>& wanted,
+                             double tol) {
+        if (got.has_value() != wanted.has_value())
+            os << what << (got ? " present; " : " absent; ");
+        else if (got && !(std::fabs(*got - *wanted) <= tol))
+            os << what << " = " << *got << ", not " << *wanted << " within " << tol << "; ";
+    };
+    if (r.outcome != want.outcome) os << "outcome " << int(r.outcome) << ", not " << int(want.outcome) << "; ";
+    compare("main", r.main, want.main, want.mainTol);
+    compare("h", r.h, want.h, want.hTol);
+    if (r.refusal.has_value() != (want.outcome == Outcome::OutOfStudiedRange))
+        os << "refusal " << (r.refusal ? "present; " : "absent; ");
+    else if (r.refusal && (r.refusal->quantity != want.refused || r.refusal->fault != want.fault))
+        os << "refused quantity " << int(r.refusal->quantity) << " fault " << int(r.refusal->fault) << ", not "
+           << int(want.refused) << " fault " << int(want.fault);
+    return os.str();
 }
 
 } // namespace retencion::test

@@ -1,3 +1,6 @@
+// Reading a field: every row is read through both the 16-bit and the 8-bit
+// reader, which follow the same rules, and must give the same value, down
+// to the sign of a zero and of an infinity.
 #include "numbers/read_number.h"
 
 #include <gtest/gtest.h>
@@ -11,68 +14,89 @@ using retencion::ReadNumber;
 
 namespace {
 
-struct ReadCase {
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct Row {
     const char* name;
-    std::u16string text;
+    std::string text; // one byte a character, widened for the 16-bit reader
     double expected;
 };
-
-void PrintTo(const ReadCase& c, std::ostream* os)
+void PrintTo(const Row& r, std::ostream* os)
 {
-    *os << c.name;
+    *os << r.name;
 }
 
-class ReadNumberTest : public testing::TestWithParam<ReadCase> {};
+std::u16string widen(std::string_view text)
+{
+    return {text.begin(), text.end()};
+}
+
+void expectSame(double v, double expected)
+{
+    EXPECT_EQ(std::signbit(v), std::signbit(expected)) << v;
+    if (std::isinf(expected))
+        EXPECT_EQ(v, expected);
+    else
+        EXPECT_DOUBLE_EQ(v, expected);
+}
+
+class ReadNumberTest : public testing::TestWithParam<Row> {};
 
 TEST_P(ReadNumberTest, ReadsTheLeadingNumber)
 {
-    const auto& c = GetParam();
-    const double v = ReadNumber(c.text);
-    if (std::isinf(c.expected)) {
-        EXPECT_EQ(v, c.expected);
-    } else {
-        EXPECT_DOUBLE_EQ(v, c.expected);
-    }
+    const Row& r = GetParam();
+    expectSame(ReadNumber(widen(r.text)), r.expected);
+    expectSame(ReadNumber(std::string_view(r.text)), r.expected);
 }
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
 INSTANTIATE_TEST_SUITE_P(
-    Rules, ReadNumberTest,
-    testing::Values(ReadCase{"empty_is_zero", u"", 0}, ReadCase{"blanks_around", u"  7.25\t ", 7.25},
-                    ReadCase{"blanks_inside_digits", u"2 45\t7", 2457}, ReadCase{"line_feed_skipped", u"\n1\n2", 12},
-                    ReadCase{"comma_ends_number", u"7,25", 7}, ReadCase{"negative_fraction", u"-0.5", -0.5},
-                    ReadCase{"plus_sign", u"+3", 3}, ReadCase{"blank_after_sign", u"- 4", -4},
-                    ReadCase{"lower_exponent", u"1e2", 100}, ReadCase{"upper_exponent", u"1.5E3", 1500},
-                    ReadCase{"negative_exponent", u"25E-1", 2.5}, ReadCase{"exponent_without_digits", u"3e", 3},
-                    ReadCase{"leading_point", u".5", 0.5}, ReadCase{"second_point_ends", u"3.2.1", 3.2},
-                    ReadCase{"unit_ends_number", u"12 m", 12}, ReadCase{"letters_are_zero", u"abc", 0},
-                    ReadCase{"sign_alone_is_zero", u"-", 0}, ReadCase{"carriage_return_ends", u"5\r6", 5},
-                    ReadCase{"nearest_double", u"0.1", 0.1}, ReadCase{"hex_16_bit_minus_one", u"&HFFFF", -1},
-                    ReadCase{"hex_lower_case", u"&hff", 255}, ReadCase{"hex_32_bit", u"&H10000", 65536},
-                    ReadCase{"hex_32_bit_minus_one", u"&HFFFFFFFF", -1},
-                    ReadCase{"hex_too_many_digits_overflows", u"&H123456789", kInf},
-                    ReadCase{"hex_blanks_skipped", u"& H 1 0", 16}, ReadCase{"octal", u"&O17", 15},
-                    ReadCase{"octal_16_bit_minus_one", u"&O177777", -1}, ReadCase{"ampersand_other_letter", u"&X12", 0},
-                    ReadCase{"too_large_is_infinite", u"1e400", kInf}, ReadCase{"too_large_negative", u"-1e400", -kInf},
-                    ReadCase{"long_mantissa_overflows", std::u16string(400, u'9'), kInf},
-                    ReadCase{"too_small_is_zero", u"1e-400", 0}, ReadCase{"huge_exponent", u"1e999999999999", kInf},
-                    ReadCase{"zero_with_huge_exponent", u"0e999999", 0}),
-    [](const auto& info) { return info.param.name; });
+    Decimal, ReadNumberTest,
+    testing::Values(Row{"empty_is_zero", "", 0}, Row{"blanks_around", "  7.25\t ", 7.25},
+                    Row{"blanks_inside_digits", "2 45\t7", 2457}, Row{"line_feed_skipped", "\n1\n2", 12},
+                    Row{"carriage_return_ends", "5\r6", 5}, Row{"comma_ends_number", "7,25", 7},
+                    Row{"negative_fraction", "-0.5", -0.5}, Row{"plus_sign", "+3", 3},
+                    Row{"blank_after_sign", "- 4", -4}, Row{"lower_exponent", "1e2", 100},
+                    Row{"upper_exponent", "1.5E3", 1500}, Row{"exponent_with_plus_sign", "1e+3", 1000},
+                    Row{"exponent_with_minus_sign", "25E-1", 2.5}, Row{"exponent_without_digits", "3e", 3},
+                    Row{"leading_point", ".5", 0.5}, Row{"second_point_ends", "3.2.1", 3.2},
+                    Row{"unit_ends_number", "12 m", 12}, Row{"letters_are_zero", "abc", 0},
+                    Row{"non_ascii_letter_is_zero", "\303\2515", 0}, Row{"sign_alone_is_zero", "-", 0},
+                    Row{"nearest_double", "0.1", 0.1}, Row{"fraction_with_leading_zeros", "0.05", 0.05},
+                    Row{"minus_zero_keeps_its_sign", "-0", -0.0},
+                    Row{"minus_zero_fraction_keeps_its_sign", "-0.000", -0.0},
+                    Row{"too_large_is_infinite", "1e400", kInf}, Row{"too_large_negative", "-1e400", -kInf},
+                    Row{"long_mantissa_overflows", std::string(400, '9'), kInf},
+                    Row{"huge_exponent", "1e999999999999", kInf}, Row{"zero_with_huge_exponent", "0e999999", 0},
+                    Row{"fraction_scaled_past_the_largest_double", "0.0001e400", kInf},
+                    Row{"negative_fraction_scaled_past_the_largest_double", "-0.0001e400", -kInf},
+                    Row{"fraction_scaled_below_the_smallest_double", "0.001e-400", 0},
+                    Row{"integer_scaled_below_the_smallest_double", "123e-400", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Up to 4 hexadecimal (6 octal) digits are a 16-bit two's-complement
+// integer, up to 8 (11) a 32-bit one; more digits overflow.
+INSTANTIATE_TEST_SUITE_P(
+    Radix, ReadNumberTest,
+    testing::Values(Row{"hex_lower_case", "&hff", 255}, Row{"hex_upper_case_digits", "&HAB", 171},
+                    Row{"hex_stops_at_a_letter_past_f", "&H1G", 1}, Row{"hex_16_bit_minus_one", "&HFFFF", -1},
+                    Row{"hex_five_digits_are_32_bit", "&H10000", 65536}, Row{"hex_32_bit_minus_one", "&HFFFFFFFF", -1},
+                    Row{"hex_nine_digits_overflow", "&H123456789", kInf}, Row{"hex_blanks_skipped", "& H 1 0", 16},
+                    Row{"octal", "&O17", 15}, Row{"octal_stops_at_8", "&o18", 1},
+                    Row{"octal_without_digits_is_zero", "&O8", 0}, Row{"octal_16_bit_minus_one", "&O177777", -1},
+                    Row{"octal_past_16_bits_is_32_bit", "&O200000", 65536},
+                    Row{"octal_eleven_digits_past_32_bits_overflow", "&O77777777777", kInf},
+                    Row{"octal_twelve_digits_overflow", "&O100000000000", kInf}, Row{"ampersand_alone_is_zero", "&", 0},
+                    Row{"ampersand_other_letter_is_zero", "&X12", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadMinutesAsSecondsTest, MultipliesBySixty)
 {
     EXPECT_DOUBLE_EQ(ReadMinutesAsSeconds(u"2.5"), 150);
-    EXPECT_DOUBLE_EQ(ReadMinutesAsSeconds(u""), 0);
-    EXPECT_EQ(ReadMinutesAsSeconds(u"1e307"), kInf); // the conversion overflows: never a time in range
-}
-
-TEST(ReadNumberTest, EightBitTextReadsAlike)
-{
-    EXPECT_DOUBLE_EQ(ReadNumber(std::string_view(" 12.5e1 kg")), 125);
-    EXPECT_DOUBLE_EQ(ReadNumber(std::string_view("\xc3\xa9"
-                                                 "5")),
-                     0); // a non-ASCII letter ends it
+    EXPECT_DOUBLE_EQ(ReadMinutesAsSeconds(std::string_view("2.5")), 150);
+    EXPECT_DOUBLE_EQ(ReadMinutesAsSeconds(std::string_view("")), 0);
+    // The conversion overflows: never a time in range.
+    EXPECT_EQ(ReadMinutesAsSeconds(u"1e307"), kInf);
+    EXPECT_EQ(ReadMinutesAsSeconds(std::string_view("1e307")), kInf);
 }
 
 } // namespace

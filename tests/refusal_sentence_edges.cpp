@@ -23,6 +23,7 @@ TEST(RefusalSentenceEdges, OverflowingVolumeIsExplainedByWhatMadeIt)
     const CaseResult r = CaseDEngine(in);
     ASSERT_TRUE(r.refusal);
     ASSERT_EQ(r.refusal->quantity, Q::ComputedVolume);
+    EXPECT_EQ(r.refusal->fault, Fault::NotFinite);
     const std::vector<KnownValue> known{{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::GivenOutflow, in.inc}};
     const std::string text = describeRefusal(*r.refusal, known, kSpanish);
     EXPECT_EQ(text.rfind("Con estos datos el resultado no es un número finito (Qp = 15 m³/s, Ip = 25 m³/s, Tp = ", 0),
@@ -31,38 +32,18 @@ TEST(RefusalSentenceEdges, OverflowingVolumeIsExplainedByWhatMadeIt)
     EXPECT_EQ(text.find("inf"), std::string::npos) << text;
 }
 
-struct Row {
-    const char* name;
-    Refusal refusal;
-    const char* sentence;
-};
-
-void PrintTo(const Row& r, std::ostream* os)
+TEST(RefusalSentenceEdges, NamesTheRangeAsHeld)
 {
-    *os << r.name;
-}
-
-class RefusalSentenceEdge : public testing::TestWithParam<Row> {};
-
-TEST_P(RefusalSentenceEdge, NamesTheRangeAsHeld)
-{
-    const Row& row = GetParam();
     const std::vector<KnownValue> known{{Q::GivenOutflow, 3}, {Q::InflowPeak, 25}, {Q::PeakTime, 3600}};
-    EXPECT_EQ(describeRefusal(row.refusal, known, kSpanish), row.sentence);
+    const auto sentence = [&](Refusal r) { return describeRefusal(r, known, kSpanish); };
+    constexpr Limit kBelow1{1, false};
+    EXPECT_EQ(sentence({Q::ComputedVolume, -5, StudiedRange::atLeast(0)}),
+              "Vol calculado = -5 m³: no es una respuesta física; el intervalo admisible es Vol calculado ≥ 0 m³ "
+              "(Qp = 3 m³/s, Ip = 25 m³/s, Tp = 60 min).");
+    EXPECT_EQ(sentence({Q::FlowRatio, 1, StudiedRange{Limit{0, true}, kBelow1}}),
+              "Qp/Ip = 1: el intervalo estudiado es 0 ≤ Qp/Ip < 1 (Qp = 3 m³/s, Ip = 25 m³/s).");
+    EXPECT_EQ(sentence({Q::FlowRatio, 1, StudiedRange{std::nullopt, kBelow1}}),
+              "Qp/Ip = 1: el intervalo estudiado es Qp/Ip < 1 (Qp = 3 m³/s, Ip = 25 m³/s).");
 }
-
-constexpr Limit kBelow1{1, false};
-
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, RefusalSentenceEdge,
-    testing::Values(
-        Row{"computed_volume_is_no_physical_answer", Refusal{Q::ComputedVolume, -5, StudiedRange::atLeast(0)},
-            "Vol calculado = -5 m³: no es una respuesta física; el intervalo admisible es Vol calculado ≥ 0 m³ "
-            "(Qp = 3 m³/s, Ip = 25 m³/s, Tp = 60 min)."},
-        Row{"closed_below_open_above", Refusal{Q::FlowRatio, 1, StudiedRange{Limit{0, true}, kBelow1}},
-            "Qp/Ip = 1: el intervalo estudiado es 0 ≤ Qp/Ip < 1 (Qp = 3 m³/s, Ip = 25 m³/s)."},
-        Row{"open_above_alone", Refusal{Q::FlowRatio, 1, StudiedRange{std::nullopt, kBelow1}},
-            "Qp/Ip = 1: el intervalo estudiado es Qp/Ip < 1 (Qp = 3 m³/s, Ip = 25 m³/s)."}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
