@@ -26,10 +26,10 @@ constexpr auto kOutflow = CalculationType::Outflow;
 // Runs `call` in the timing loop and reports its allocations per call.
 template <class Call> void measure(benchmark::State& state, Call call)
 {
-    const long before = bench::allocations.load();
+    const long before = counting::allocations.load();
     for (auto _ : state)
         benchmark::DoNotOptimize(call());
-    const long made = bench::allocations.load() - before;
+    const long made = counting::allocations.load() - before;
     state.counters["allocs"] = benchmark::Counter(static_cast<double>(made), benchmark::Counter::kAvgIterations);
 }
 

@@ -8,6 +8,7 @@
 // never lets a larger outflow peak through, and a smaller target outflow
 // peak never needs a smaller tank.
 
+#include "allocation_counter.h" // every allocation of this binary is counted
 #include "engine_result_checks.h"
 
 #include "cases/e/case_e_engine.h"
@@ -20,33 +21,6 @@
 #include <new>
 #include <random>
 #include <vector>
-
-// Every allocation of the test binary is counted, so that the sweep can
-// tell whether an engine call made one.
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-// GCC, inlining these into the library's own new/delete pairs, takes the
-// free below for a mismatch; both sides are malloc and free here.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-
-void* operator new(std::size_t size)
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 using namespace retencion;
 using namespace retencion::test;
@@ -128,9 +102,9 @@ KnownValues known(const CaseEInput& in, const CaseResult& r)
 // its promises; every 97th refusal's sentence too (they are slow to build).
 template <class Input, class Engine> CaseResult check(Tally& t, const Input& in, Engine engine)
 {
-    const long before = g_allocations.load(std::memory_order_relaxed);
+    const long before = counting::allocations.load(std::memory_order_relaxed);
     const CaseResult r = engine();
-    t.allocations += g_allocations.load(std::memory_order_relaxed) - before;
+    t.allocations += counting::allocations.load(std::memory_order_relaxed) - before;
     ++t.calls;
     t.computed += r.outcome == Outcome::Computed;
     std::string fault = resultFault(r, expected(in));

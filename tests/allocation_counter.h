@@ -1,13 +1,13 @@
 #pragma once
 // Counts every allocation made through operator new in the program that
-// includes this header (once), so that a benchmark can report how many
-// allocations one call made.
+// includes this header (once, in one file), so that a test or a benchmark
+// can tell how many allocations one call made.
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
 
-namespace retencion::bench {
+namespace retencion::counting {
 inline std::atomic<long> allocations{0};
 }
 
@@ -19,7 +19,7 @@ inline std::atomic<long> allocations{0};
 
 void* operator new(std::size_t size)
 {
-    retencion::bench::allocations.fetch_add(1, std::memory_order_relaxed);
+    retencion::counting::allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
