@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.tb = lines.value();
     in.dl = lines.value();
     in.ck = lines.value();
-    in.w = lines.value();
+    in.given = lines.value();
     const CaseResult r = CaseAEngine(in);
     fuzz::checkResult(r, test::expected(in), test::known(in, r));
     return 0;

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.tp = lines.value();
     in.b = lines.value();
     in.ho = lines.value();
-    in.inc = lines.value();
+    in.given = lines.value();
     const CaseResult r = CaseCEngine(in);
     fuzz::checkResult(r, test::expected(in), test::known(in, r));
     return 0;

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.calculation = fuzz::calculationOption(lines);
     in.ip = lines.value();
     in.tp = lines.value();
-    in.inc = lines.value();
+    in.given = lines.value();
     const CaseResult r = CaseDEngine(in);
     fuzz::checkResult(r, test::expected(in), test::known(in, r));
     return 0;

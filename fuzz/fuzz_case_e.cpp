@@ -7,14 +7,15 @@ using namespace retencion;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzLines lines(data, size);
-    const CalculationType mode = fuzz::calculationOption(lines);
-    const double ip = lines.value();
-    const double tp = lines.value();
-    const double b = lines.value();
-    const double ho = lines.value();
-    const double l = lines.value();
-    const double inc = lines.value();
-    const CaseResult r = CaseEEngine(ip, tp, b, ho, l, mode, inc);
-    fuzz::checkResult(r, test::expectedE(mode), test::knownE(ip, tp, b, ho, l, mode, inc, r));
+    CaseEInput in;
+    in.calculation = fuzz::calculationOption(lines);
+    in.ip = lines.value();
+    in.tp = lines.value();
+    in.b = lines.value();
+    in.ho = lines.value();
+    in.l = lines.value();
+    in.given = lines.value();
+    const CaseResult r = CaseEEngine(in);
+    fuzz::checkResult(r, test::expectedE(in.calculation), test::knownE(in, r));
     return 0;
 }

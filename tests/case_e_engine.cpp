@@ -33,7 +33,7 @@ class CaseE : public testing::TestWithParam<Row> {};
 TEST_P(CaseE, GivesWhatItsChartsSay)
 {
     const Row& r = GetParam();
-    EXPECT_EQ(mismatch(CaseEEngine(r.ip, r.tp, r.b, r.ho, r.l, r.mode, r.inc), r.want), "");
+    EXPECT_EQ(mismatch(CaseEEngine({r.ip, r.tp, r.b, r.ho, r.l, r.inc, r.mode}), r.want), "");
 }
 
 // The node x = 1.40465, r = 0.460994 of the curve B = 2, Ip = 20 (which

@@ -11,6 +11,7 @@
 #include "cases/c/case_c_engine.h"
 #include "cases/calculation.h"
 #include "cases/d/case_d_engine.h"
+#include "cases/e/case_e_engine.h"
 #include "cases/refusal_text.h"
 
 #include <array>
@@ -130,7 +131,7 @@ inline KnownValues known(const CaseAInput& in, const CaseResult& r)
                                                      : Q::OutletSize;
     return withGiven(
         {{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::BaseTime, in.tb}, {size, in.dl}, {Q::DischargeCoef, in.ck}},
-        in.calculation, CalculationType::Surface, Q::ComputedSurface, in.w, r);
+        in.calculation, CalculationType::Surface, Q::ComputedSurface, in.given, r);
 }
 
 inline KnownValues known(const CaseBInput& in, const CaseResult& r)
@@ -146,23 +147,25 @@ inline KnownValues known(const CaseCInput& in, const CaseResult& r)
 {
     using Q = Quantity;
     return withGiven({{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::ConduitWidth, in.b}, {Q::OpeningHeight, in.ho}},
-                     in.calculation, CalculationType::Surface, Q::ComputedSurface, in.inc, r);
+                     in.calculation, CalculationType::Surface, Q::ComputedSurface, in.given, r);
 }
 
 inline KnownValues known(const CaseDInput& in, const CaseResult& r)
 {
     using Q = Quantity;
     return withGiven({{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}}, in.calculation, CalculationType::Volume,
-                     Q::ComputedVolume, in.inc, r);
+                     Q::ComputedVolume, in.given, r);
 }
 
-inline KnownValues knownE(double ip, double tp, double b, double ho, double l, CalculationType mode, double inc,
-                          const CaseResult& r)
+inline KnownValues knownE(const CaseEInput& in, const CaseResult& r)
 {
     using Q = Quantity;
-    return withGiven(
-        {{Q::InflowPeak, ip}, {Q::PeakTime, tp}, {Q::ConduitWidth, b}, {Q::OpeningHeight, ho}, {Q::Length, l}}, mode,
-        CalculationType::Surface, Q::ComputedSurface, inc, r);
+    return withGiven({{Q::InflowPeak, in.ip},
+                      {Q::PeakTime, in.tp},
+                      {Q::ConduitWidth, in.b},
+                      {Q::OpeningHeight, in.ho},
+                      {Q::Length, in.l}},
+                     in.calculation, CalculationType::Surface, Q::ComputedSurface, in.given, r);
 }
 
 // What an engine test expects of one result: the main value and the depth,

@@ -166,9 +166,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, WorkedExampleDrawn, testing::Values(
           [](auto r) { return caseDFigures(CalculationType::Volume, r, kComma); }, 0, Across::XAtY, 2},
     Drawn{"d_outflow", CaseDEngine({40, 1800, 20000, kOutflow}),
           [](auto r) { return caseDFigures(kOutflow, r, kComma); }, 0, Across::YAtX, 2},
-    Drawn{"e_surface", CaseEEngine(30, 3600, 3, 1, 1, kSurface, 10),
+    Drawn{"e_surface", CaseEEngine({30, 3600, 3, 1, 1, 10, kSurface}),
           [](auto r) { return caseEFigures(kSurface, r, kComma); }, 0, Across::XAtY, 4},
-    Drawn{"e_depth", CaseEEngine(30, 3600, 3, 1, 1, kOutflow, 4000),
+    Drawn{"e_depth", CaseEEngine({30, 3600, 3, 1, 1, 4000, kOutflow}),
           [](auto r) { return caseEFigures(kOutflow, r, kComma); }, 1, Across::YAtX, 2}),
     [](const auto& info) { return info.param.name; });
 // clang-format on

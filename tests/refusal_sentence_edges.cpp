@@ -24,7 +24,7 @@ TEST(RefusalSentenceEdges, OverflowingVolumeIsExplainedByWhatMadeIt)
     ASSERT_TRUE(r.refusal);
     ASSERT_EQ(r.refusal->quantity, Q::ComputedVolume);
     EXPECT_EQ(r.refusal->fault, Fault::NotFinite);
-    const std::vector<KnownValue> known{{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::GivenOutflow, in.inc}};
+    const std::vector<KnownValue> known{{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::GivenOutflow, in.given}};
     const std::string text = describeRefusal(*r.refusal, known, kSpanish);
     EXPECT_EQ(text.rfind("Con estos datos el resultado no es un número finito (Qp = 15 m³/s, Ip = 25 m³/s, Tp = ", 0),
               0u)

@@ -75,7 +75,7 @@ Refused caseD(double ip, double tp, double w, CalculationType calc)
 
 Refused caseE(double ip, double tp, double b, double ho, double l, CalculationType calc, double w)
 {
-    Refused r{CaseEEngine(ip, tp * 60, b, ho, l, calc, w),
+    Refused r{CaseEEngine({ip, tp * 60, b, ho, l, w, calc}),
               {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {Q::ConduitWidth, b}, {Q::OpeningHeight, ho},
                {Q::Length, l}}};
     if (calc != CalculationType::None) r.known.push_back({given(calc), w});

@@ -83,19 +83,13 @@ struct Tally {
 using test::expected;
 using test::known;
 
-// Case E's inputs as one value, for the helpers below.
-struct CaseEInput {
-    double ip, tp, b, ho, l;
-    CalculationType calculation;
-    double inc;
-};
 Expected expected(const CaseEInput& in)
 {
     return expectedE(in.calculation);
 }
 KnownValues known(const CaseEInput& in, const CaseResult& r)
 {
-    return knownE(in.ip, in.tp, in.b, in.ho, in.l, in.calculation, in.inc, r);
+    return knownE(in, r);
 }
 
 // Runs the engine on `in`, counting its allocations, and holds the result to
@@ -239,8 +233,8 @@ void sweepCaseE(Tally& t, Rng& rng)
     const double ip = rng.around(20, 50), tp = rng.around(60, 10000, true), b = rng.around(2, 5);
     const double ho = rng.around(0.1, 5, true), l = rng.around(0.2, 20, true);
     const auto engine = [&](CalculationType c, double inc) {
-        const CaseEInput x{ip, tp, b, ho, l, c, inc};
-        return check(t, x, [&] { return CaseEEngine(ip, tp, b, ho, l, c, inc); });
+        const CaseEInput x{ip, tp, b, ho, l, inc, c};
+        return check(t, x, [&] { return CaseEEngine(x); });
     };
     // Surfaces mostly from the reduced surface (S/Tp)·(L/ho)^0.3.
     const bool direct = rng.chance(0.2);

@@ -85,7 +85,7 @@ void CaseAPanel::ACalcular_Click()
                                                           : Quantity::OutletSize);
     in.ck = read("ACK", Quantity::DischargeCoef);
     if (in.calculation != CalculationType::None)
-        in.w = read("AINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+        in.given = read("AINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
     m_lastInput = in;
     writeResult(CaseAEngine(in), {"ARES", "##.##", surface ? Quantity::ComputedSurface : Quantity::ComputedOutflow},

@@ -59,7 +59,7 @@ void CaseCPanel::CCalcular_Click()
     in.calculation = calculationChosen(CalculationType::Surface);
     const bool surface = in.calculation == CalculationType::Surface;
     if (in.calculation != CalculationType::None)
-        in.inc = read("CINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+        in.given = read("CINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
     // With no calculation chosen only the height is found, and written.
     const ResultField main = surface ? ResultField{"CRES", "#######.", Quantity::ComputedSurface}

@@ -44,7 +44,7 @@ void CaseDPanel::DCalcular_Click()
     in.calculation = calculationChosen(CalculationType::Volume);
     const bool volume = in.calculation == CalculationType::Volume;
     if (in.calculation != CalculationType::None)
-        in.inc = read("DINC", volume ? Quantity::GivenOutflow : Quantity::GivenVolume);
+        in.given = read("DINC", volume ? Quantity::GivenOutflow : Quantity::GivenVolume);
 
     const ResultField main = volume ? ResultField{"DRES", "######.", Quantity::ComputedVolume}
                                     : ResultField{"DRES", "#0.00", Quantity::ComputedOutflow};

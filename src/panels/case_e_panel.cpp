@@ -50,19 +50,20 @@ void CaseEPanel::EOption2_Click()
 
 void CaseEPanel::ECalcular_Click()
 {
-    const double ip = read("EIP", Quantity::InflowPeak);
-    const double tp = readMinutesAsSeconds("ETP", Quantity::PeakTime);
-    const double b = read("EB", Quantity::ConduitWidth);
-    const double ho = read("EHO", Quantity::OpeningHeight);
-    const double l = read("EL", Quantity::Length);
-    const CalculationType mode = calculationChosen(CalculationType::Surface);
-    const bool surface = mode == CalculationType::Surface;
-    const double inc =
-        mode != CalculationType::None ? read("EINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface) : 0.0;
+    CaseEInput in;
+    in.ip = read("EIP", Quantity::InflowPeak);
+    in.tp = readMinutesAsSeconds("ETP", Quantity::PeakTime);
+    in.b = read("EB", Quantity::ConduitWidth);
+    in.ho = read("EHO", Quantity::OpeningHeight);
+    in.l = read("EL", Quantity::Length);
+    in.calculation = calculationChosen(CalculationType::Surface);
+    const bool surface = in.calculation == CalculationType::Surface;
+    if (in.calculation != CalculationType::None)
+        in.given = read("EINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
     const ResultField main = surface ? ResultField{"ERES", "#######", Quantity::ComputedSurface}
                                      : ResultField{"ERES", "##.##", Quantity::ComputedOutflow};
-    writeResult(CaseEEngine(ip, tp, b, ho, l, mode, inc), main, {"EH", "##.##"});
+    writeResult(CaseEEngine(in), main, {"EH", "##.##"});
 }
 
 std::vector<figures::Figure> CaseEPanel::figures() const

@@ -24,8 +24,8 @@ std::optional<ChartCheck> checkByRouting(const CaseAInput& in, const CaseAResult
     check.area = std::acos(-1.0) * in.dl * in.dl / 4;
 
     // The chart's surface is the one found, or the one given.
-    const double surface = surfaceMode ? *result.main : in.w;
-    const double chartPeak = surfaceMode ? in.w : *result.main;
+    const double surface = surfaceMode ? *result.main : in.given;
+    const double chartPeak = surfaceMode ? in.given : *result.main;
     RoutingInput routing{in.ip, in.tp, in.tb, check.outlet, in.dl, in.ck, surface};
     auto routed = route(routing);
     if (!routed) return std::nullopt;

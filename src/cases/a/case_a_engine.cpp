@@ -81,7 +81,7 @@ CaseAResult CaseAEngine(const CaseAInput& in)
 
     switch (in.calculation) {
     case CalculationType::Surface: {
-        const double qp = in.w;
+        const double qp = in.given;
         const auto qpRange = StudiedRange::openClosed(0, in.ip);
         if (!qpRange.holds(qp)) return outOfRange(Quantity::GivenOutflow, qp, qpRange);
         const double q = qp / in.ip;
@@ -102,7 +102,7 @@ CaseAResult CaseAEngine(const CaseAInput& in)
                       readingBetween(x, q, std::uint8_t(k - 1), std::uint8_t(k), r, r0, r1));
     }
     case CalculationType::Outflow: {
-        const double s = in.w;
+        const double s = in.given;
         const auto sRange = StudiedRange::openClosed(500, 90000);
         if (!sRange.holds(s)) return outOfRange(Quantity::GivenSurface, s, sRange);
         double x = 0; // no outlet: the check below always refuses it

@@ -17,7 +17,7 @@ struct CaseAInput {
     double tb = 0; // base time of the hydrograph, s
     double dl = 0; // orifice diameter D or weir length L, m
     double ck = 0; // discharge coefficient
-    double w = 0;  // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²)
+    double given = 0; // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²)
     CalculationType calculation = CalculationType::None;
     CaseAOutlet outlet = CaseAOutlet::None;
 };

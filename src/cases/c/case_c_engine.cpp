@@ -97,7 +97,7 @@ CaseCResult CaseCEngine(const CaseCInput& in)
     Quantity what = Quantity::SurfaceIndex;
     switch (in.calculation) {
     case CalculationType::Surface: {
-        const double r = in.inc / in.ip;
+        const double r = in.given / in.ip;
         const auto rRange = StudiedRange::closed(0.12, 0.38);
         if (!rRange.holds(r)) return outOfRange(Quantity::FlowRatio, r, rRange);
         // Each curve r = A·X^E inverted at its node.
@@ -111,7 +111,7 @@ CaseCResult CaseCEngine(const CaseCInput& in)
         break;
     }
     case CalculationType::Outflow: {
-        const double s = in.inc;
+        const double s = in.given;
         const auto sRange = StudiedRange::closed(50, 100000);
         if (!sRange.holds(s)) return outOfRange(Quantity::GivenSurface, s, sRange);
         x = s / in.tp / in.b / in.b;

@@ -14,7 +14,7 @@ struct CaseCInput {
     double tp = 0;  // time of the inflow peak, s
     double b = 0;   // width of the outlet conduit, m
     double ho = 0;  // height of the conduit's opening, m
-    double inc = 0; // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²); None: unused
+    double given = 0; // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²); None: unused
     CalculationType calculation = CalculationType::None;
 };
 

@@ -39,7 +39,7 @@ CaseDResult CaseDEngine(const CaseDInput& in)
 
     switch (in.calculation) {
     case CalculationType::Volume: {
-        const double qp = in.inc;
+        const double qp = in.given;
         const double r = (in.ip - qp) * 100 / in.ip;
         const auto rRange = StudiedRange::closed(8, 60);
         if (!rRange.holds(r)) return outOfRange(Quantity::PeakReduction, r, rRange);
@@ -56,7 +56,7 @@ CaseDResult CaseDEngine(const CaseDInput& in)
         return result;
     }
     case CalculationType::Outflow: {
-        const double v = in.inc;
+        const double v = in.given;
         const double w = v / in.tp;
         const auto wRange = StudiedRange::atMost(40);
         if (!wRange.holds(w)) return outOfRange(Quantity::VolumeRate, w, wRange);

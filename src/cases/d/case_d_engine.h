@@ -11,7 +11,7 @@ namespace retencion {
 struct CaseDInput {
     double ip = 0;  // inflow peak, m³/s
     double tp = 0;  // time of the inflow peak, s
-    double inc = 0; // Volume: the target outflow peak Qp (m³/s); Outflow: the tank volume V (m³)
+    double given = 0; // Volume: the target outflow peak Qp (m³/s); Outflow: the tank volume V (m³)
     CalculationType calculation = CalculationType::None;
 };
 

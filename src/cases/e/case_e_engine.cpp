@@ -84,8 +84,9 @@ ChartReading depthReading(Brackets at, double ip, double y, double a)
 
 } // namespace
 
-CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, CalculationType mode, double inc)
+CaseEResult CaseEEngine(const CaseEInput& in)
 {
+    const double ip = in.ip, tp = in.tp, b = in.b, ho = in.ho, l = in.l;
     const auto ipRange = StudiedRange::closed(20, 50);
     if (!ipRange.holds(ip)) return outOfRange(Quantity::InflowPeak, ip, ipRange);
     const auto tpRange = StudiedRange::above(0);
@@ -105,9 +106,9 @@ CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, Cal
     std::optional<double> main;
     double readX = 0; // the point read on the attenuation chart
     double readR = 0;
-    switch (mode) {
+    switch (in.calculation) {
     case CalculationType::Surface: {
-        const double r = inc / ip;
+        const double r = in.given / ip;
         const auto rRange = StudiedRange::closed(0.15, 0.75);
         if (!rRange.holds(r)) return outOfRange(Quantity::FlowRatio, r, rRange);
         const auto x = readAttenuation(ELamChartY, ELamChartX, at, b, ip, r);
@@ -124,7 +125,7 @@ CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, Cal
         break;
     }
     case CalculationType::Outflow: {
-        s = inc;
+        s = in.given;
         const double x = (s / tp) * std::pow(l / ho, 0.3);
         const auto xRange = StudiedRange::closed(0.4, 8);
         if (!xRange.holds(x)) return outOfRange(Quantity::ReducedSurface, x, xRange);

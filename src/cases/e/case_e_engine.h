@@ -9,6 +9,16 @@
 
 namespace retencion {
 
+struct CaseEInput {
+    double ip = 0;    // inflow peak, m³/s
+    double tp = 0;    // time of the inflow peak, s
+    double b = 0;     // width of the outlet conduit, m
+    double ho = 0;    // height of the orifice's opening, m
+    double l = 0;     // the length L, m
+    double given = 0; // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²); None: unused
+    CalculationType calculation = CalculationType::None;
+};
+
 // main: the surface S (m²) in Surface mode, the outflow peak Qp (m³/s) in
 // Outflow mode; h: the water depth (m). The depth is checked last, so an
 // out-of-range result may still carry `main`.
@@ -18,10 +28,6 @@ namespace retencion {
 // between columns iIp-1 and iIp.
 using CaseEResult = CaseResult;
 
-// ip: inflow peak, m³/s; tp: time of the inflow peak, s; b: width of the
-// outlet conduit, m; ho: height of the orifice's opening, m; l: the length L,
-// m; inc: Surface mode, the target outflow peak Qp (m³/s); Outflow mode, the
-// surface S (m²); not used otherwise.
-CaseEResult CaseEEngine(double ip, double tp, double b, double ho, double l, CalculationType mode, double inc);
+CaseEResult CaseEEngine(const CaseEInput& input);
 
 } // namespace retencion
