@@ -46,9 +46,9 @@ private slots:
         const QStringList faults = play<CaseBPanel>({
             {"rectangular surface", ".", {{kRectangular + "BOption1 BINC=7", "BRES=3875. BH=2.15"}}},
             {"rectangular outflow, comma", ",", {{kRectangular + "BOption2 BINC=4000", "BRES=6,94 BH=2,14"}}},
-            // The depth with circular conduits is shown in whole metres.
-            {"circular surface", ".", {{kCircular + "BOption1 BINC=7", "BRES=2144. BH=5"}}},
-            {"circular outflow, comma", ",", {{kCircular + "BOption2 BINC=2144.21", "BRES=7, BH=5"}}},
+            // The depth with circular conduits is shown in metres and centimetres, as every depth.
+            {"circular surface", ".", {{kCircular + "BOption1 BINC=7", "BRES=2144. BH=5.49"}}},
+            {"circular outflow, comma", ",", {{kCircular + "BOption2 BINC=2144.21", "BRES=7, BH=5,49"}}},
             // Every calculation holds the hidden N to its range.
             {"hidden N of 31, surface", ".", {{kRectangular + "BOption1 BINC=7 BN=31", "BRES= BH=", 1}}},
             {"hidden N of 31, outflow", ".", {{kRectangular + "BOption2 BINC=4000 BN=31", "BRES= BH=", 1}}},

@@ -136,6 +136,22 @@ struct CaseResult {
     bool outOfRange() const { return outcome == Outcome::OutOfStudiedRange; }
 };
 
+// How the form writes a case's answer: the mask of the main result (the
+// surface, volume or outflow peak) and of the height, or none where the case
+// has no height.
+struct ResultMasks {
+    const char* main;
+    const char* height;
+};
+
+// What a main result is, for the sentence that explains a refusal.
+constexpr Quantity computedQuantity(CalculationType c)
+{
+    return c == CalculationType::Outflow  ? Quantity::ComputedOutflow
+           : c == CalculationType::Volume ? Quantity::ComputedVolume
+                                          : Quantity::ComputedSurface;
+}
+
 inline CaseResult computed(double main, std::optional<double> h)
 {
     return {Outcome::Computed, main, h, std::nullopt, {}};

@@ -88,8 +88,7 @@ void CaseAPanel::ACalcular_Click()
         in.given = read("AINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
     m_lastInput = in;
-    writeResult(CaseAEngine(in), {"ARES", "##.##", surface ? Quantity::ComputedSurface : Quantity::ComputedOutflow},
-                {"AH", "##.##"});
+    writeResult(CaseAEngine(in), in.calculation, caseAMasks(in.calculation));
 }
 
 void CaseAPanel::resultChanged()

@@ -87,11 +87,7 @@ void CaseBPanel::BCalcular_Click()
     if (in.calculation != CalculationType::None)
         in.given = read("BINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
-    const ResultField main = surface ? ResultField{"BRES", "#######.", Quantity::ComputedSurface}
-                                     : ResultField{"BRES", "##.##", Quantity::ComputedOutflow};
-    // With circular conduits the depth is shown in whole metres, grouped.
-    const char* depthMask = in.conduit == OutletConduit::Circular ? "##,##" : "##.##";
-    writeResult(CaseBEngine(in), main, {"BH", depthMask});
+    writeResult(CaseBEngine(in), in.calculation, caseBMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseBPanel::figures() const

@@ -62,10 +62,8 @@ void CaseCPanel::CCalcular_Click()
         in.given = read("CINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
     // With no calculation chosen only the height is found, and written.
-    const ResultField main = surface ? ResultField{"CRES", "#######.", Quantity::ComputedSurface}
-                                     : ResultField{"CRES", "###.##", Quantity::ComputedOutflow};
     m_lastInput = in;
-    writeResult(CaseCEngine(in), main, {"CH", "##.##"});
+    writeResult(CaseCEngine(in), in.calculation, caseCMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseCPanel::figures() const

@@ -46,9 +46,7 @@ void CaseDPanel::DCalcular_Click()
     if (in.calculation != CalculationType::None)
         in.given = read("DINC", volume ? Quantity::GivenOutflow : Quantity::GivenVolume);
 
-    const ResultField main = volume ? ResultField{"DRES", "######.", Quantity::ComputedVolume}
-                                    : ResultField{"DRES", "#0.00", Quantity::ComputedOutflow};
-    writeResult(CaseDEngine(in), main, {nullptr, nullptr});
+    writeResult(CaseDEngine(in), in.calculation, caseDMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseDPanel::figures() const

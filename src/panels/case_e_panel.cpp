@@ -61,9 +61,7 @@ void CaseEPanel::ECalcular_Click()
     if (in.calculation != CalculationType::None)
         in.given = read("EINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
-    const ResultField main = surface ? ResultField{"ERES", "#######", Quantity::ComputedSurface}
-                                     : ResultField{"ERES", "##.##", Quantity::ComputedOutflow};
-    writeResult(CaseEEngine(in), main, {"EH", "##.##"});
+    writeResult(CaseEEngine(in), in.calculation, caseEMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseEPanel::figures() const

@@ -238,17 +238,29 @@ void CasePanel::pressCalcularOnEnter(QLineEdit* field)
     });
 }
 
+// A control name misspelled in a panel's tables is a fault of the program:
+// it stops at once and names the control, rather than running on with a
+// null pointer.
+template <typename Control> Control* CasePanel::control(const QString& name) const
+{
+    auto* found = findChild<Control*>(name);
+    if (!found)
+        qFatal("Caso %c: no hay ningún control %s del tipo %s", m_prefix, qPrintable(name),
+               Control::staticMetaObject.className());
+    return found;
+}
+
 QLineEdit* CasePanel::field(const char* name) const
 {
-    return findChild<QLineEdit*>(QString::fromLatin1(name));
+    return control<QLineEdit>(QString::fromLatin1(name));
 }
 QLabel* CasePanel::label(const char* name) const
 {
-    return findChild<QLabel*>(QString::fromLatin1(name));
+    return control<QLabel>(QString::fromLatin1(name));
 }
 QRadioButton* CasePanel::option(const char* name) const
 {
-    return findChild<QRadioButton*>(QString::fromLatin1(name));
+    return control<QRadioButton>(QString::fromLatin1(name));
 }
 
 void CasePanel::setCaptions(std::initializer_list<std::pair<const char*, QString>> captions)
@@ -267,7 +279,7 @@ void CasePanel::clearFields(std::initializer_list<const char*> names)
 void CasePanel::setShown(std::initializer_list<const char*> names, bool shown)
 {
     for (const char* name : names)
-        findChild<QWidget*>(QString::fromLatin1(name))->setVisible(shown);
+        control<QWidget>(QString::fromLatin1(name))->setVisible(shown);
 }
 
 QString CasePanel::controlName(const char* role) const
@@ -282,15 +294,15 @@ void CasePanel::relabelCalculation(const CalculationCaptions& captions, std::ini
                                                             {"LabelRes", &captions.res},
                                                             {"LabelResU", &captions.resUnit}};
     for (const auto& [role, text] : order)
-        findChild<QLabel*>(controlName(role))->setText(*text);
+        control<QLabel>(controlName(role))->setText(*text);
     updateAccessibleNames();
     clearFields(cleared);
 }
 
 CalculationType CasePanel::calculationChosen(CalculationType first) const
 {
-    if (findChild<QRadioButton*>(controlName("Option1"))->isChecked()) return first;
-    if (findChild<QRadioButton*>(controlName("Option2"))->isChecked()) return CalculationType::Outflow;
+    if (control<QRadioButton>(controlName("Option1"))->isChecked()) return first;
+    if (control<QRadioButton>(controlName("Option2"))->isChecked()) return CalculationType::Outflow;
     return CalculationType::None;
 }
 
@@ -312,20 +324,22 @@ bool CasePanel::selected(const char* optionName) const
     return option(optionName)->isChecked();
 }
 
-void CasePanel::writeResult(const CaseResult& result, ResultField main, ResultField height)
+void CasePanel::writeResult(const CaseResult& result, CalculationType calculation, ResultMasks masks)
 {
     const Separators separators = m_services.separators();
-    if (result.main && main.name)
-        field(main.name)->setText(QString::fromStdString(FormatNumber(*result.main, main.mask, separators)));
-    if (result.h && height.name)
-        field(height.name)->setText(QString::fromStdString(FormatNumber(*result.h, height.mask, separators)));
+    if (result.main)
+        control<QLineEdit>(controlName("RES"))
+            ->setText(QString::fromStdString(FormatNumber(*result.main, masks.main, separators)));
+    if (result.h && masks.height)
+        control<QLineEdit>(controlName("H"))
+            ->setText(QString::fromStdString(FormatNumber(*result.h, masks.height, separators)));
     if (result.outcome == Outcome::Computed)
         m_last = result;
     else
         m_last.reset();
     refreshChart();
     resultChanged();
-    if (result.outOfRange()) reportRefusal(result, main.quantity);
+    if (result.outOfRange()) reportRefusal(result, computedQuantity(calculation));
     m_read.clear();
 }
 

@@ -59,13 +59,6 @@ extern const CalculationCaptions kVolumeCaptions;  // Qp given, volume found
 extern const CalculationCaptions kOutflowCaptions; // surface given, Qp found
 extern const CalculationCaptions kOutflowFromVolumeCaptions;
 
-// Result fields are found by name, written in order and then reported.
-struct ResultField {
-    const char* name;
-    const char* mask;
-    Quantity quantity = Quantity::ComputedSurface; // what the value is, to explain a refusal
-};
-
 class CasePanel : public QWidget {
     Q_OBJECT
 public:
@@ -136,12 +129,12 @@ protected:
     double readMinutesAsSeconds(const char* name, Quantity quantity);
     bool selected(const char* optionName) const;
 
-    // Writes what the result holds, main value first and then the height,
-    // each under its mask; then shows the message if the result is out of
+    // Writes what the result holds into `RES` and `H`, main value first and
+    // then the height, each under its mask; then shows the message if the result is out of
     // range, saying which value was refused; the field that holds it gets
     // the focus, its text selected. A value that is absent leaves its field
     // as it was.
-    void writeResult(const CaseResult& result, ResultField main, ResultField height);
+    void writeResult(const CaseResult& result, CalculationType calculation, ResultMasks masks);
 
 private:
     QPushButton* buildResults(const char* buttonName, const char* frameName, std::initializer_list<FieldRow> rows);
@@ -150,6 +143,7 @@ private:
     void pressCalcularOnEnter(QLineEdit* field);
 
     QString controlName(const char* role) const;
+    template <typename Control> Control* control(const QString& name) const;
     void addRows(QGroupBox* frame, std::initializer_list<FieldRow> rows, bool results);
     void updateAccessibleNames();
     void reportRefusal(const CaseResult& result, Quantity mainQuantity);

@@ -12,11 +12,11 @@ namespace retencion {
 enum class CaseAOutlet { None, Orifice, Weir };
 
 struct CaseAInput {
-    double ip = 0; // inflow peak, m³/s
-    double tp = 0; // time of the inflow peak, s
-    double tb = 0; // base time of the hydrograph, s
-    double dl = 0; // orifice diameter D or weir length L, m
-    double ck = 0; // discharge coefficient
+    double ip = 0;    // inflow peak, m³/s
+    double tp = 0;    // time of the inflow peak, s
+    double tb = 0;    // base time of the hydrograph, s
+    double dl = 0;    // orifice diameter D or weir length L, m
+    double ck = 0;    // discharge coefficient
     double given = 0; // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²)
     CalculationType calculation = CalculationType::None;
     CaseAOutlet outlet = CaseAOutlet::None;
@@ -28,5 +28,11 @@ struct CaseAInput {
 using CaseAResult = CaseResult;
 
 CaseAResult CaseAEngine(const CaseAInput& input);
+
+// The masks of the surface (or outflow peak) and of the head: the same.
+constexpr ResultMasks caseAMasks(CalculationType)
+{
+    return {"##.##", "##.##"};
+}
 
 } // namespace retencion

@@ -35,4 +35,10 @@ using CaseBResult = CaseResult;
 
 CaseBResult CaseBEngine(const CaseBInput& input);
 
+// The masks of the surface (or outflow peak) and of the depth.
+constexpr ResultMasks caseBMasks(CalculationType calculation)
+{
+    return {calculation == CalculationType::Outflow ? "##.##" : "#######.", "##.##"};
+}
+
 } // namespace retencion

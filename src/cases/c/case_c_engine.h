@@ -10,10 +10,10 @@
 namespace retencion {
 
 struct CaseCInput {
-    double ip = 0;  // inflow peak, m³/s
-    double tp = 0;  // time of the inflow peak, s
-    double b = 0;   // width of the outlet conduit, m
-    double ho = 0;  // height of the conduit's opening, m
+    double ip = 0;    // inflow peak, m³/s
+    double tp = 0;    // time of the inflow peak, s
+    double b = 0;     // width of the outlet conduit, m
+    double ho = 0;    // height of the conduit's opening, m
     double given = 0; // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²); None: unused
     CalculationType calculation = CalculationType::None;
 };
@@ -28,5 +28,11 @@ struct CaseCInput {
 using CaseCResult = CaseResult;
 
 CaseCResult CaseCEngine(const CaseCInput& input);
+
+// The masks of the surface (or outflow peak) and of the height.
+constexpr ResultMasks caseCMasks(CalculationType calculation)
+{
+    return {calculation == CalculationType::Outflow ? "###.##" : "#######.", "##.##"};
+}
 
 } // namespace retencion

@@ -9,8 +9,8 @@
 namespace retencion {
 
 struct CaseDInput {
-    double ip = 0;  // inflow peak, m³/s
-    double tp = 0;  // time of the inflow peak, s
+    double ip = 0;    // inflow peak, m³/s
+    double tp = 0;    // time of the inflow peak, s
     double given = 0; // Volume: the target outflow peak Qp (m³/s); Outflow: the tank volume V (m³)
     CalculationType calculation = CalculationType::None;
 };
@@ -22,5 +22,11 @@ struct CaseDInput {
 using CaseDResult = CaseResult;
 
 CaseDResult CaseDEngine(const CaseDInput& input);
+
+// The masks of the volume (or outflow peak), and no height.
+constexpr ResultMasks caseDMasks(CalculationType calculation)
+{
+    return {calculation == CalculationType::Outflow ? "#0.00" : "######.", nullptr};
+}
 
 } // namespace retencion

@@ -30,4 +30,10 @@ using CaseEResult = CaseResult;
 
 CaseEResult CaseEEngine(const CaseEInput& input);
 
+// The masks of the surface (or outflow peak) and of the depth.
+constexpr ResultMasks caseEMasks(CalculationType calculation)
+{
+    return {calculation == CalculationType::Outflow ? "##.##" : "#######", "##.##"};
+}
+
 } // namespace retencion
