@@ -247,7 +247,8 @@ std::string sentence(const Refusal& refusal, std::span<const KnownValue> known, 
     const std::string why = explanation(q, known, w);
     const auto missing = missingValue(refusal, known);
     if (missing && *missing == q)
-        return "Falta el valor de " + symbol + ": el intervalo estudiado es " + interval(q, refusal.range, w) + ".";
+        return "Falta el valor de " + symbol + ": el intervalo estudiado es " + interval(q, refusal.range, w) + why +
+               ".";
     if (missing)
         return "Falta el valor de " + w.symbol(*missing) + ", y sin él " + symbol + " = " + w.value(q, refusal.value) +
                " queda fuera del intervalo estudiado " + interval(q, refusal.range, w) + ".";

@@ -97,7 +97,10 @@ void CaseAPanel::AComprobar_Click()
     if (!result) return;
     const auto check = routing::checkByRouting(m_lastInput, *result);
     if (!check) return;
-    if (!m_routing) m_routing = new RoutingCheckWindow(this);
+    if (!m_routing) {
+        m_routing = new RoutingCheckWindow(this);
+        followResult(m_routing);
+    }
     m_routing->setCheck(*check, m_lastInput, separators());
     m_routing->show();
     m_routing->raise();

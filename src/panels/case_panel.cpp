@@ -182,6 +182,11 @@ void CasePanel::addRows(QGroupBox* frame, std::initializer_list<FieldRow> rows, 
         field->setObjectName(QString::fromLatin1(r.fieldName));
         if (!r.toolTip.isEmpty()) field->setToolTip(r.toolTip);
         field->setReadOnly(results);
+        // An emptied result is not an old one.
+        if (results)
+            connect(field, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+                if (text.isEmpty()) markResult(field, false);
+            });
         sizeField(field);
         caption->setBuddy(field);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -371,7 +376,7 @@ void CasePanel::writeResult(const FormReading& reading, const CaseResult& result
         if (result.h) height->setText(QString::fromStdString(FormatNumber(*result.h, masks.height, separators)));
         markResult(height, !result.h);
     }
-    m_outOfDate = !result.main || (masks.height && !result.h);
+
     if (result.outcome == Outcome::Computed)
         m_last = result;
     else
@@ -393,13 +398,44 @@ void CasePanel::markResult(QLineEdit* field, bool outOfDate)
     palette.setBrush(QPalette::Inactive, QPalette::Text, palette.brush(QPalette::Active, QPalette::Text));
     field->setPalette(palette);
     field->setToolTip(outOfDate ? kOutOfDateTip : QString());
+    markWindows();
 }
 
 void CasePanel::markResultsOutOfDate()
 {
     for (const FieldLabels& f : m_fields)
         if (f.result) markResult(f.field, true);
-    m_outOfDate = true;
+}
+
+bool CasePanel::resultsOutOfDate() const
+{
+    return std::any_of(m_fields.begin(), m_fields.end(),
+                       [](const FieldLabels& f) { return f.result && f.field->property("outOfDate").toBool(); });
+}
+
+void CasePanel::followResult(ChartWindow* window)
+{
+    m_following.push_back(window);
+    window->setOutOfDate(resultsOutOfDate());
+}
+
+void CasePanel::markWindows()
+{
+    const bool outOfDate = resultsOutOfDate();
+    for (ChartWindow* window : m_following)
+        window->setOutOfDate(outOfDate);
+}
+
+QString CasePanel::inputsCaption() const
+{
+    QStringList parts;
+    for (const FieldLabels& f : m_fields) {
+        if (f.result || f.field->isHidden() || f.field->text().trimmed().isEmpty()) continue;
+        QString part = f.caption->text().trimmed() + QLatin1Char(' ') + f.field->text().trimmed();
+        if (f.unit) part += QLatin1Char(' ') + f.unit->text();
+        parts << part;
+    }
+    return QStringLiteral("Caso %1: %2").arg(QChar::fromLatin1(m_prefix), parts.join(QStringLiteral("; ")));
 }
 
 Separators CasePanel::separators() const
@@ -412,8 +448,10 @@ void CasePanel::showChart()
     if (!m_chart) {
         m_chart = new ChartWindow(QStringLiteral("Caso %1").arg(QChar::fromLatin1(m_prefix)), this);
         m_chart->setObjectName(controlName("Abaco"));
+        followResult(m_chart);
     }
     m_chart->setFigures(figures());
+    m_chart->setCaption(inputsCaption());
     m_chart->show();
     m_chart->raise();
     m_chart->activateWindow();
@@ -421,7 +459,9 @@ void CasePanel::showChart()
 
 void CasePanel::refreshChart()
 {
-    if (m_chart && m_chart->isVisible()) m_chart->setFigures(figures());
+    if (!m_chart || !m_chart->isVisible()) return;
+    m_chart->setFigures(figures());
+    m_chart->setCaption(inputsCaption());
 }
 
 void CasePanel::reportRefusal(const FormReading& reading, const CaseResult& result, CalculationType calculation)

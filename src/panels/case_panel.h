@@ -158,8 +158,12 @@ protected:
     void writeResult(const FormReading& reading, const CaseResult& result, CalculationType calculation,
                      ResultMasks masks);
 
-    // Whether the result fields still belong to the data in the form.
-    bool resultsOutOfDate() const { return m_outOfDate; }
+    // Whether a result field shows a value that no longer answers the form.
+    bool resultsOutOfDate() const;
+    // A window that shows the last result, and says so when it is out of date.
+    void followResult(ChartWindow* window);
+    // "Caso A: Qp = 3 m³/s; Ip = 10 m³/s; …": the data as typed, for a caption.
+    QString inputsCaption() const;
 
 private:
     QPushButton* buildResults(const char* buttonName, const char* frameName, std::initializer_list<FieldRow> rows);
@@ -177,6 +181,7 @@ private:
     // Greys a result field whose text no longer belongs to the form.
     void markResult(QLineEdit* field, bool outOfDate);
     void markResultsOutOfDate();
+    void markWindows();
 
     // What a screen reader says of a field: its caption, tool tip and unit.
     struct FieldLabels {
@@ -192,7 +197,7 @@ private:
     char m_prefix;
     UiServices& m_services;
     std::optional<CaseResult> m_last;
-    bool m_outOfDate = false;
+    std::vector<ChartWindow*> m_following;
     ChartWindow* m_chart = nullptr;
     QBoxLayout* m_layout;
     QPushButton* m_calcular = nullptr;
