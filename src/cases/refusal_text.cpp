@@ -217,6 +217,11 @@ std::string interval(Q q, const StudiedRange& range, const Writer& w)
 
 } // namespace
 
+const char* quantityUnit(Quantity q)
+{
+    return describe(q).unit;
+}
+
 std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators)
 {
     const Writer w(separators);

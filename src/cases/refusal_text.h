@@ -23,4 +23,8 @@ struct KnownValue {
 // typed; numbers use the regional decimal separator.
 std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators);
 
+// The unit the sentence writes after a value of `q` ("m²", "m³/s"); empty
+// for a ratio.
+const char* quantityUnit(Quantity q);
+
 } // namespace retencion
