@@ -65,6 +65,52 @@ TEST(FiguresHoldTheTables, EveryCase)
                     chart::filledPoints(case_e::EDepthChartX[k]));
 }
 
+// What the figures say, under both separators: the separators the tick
+// labels use, the formulas' decimals, and curves named by their parameters
+// rather than by the rows of a table.
+TEST(FiguresSpeakTheRegionalSettings, EveryText)
+{
+    const Separators point{".", ","};
+    for (const Separators& s : {kComma, point}) {
+        const CaseResult a = CaseAEngine(CaseAInput{10, 1200, 3600, 1, 0.6, 3, kSurface, kOrifice});
+        const CaseCInput c{30, 2700, 4, 0.75, 20000, kOutflow};
+        const CaseResult cr = CaseCEngine(c);
+        std::vector<Figure> all;
+        for (auto set :
+             {caseAFigures(kOrifice, kSurface, &a, s), caseAFigures(kWeir, kSurface, nullptr, s),
+              caseBFigures(kRect, kSurface, nullptr, s), caseBFigures(kCirc, kSurface, nullptr, s),
+              caseCFigures(c, &cr, s), caseDFigures(kOutflow, nullptr, s), caseEFigures(kSurface, nullptr, s)})
+            all.insert(all.end(), set.begin(), set.end());
+        for (const Figure& f : all) {
+            EXPECT_EQ(f.separators.decimal, s.decimal) << f.title;
+            std::vector<std::string> texts{f.title, f.x.title, f.y.title, f.pointLabel};
+            for (const Series& series : f.series)
+                texts.push_back(series.label);
+            for (const std::string& t : texts) {
+                EXPECT_EQ(t.find("fila"), std::string::npos) << t;
+                if (s.decimal == ".") EXPECT_EQ(t.find("1,5"), std::string::npos) << t;
+            }
+        }
+    }
+}
+
+TEST(TickText, GroupsDigitsAndKeepsTheDecimalsTheStepNeeds)
+{
+    const Separators point{".", ","};
+    const struct {
+        double value, step;
+        const Separators& separators;
+        const char* text;
+    } rows[] = {
+        {1e6, 2e5, kComma, "1.000.000"}, {1e6, 2e5, point, "1,000,000"}, {0.5, 0.1, kComma, "0,5"},
+        {0.25, 0.05, kComma, "0,25"},    {3, 0.5, kComma, "3"},          {0.1, 0.1, kComma, "0,1"},
+        {0.01, 0.01, point, "0.01"},     {1000, 1000, kComma, "1.000"},  {0.30000000000000004, 0.1, kComma, "0,3"},
+        {-5e-17, 0.1, kComma, "0"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(tickText(row.value, row.step, row.separators), row.text) << row.value;
+}
+
 // The outlet's switch is seen through case A's chart window.
 TEST(FiguresFollowTheOptions, ConduitSwitchesTheChart)
 {
@@ -126,6 +172,9 @@ TEST_P(WorkedExampleDrawn, PointIsTheEnginesReading)
         const auto line = std::find_if(f.series.begin(), f.series.end(),
                                        [](const Series& s) { return s.emphasis == Emphasis::Interpolated; });
         ASSERT_NE(line, f.series.end());
+        // Named by the parameters the weights give, as the legend shows it.
+        EXPECT_TRUE(line->label.ends_with(" (interpolada)")) << line->label;
+        EXPECT_EQ(line->label.substr(0, 2), f.series.front().label.substr(0, 2)) << line->label;
         const bool yAtX = d.across == Across::YAtX;
         const auto v = valueOn(*line, yAtX ? f.point->x : f.point->y, d.across);
         ASSERT_TRUE(v);

@@ -2,26 +2,82 @@
 
 #include "charts/figure_painter.h"
 
+#include <QDate>
+#include <QDir>
+#include <QEvent>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace retencion {
 namespace {
 
 constexpr int kExportWidth = 900;
 constexpr int kExportHeight = 560; // per figure
+constexpr int kCaptionMargin = 16;
+// The tallest a scroll area asks for: with the buttons and a title bar it
+// leaves a 768-pixel laptop screen its taskbar.
+constexpr int kMaxScrollHeight = 560;
 
-void paintStacked(QPainter& p, const std::vector<figures::Figure>& figures)
+// Exported text in pixels, so that a picture and a drawing lay out alike
+// whatever resolution each device claims.
+QFont exportFont()
 {
+    QFont font;
+    font.setPixelSize(13);
+    return font;
+}
+
+double captionHeight(const QString& caption)
+{
+    if (caption.isEmpty()) return 0;
+    const QFontMetricsF fm(exportFont());
+    const QRectF room(0, 0, kExportWidth - 2 * kCaptionMargin, 1e5);
+    return fm.boundingRect(room, Qt::TextWordWrap, caption).height() + kCaptionMargin;
+}
+
+QSize exportSize(const std::vector<figures::Figure>& figures, const QString& caption)
+{
+    return {kExportWidth, kExportHeight * int(figures.size()) + int(std::ceil(captionHeight(caption)))};
+}
+
+void paintStacked(QPainter& p, const std::vector<figures::Figure>& figures, const QString& caption)
+{
+    p.setFont(exportFont());
     const QPalette light(Qt::white); // exported pictures are for print: dark on white
     for (std::size_t i = 0; i < figures.size(); ++i)
         paintFigure(p, QRectF(0, double(i) * kExportHeight, kExportWidth, kExportHeight), figures[i], light);
+    if (caption.isEmpty()) return;
+    const double top = double(figures.size()) * kExportHeight;
+    p.fillRect(QRectF(0, top, kExportWidth, captionHeight(caption)), Qt::white);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(kCaptionMargin, top, kExportWidth - 2 * kCaptionMargin, captionHeight(caption)),
+               Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, caption);
+}
+
+QString savingError(QSaveFile& file, const QString& fallback)
+{
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return reason.isEmpty() || reason == QLatin1String("Unknown error") ? fallback : reason;
+}
+
+QRect availableFor(const QWidget* window)
+{
+    const QWidget* parent = window->parentWidget();
+    const QScreen* screen = parent ? parent->screen() : window->screen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1326, 728);
 }
 
 } // namespace
@@ -30,6 +86,20 @@ ChartView::ChartView(figures::Figure figure, QWidget* parent) : QWidget(parent),
 {
     setAccessibleName(QString::fromStdString(m_figure.title));
     setAccessibleDescription(QString::fromStdString(m_figure.pointLabel));
+}
+
+QSize ChartView::minimumSizeHint() const
+{
+    if (m_minimum.isEmpty() || m_minimumFont != font()) {
+        m_minimumFont = font();
+        m_minimum = QSize(480, int(std::ceil(minimumFigureHeight(m_figure, 480, font()))));
+    }
+    return m_minimum;
+}
+
+QSize ChartView::sizeHint() const
+{
+    return QSize(720, 440).expandedTo(minimumSizeHint());
 }
 
 void ChartView::paintEvent(QPaintEvent*)
@@ -60,64 +130,128 @@ std::vector<figures::Figure> FigureStack::figures() const
     return out;
 }
 
-bool exportPng(const std::vector<figures::Figure>& figures, const QString& path)
+QSize FigureScroll::sizeHint() const
 {
-    QImage image(QSize(kExportWidth, kExportHeight * int(figures.size())) * 2, QImage::Format_ARGB32);
+    const QSize content = widget() ? widget()->sizeHint() : QSize(480, 300);
+    const int frame = 2 * frameWidth();
+    const int bar = verticalScrollBar()->sizeHint().width();
+    return {content.width() + bar + frame, std::min(content.height(), kMaxScrollHeight) + frame};
+}
+
+bool FigureScroll::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+    return QScrollArea::eventFilter(watched, event);
+}
+
+QString writePng(const std::vector<figures::Figure>& figures, const QString& caption, const QString& path)
+{
+    QImage image(exportSize(figures, caption) * 2, QImage::Format_ARGB32);
     image.setDevicePixelRatio(2);
     image.fill(Qt::white);
     QPainter p(&image);
-    paintStacked(p, figures);
+    paintStacked(p, figures, caption);
     p.end();
-    return image.save(path, "PNG");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (!image.save(&file, "PNG")) return savingError(file, QStringLiteral("no se ha podido escribir la imagen"));
+    if (!file.commit()) return file.errorString();
+    return {};
+}
+
+QString writeSvg(const std::vector<figures::Figure>& figures, const QString& caption, const QString& path,
+                 const QString& title)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    const QSize size = exportSize(figures, caption);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(title);
+    QPainter p;
+    if (!p.begin(&svg)) return savingError(file, QStringLiteral("no se ha podido empezar el dibujo"));
+    paintStacked(p, figures, caption);
+    if (!p.end() || file.error() != QFileDevice::NoError)
+        return savingError(file, QStringLiteral("no se ha podido escribir el dibujo"));
+    if (!file.commit()) return file.errorString();
+    return {};
+}
+
+QString writeBytes(const QByteArray& bytes, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (file.write(bytes) != bytes.size()) return savingError(file, QStringLiteral("no se ha podido escribir"));
+    if (!file.commit()) return file.errorString();
+    return {};
+}
+
+bool exportPng(const std::vector<figures::Figure>& figures, const QString& path)
+{
+    return writePng(figures, QString(), path).isEmpty();
 }
 
 bool exportSvg(const std::vector<figures::Figure>& figures, const QString& path, const QString& title)
 {
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(QSize(kExportWidth, kExportHeight * int(figures.size())));
-    svg.setViewBox(QRect(0, 0, kExportWidth, kExportHeight * int(figures.size())));
-    svg.setTitle(title);
-    QPainter p;
-    if (!p.begin(&svg)) return false;
-    paintStacked(p, figures);
-    return p.end();
+    return writeSvg(figures, QString(), path, title).isEmpty();
 }
 
-void saveAs(QWidget* parent, const QString& filter, const QString& suffix,
-            const std::function<bool(const QString&)>& write)
+QString proposedPath(const QString& stem, const QString& suffix)
 {
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Exportar"), QString(), filter);
-    if (path.isEmpty()) return;
-    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
-    if (!write(path))
-        QMessageBox::warning(parent, parent->windowTitle(), QStringLiteral("No se ha podido guardar %1.").arg(path));
+    const QString name = stem + QLatin1Char('-') + QDate::currentDate().toString(Qt::ISODate) + suffix;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? name : QDir(documents).filePath(name);
 }
 
-ChartWindow::ChartWindow(const QString& caseName, QWidget* panel) : QDialog(panel), m_stack(new FigureStack)
+void saveAs(QWidget* parent, const QString& filter, const QString& proposed,
+            const std::function<QString(const QString&)>& write)
+{
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Exportar"), proposed, filter);
+    if (path.isEmpty()) return;
+    const QString suffix = proposed.mid(proposed.lastIndexOf(QLatin1Char('.')));
+    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
+    const QString reason = write(path);
+    if (!reason.isEmpty())
+        QMessageBox::warning(
+            parent, parent->windowTitle(),
+            QStringLiteral("No se ha podido guardar «%1»: %2.").arg(QDir::toNativeSeparators(path), reason));
+}
+
+ChartWindow::ChartWindow(const QString& caseName, QWidget* panel)
+    : QDialog(panel), m_scroll(new FigureScroll), m_contentLayout(new QVBoxLayout), m_stack(new FigureStack)
 {
     setWindowTitle(QStringLiteral("Ábaco — %1").arg(caseName));
     setModal(false);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_stack, 1);
-    addButtons(layout);
-}
+    m_fileStem = caseName.toLower().replace(QLatin1Char(' '), QLatin1Char('-')) + QStringLiteral("-abaco");
 
-void ChartWindow::addButtons(QBoxLayout* layout)
-{
+    // The figures scroll; the buttons below them stay in sight however small
+    // the window.
+    auto* content = new QWidget;
+    content->setLayout(m_contentLayout);
+    m_contentLayout->setContentsMargins(0, 0, 0, 0);
+    m_contentLayout->addWidget(m_stack, 1);
+    m_scroll->setObjectName(QStringLiteral("Figuras"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(content);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_scroll, 1);
+
     auto* png = new QPushButton(QStringLiteral("Exportar &PNG…"));
     png->setObjectName(QStringLiteral("ExportarPNG"));
-    auto* svg = new QPushButton(QStringLiteral("Exportar &SVG…"));
+    auto* svg = new QPushButton(QStringLiteral("Exportar S&VG…"));
     svg->setObjectName(QStringLiteral("ExportarSVG"));
     auto* close = new QPushButton(QStringLiteral("&Cerrar"));
     close->setObjectName(QStringLiteral("Cerrar"));
     connect(png, &QPushButton::clicked, this, [this] {
-        saveAs(this, QStringLiteral("Imagen PNG (*.png)"), QStringLiteral(".png"),
-               [this](const QString& path) { return exportPng(path); });
+        saveAs(this, QStringLiteral("Imagen PNG (*.png)"), proposedPath(m_fileStem, QStringLiteral(".png")),
+               [this](const QString& path) { return writePng(figures(), m_caption, path); });
     });
     connect(svg, &QPushButton::clicked, this, [this] {
-        saveAs(this, QStringLiteral("Dibujo SVG (*.svg)"), QStringLiteral(".svg"),
-               [this](const QString& path) { return exportSvg(path); });
+        saveAs(this, QStringLiteral("Dibujo SVG (*.svg)"), proposedPath(m_fileStem, QStringLiteral(".svg")),
+               [this](const QString& path) { return writeSvg(figures(), m_caption, path, plainTitle()); });
     });
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
@@ -127,6 +261,72 @@ void ChartWindow::addButtons(QBoxLayout* layout)
     m_buttons->addStretch(1);
     m_buttons->addWidget(close);
     layout->addLayout(m_buttons);
+}
+
+void ChartWindow::setFigures(std::vector<figures::Figure> figures)
+{
+    m_stack->setFigures(std::move(figures));
+    m_scroll->updateGeometry();
+}
+
+QString ChartWindow::outOfDateSuffix()
+{
+    return QStringLiteral(" — resultado anterior: los datos han cambiado");
+}
+
+QString ChartWindow::plainTitle() const
+{
+    QString title = windowTitle();
+    if (title.endsWith(outOfDateSuffix())) title.chop(outOfDateSuffix().size());
+    return title;
+}
+
+void ChartWindow::setOutOfDate(bool outOfDate)
+{
+    m_outOfDate = outOfDate;
+    setWindowTitle(plainTitle() + (outOfDate ? outOfDateSuffix() : QString()));
+}
+
+bool ChartWindow::exportPng(const QString& path, QString* error) const
+{
+    const QString reason = writePng(figures(), m_caption, path);
+    if (error) *error = reason;
+    return reason.isEmpty();
+}
+
+bool ChartWindow::exportSvg(const QString& path, QString* error) const
+{
+    const QString reason = writeSvg(figures(), m_caption, path, plainTitle());
+    if (error) *error = reason;
+    return reason.isEmpty();
+}
+
+QSize ChartWindow::sizeHint() const
+{
+    // The window manager's frame is not known before the first showing;
+    // a title bar and thin borders are what desktops commonly add.
+    QMargins frame(8, 32, 8, 8);
+    if (const QWindow* w = windowHandle()) {
+        const QMargins m = w->frameMargins();
+        frame = QMargins(std::max(m.left(), frame.left()), std::max(m.top(), frame.top()),
+                         std::max(m.right(), frame.right()), std::max(m.bottom(), frame.bottom()));
+    }
+    const QRect room = availableFor(this).marginsRemoved(frame);
+    return QDialog::sizeHint().boundedTo(room.size()).expandedTo(minimumSizeHint().boundedTo(room.size()));
+}
+
+void ChartWindow::showEvent(QShowEvent* event)
+{
+    // The first showing opens at the size asked for, within the screen the
+    // form is on; afterwards the window keeps the size the user gave it.
+    if (!m_fitted) {
+        m_fitted = true;
+        // What the content asks for may have changed since it was last laid out.
+        m_contentLayout->invalidate();
+        m_scroll->updateGeometry();
+        resize(sizeHint());
+    }
+    QDialog::showEvent(event);
 }
 
 } // namespace retencion

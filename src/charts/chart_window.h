@@ -3,30 +3,35 @@
 #include "figures/figure.h"
 
 #include <QDialog>
+#include <QScrollArea>
 #include <QWidget>
 
 #include <functional>
-
 #include <vector>
 
 class QBoxLayout;
+class QVBoxLayout;
 
 namespace retencion {
 
-// One figure on screen, redrawn at whatever size it is given.
+// One figure on screen, redrawn at whatever size it is given; below its
+// minimum the window scrolls rather than squeezing the chart unreadable.
 class ChartView : public QWidget {
     Q_OBJECT
 public:
     explicit ChartView(figures::Figure figure, QWidget* parent = nullptr);
     const figures::Figure& figure() const { return m_figure; }
-    QSize sizeHint() const override { return {720, 440}; }
-    QSize minimumSizeHint() const override { return {420, 280}; }
+    // A chart with many curves needs the height of the legend that names them.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     figures::Figure m_figure;
+    mutable QSize m_minimum; // worked out once, for the font it was worked out in
+    mutable QFont m_minimumFont;
 };
 
 // Figures one below the other.
@@ -38,14 +43,38 @@ public:
     std::vector<figures::Figure> figures() const;
 };
 
-// The figures one below the other, as a picture or as a drawing.
+// A scroll area that asks for its content's width and for as much of its
+// height as a laptop screen leaves.
+class FigureScroll : public QScrollArea {
+    Q_OBJECT
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override;
+
+protected:
+    // New figures or a new summary change what the area asks for.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// The figures one below the other, as a picture or as a drawing, with a
+// caption below them (none when empty). Each gives the reason the file
+// could not be written, or an empty text. The file is replaced whole or not
+// at all.
+QString writePng(const std::vector<figures::Figure>& figures, const QString& caption, const QString& path);
+QString writeSvg(const std::vector<figures::Figure>& figures, const QString& caption, const QString& path,
+                 const QString& title);
+QString writeBytes(const QByteArray& bytes, const QString& path);
 bool exportPng(const std::vector<figures::Figure>& figures, const QString& path);
 bool exportSvg(const std::vector<figures::Figure>& figures, const QString& path, const QString& title);
 
-// Asks where to save, adds the extension when missing, and says so when
-// the file cannot be written. `write` gets the chosen path.
-void saveAs(QWidget* parent, const QString& filter, const QString& suffix,
-            const std::function<bool(const QString&)>& write);
+// "caso-a-abaco-2026-12-07.png" in the user's documents folder.
+QString proposedPath(const QString& stem, const QString& suffix);
+
+// Asks where to save, proposing `proposed`, adds the extension when
+// missing, and says which file could not be written and why. `write` gets
+// the chosen path and gives the reason it failed, or an empty text.
+void saveAs(QWidget* parent, const QString& filter, const QString& proposed,
+            const std::function<QString(const QString&)>& write);
 
 // A case's design charts in a window of their own, with the point the last
 // calculation read; it stays open beside the form and follows it.
@@ -54,18 +83,41 @@ class ChartWindow : public QDialog {
 public:
     ChartWindow(const QString& caseName, QWidget* panel);
 
-    void setFigures(std::vector<figures::Figure> figures) { m_stack->setFigures(std::move(figures)); }
+    void setFigures(std::vector<figures::Figure> figures);
     std::vector<figures::Figure> figures() const { return m_stack->figures(); }
-    bool exportPng(const QString& path) const { return retencion::exportPng(figures(), path); }
-    bool exportSvg(const QString& path) const { return retencion::exportSvg(figures(), path, windowTitle()); }
+
+    // Marks the figures as the answer to data the form no longer holds.
+    void setOutOfDate(bool outOfDate);
+    bool isOutOfDate() const { return m_outOfDate; }
+
+    // The case and its inputs, one line below the exported figures.
+    void setCaption(const QString& caption) { m_caption = caption; }
+    QString caption() const { return m_caption; }
+
+    bool exportPng(const QString& path, QString* error = nullptr) const;
+    bool exportSvg(const QString& path, QString* error = nullptr) const;
+
+    // What the window asks for, never more than its screen leaves.
+    QSize sizeHint() const override;
+
+    static QString outOfDateSuffix();
 
 protected:
-    // Export buttons and "Cerrar" below `content`.
-    void addButtons(QBoxLayout* layout);
+    void showEvent(QShowEvent* event) override;
+    // The scrolled content above the figures, for what a window adds.
+    QVBoxLayout* contentLayout() const { return m_contentLayout; }
+    // The window's title without the out-of-date mark, for exports.
+    QString plainTitle() const;
     QBoxLayout* m_buttons = nullptr;
+    QString m_fileStem; // of the proposed file names, e.g. "caso-a-abaco"
 
 private:
+    FigureScroll* m_scroll;
+    QVBoxLayout* m_contentLayout;
     FigureStack* m_stack;
+    QString m_caption;
+    bool m_outOfDate = false;
+    bool m_fitted = false;
 };
 
 } // namespace retencion

@@ -1,60 +1,49 @@
 #include "charts/figure_painter.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
 
 namespace retencion {
-namespace {
 
 using figures::Emphasis;
 using figures::Figure;
 
-// One axis: the data range and how a value maps to a pixel.
-struct Scale {
-    double low = 0;
-    double high = 1;
-    bool log = false;
-    double from = 0; // pixel of `low`
-    double to = 1;   // pixel of `high`
+double AxisScale::operator()(double v) const
+{
+    const auto t = [this](double u) { return log ? std::log10(u) : u; };
+    return from + (t(v) - t(low)) / (t(high) - t(low)) * (to - from);
+}
 
-    double t(double v) const { return log ? std::log10(v) : v; }
-    double operator()(double v) const { return from + (t(v) - t(low)) / (t(high) - t(low)) * (to - from); }
-};
+namespace {
 
 // Tick values: 1-2-5 steps on a linear axis, decades on a logarithmic one.
-std::vector<double> ticks(const Scale& s)
+std::vector<double> ticks(const AxisScale& s, double& step)
 {
     std::vector<double> out;
     if (s.log) {
         for (double d = std::pow(10, std::floor(std::log10(s.low))); d <= s.high * 1.0001; d *= 10)
             if (d >= s.low * 0.9999) out.push_back(d);
+        step = 0; // each decade is its own step
         return out;
     }
     const double span = s.high - s.low;
     const double raw = span / 6;
     const double mag = std::pow(10, std::floor(std::log10(raw)));
-    const double step = raw / mag < 1.5 ? mag : raw / mag < 3.5 ? 2 * mag : raw / mag < 7.5 ? 5 * mag : 10 * mag;
+    step = raw / mag < 1.5 ? mag : raw / mag < 3.5 ? 2 * mag : raw / mag < 7.5 ? 5 * mag : 10 * mag;
     for (double v = std::ceil(s.low / step) * step; v <= s.high + step * 1e-6; v += step)
         out.push_back(std::fabs(v) < step * 1e-9 ? 0 : v);
     return out;
 }
 
-QString tickText(double v, bool log)
-{
-    const QLocale locale;
-    if (log && v >= 1) return locale.toString(v, 'f', 0); // 1.000.000, not 1E+06
-    return locale.toString(v, 'g', 6);
-}
-
 // Data range of an axis over the curves, the point and the studied range.
-void fit(Scale& s, const Figure& f, bool xAxis)
+void fit(AxisScale& s, const Figure& f, bool xAxis)
 {
     double low = INFINITY;
     double high = -INFINITY;
@@ -91,7 +80,346 @@ QColor seriesColour(int index)
     return kColours[std::size_t(index) % std::size(kColours)];
 }
 
+QColor colourOf(const Figure& f, std::size_t index)
+{
+    return seriesColour(f.series[index].group >= 0 ? f.series[index].group : int(index));
+}
+
+// Whether the segment a–b passes through `r` (Liang–Barsky clipping).
+bool crosses(QPointF a, QPointF b, const QRectF& r)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+// What a name or the legend must keep clear of: every curve, the guides
+// of the point read, and the boxes already placed.
+struct Obstacles {
+    std::vector<std::vector<QPointF>> lines;
+    std::vector<QRectF> bounds; // of each line, a pixel wider so flat lines count
+    std::vector<QRectF> boxes;
+
+    void addLine(std::vector<QPointF> line)
+    {
+        if (line.size() < 2) return;
+        // By hand: a rectangle of no size is null, and uniting with it is a no-op.
+        double x0 = line.front().x(), x1 = x0, y0 = line.front().y(), y1 = y0;
+        for (const QPointF& p : line) {
+            x0 = std::min(x0, p.x());
+            x1 = std::max(x1, p.x());
+            y0 = std::min(y0, p.y());
+            y1 = std::max(y1, p.y());
+        }
+        bounds.push_back(QRectF(QPointF(x0 - 1, y0 - 1), QPointF(x1 + 1, y1 + 1)));
+        lines.push_back(std::move(line));
+    }
+
+    bool hits(const QRectF& box) const
+    {
+        for (const QRectF& b : boxes)
+            if (b.intersects(box)) return true;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (!bounds[i].intersects(box)) continue;
+            for (std::size_t k = 1; k < lines[i].size(); ++k)
+                if (crosses(lines[i][k - 1], lines[i][k], box)) return true;
+        }
+        return false;
+    }
+
+    int crossings(const QRectF& box) const
+    {
+        int n = 0;
+        for (const auto& line : lines)
+            for (std::size_t k = 1; k < line.size(); ++k)
+                n += crosses(line[k - 1], line[k], box);
+        return n;
+    }
+};
+
+constexpr double kSample = 26; // legend: the curve's sample
+constexpr double kGap = 3;     // between a curve and its name
+
+double entryWidth(const QFontMetricsF& fm, const LegendEntry& e)
+{
+    return kSample + 6 + fm.horizontalAdvance(e.text) + 8;
+}
+
+// The legend below the plot, as many columns as fit the figure's width.
+QSizeF legendBelowSize(const QFontMetricsF& fm, const std::vector<LegendEntry>& entries, double width, int& columns)
+{
+    double column = 0;
+    for (const auto& e : entries)
+        column = std::max(column, entryWidth(fm, e));
+    columns = std::clamp(int(width / std::max(column, 1.0)), 1, std::max(1, int(entries.size())));
+    const int rows = (int(entries.size()) + columns - 1) / columns;
+    return {columns * column + 8, rows * fm.height() + 8};
+}
+
 } // namespace
+
+FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font, const QPaintDevice* device)
+{
+    const auto metrics = [device](const QFont& font) {
+        return device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+    };
+    const QFontMetricsF fm = metrics(font);
+    QFont boldFont = font;
+    boldFont.setBold(true);
+    const QFontMetricsF bold = metrics(boldFont);
+    const double line = fm.height();
+
+    FigureLayout L;
+    L.area = area;
+    L.line = line;
+    L.sx.log = f.x.logarithmic;
+    L.sy.log = f.y.logarithmic;
+    fit(L.sx, f, true);
+    fit(L.sy, f, false);
+    double xStep = 0, yStep = 0;
+    const std::vector<double> xValues = ticks(L.sx, xStep);
+    const std::vector<double> yValues = ticks(L.sy, yStep);
+    const auto tickLabel = [&f](double v, double step) {
+        return QString::fromStdString(figures::tickText(v, step > 0 ? step : v, f.separators));
+    };
+    double yTickWidth = 0;
+    for (double v : yValues)
+        yTickWidth = std::max(yTickWidth, fm.horizontalAdvance(tickLabel(v, yStep)));
+
+    L.title = {bold.elidedText(QString::fromStdString(f.title), Qt::ElideRight, area.width() - 8),
+               QRectF(area.left() + 4, area.top() + 4, area.width() - 8, line * 1.3)};
+
+    // Everything a legend could ever have to name, for the room it may take.
+    std::vector<LegendEntry> everything;
+    for (std::size_t i = 0; i < f.series.size(); ++i)
+        if (!f.series[i].label.empty())
+            everything.push_back({LegendEntry::Kind::Curve, QString::fromStdString(f.series[i].label), i});
+    std::vector<LegendEntry> marks;
+    if (f.point) marks.push_back({LegendEntry::Kind::Point, QStringLiteral("Punto leído"), 0});
+    const double top = area.top() + line * 2.2;
+    double reserve = 0; // below the x axis title, for the legend
+    for (int pass = 0;; ++pass) {
+        const FigureLayout kept = L;
+        L = FigureLayout{};
+        L.area = area;
+        L.line = line;
+        L.sx = kept.sx;
+        L.sy = kept.sy;
+        L.title = kept.title;
+        const double bottom = area.bottom() - line * 2.9 - reserve;
+        const double plotHeight = std::max(bottom - top, line);
+
+        // The y axis title beside the plot, over two lines when it is longer.
+        QString yTitle = QString::fromStdString(f.y.title);
+        int yLines = 1;
+        if (fm.horizontalAdvance(yTitle) > plotHeight - 4) {
+            yLines = 2;
+            const QRectF need =
+                fm.boundingRect(QRectF(0, 0, plotHeight - 4, line * 10), Qt::TextWordWrap | Qt::AlignCenter, yTitle);
+            if (need.height() > line * 2 + 1) yTitle = fm.elidedText(yTitle, Qt::ElideRight, (plotHeight - 4) * 2);
+        }
+        const double left = area.left() + 4 + yLines * line + 6 + yTickWidth + 6;
+        const double right = area.right() - line * 0.8;
+        L.plot = QRectF(QPointF(left, top), QPointF(std::max(right, left + line), top + plotHeight));
+        const QRectF& plot = L.plot;
+        L.yTitle = {yTitle, QRectF(area.left() + 4, plot.top(), yLines * line, plot.height())};
+        L.sx.from = plot.left();
+        L.sx.to = plot.right();
+        L.sy.from = plot.bottom();
+        L.sy.to = plot.top();
+
+        // Tick labels inside the figure, a label dropped where it would
+        // touch its neighbour.
+        for (double v : xValues)
+            L.xGrid.push_back(L.sx(v));
+        for (double v : yValues)
+            L.yGrid.push_back(L.sy(v));
+        for (double v : xValues) {
+            const QString text = tickLabel(v, xStep);
+            const double w = fm.horizontalAdvance(text) + 4;
+            QRectF box(L.sx(v) - w / 2, plot.bottom() + 3, w, line);
+            box.moveLeft(std::clamp(box.left(), area.left() + 1, area.right() - 1 - w));
+            if (!L.xTicks.empty() && L.xTicks.back().box.adjusted(0, 0, line * 0.5, 0).intersects(box)) continue;
+            L.xTicks.push_back({text, box});
+        }
+        for (double v : yValues) {
+            const QString text = tickLabel(v, yStep);
+            const double w = fm.horizontalAdvance(text) + 2;
+            QRectF box(plot.left() - 5 - w, L.sy(v) - line / 2, w, line);
+            box.moveTop(std::clamp(box.top(), L.title.box.bottom(), area.bottom() - 1 - line));
+            if (!L.yTicks.empty() && L.yTicks.back().box.adjusted(0, -2, 0, 2).intersects(box)) continue;
+            L.yTicks.push_back({text, box});
+        }
+        const double xTitleTop = plot.bottom() + 3 + line + 2;
+        L.xTitle = {fm.elidedText(QString::fromStdString(f.x.title), Qt::ElideRight, area.width() - 8),
+                    QRectF(area.left() + 4, xTitleTop, area.width() - 8, line * 1.2)};
+
+        Obstacles clear;
+        for (const auto& series : f.series) {
+            std::vector<QPointF> pixels;
+            for (const auto& pt : series.points)
+                if (!(L.sx.log && pt.x <= 0) && !(L.sy.log && pt.y <= 0)) pixels.push_back({L.sx(pt.x), L.sy(pt.y)});
+            L.curves.push_back(pixels);
+            clear.addLine(std::move(pixels));
+        }
+
+        // The point read, its guides and its coordinates, where they cross
+        // the fewest curves (the box is opaque, yet a curve is better seen).
+        if (f.point) {
+            const QPointF at(L.sx(f.point->x), L.sy(f.point->y));
+            L.pointMark = QRectF(at - QPointF(6, 6), QSizeF(12, 12));
+            const QString text = QString::fromStdString(f.pointLabel);
+            const double w = fm.horizontalAdvance(text) + 12;
+            const double h = line * 1.4;
+            const QRectF options[] = {QRectF(at.x() + 10, at.y() - h - 6, w, h),
+                                      QRectF(at.x() - 10 - w, at.y() - h - 6, w, h),
+                                      QRectF(at.x() + 10, at.y() + 8, w, h), QRectF(at.x() - 10 - w, at.y() + 8, w, h)};
+            QRectF best;
+            int fewest = INT_MAX;
+            for (const QRectF& box : options) {
+                if (!plot.contains(box)) continue;
+                const int n = clear.crossings(box);
+                if (n < fewest) {
+                    fewest = n;
+                    best = box;
+                }
+            }
+            if (best.isNull()) {
+                best = options[0];
+                best.moveLeft(std::clamp(best.left(), plot.left() + 2, plot.right() - 2 - w));
+                best.moveTop(std::clamp(best.top(), plot.top() + 2, plot.bottom() - 2 - h));
+            }
+            L.pointLabel = {text, best};
+            clear.boxes.push_back(L.pointMark);
+            clear.boxes.push_back(best.adjusted(-2, -2, 2, 2));
+            clear.addLine({at, QPointF(at.x(), plot.bottom())});
+            clear.addLine({at, QPointF(plot.left(), at.y())});
+        }
+
+        // Each curve named beside itself at the first free spot from its far
+        // end back, the curves a calculation used first; a curve with no free
+        // spot is named in the legend. The interpolated curve is always named
+        // there, its dashes shown beside its name.
+        std::vector<std::size_t> order;
+        for (std::size_t i = 0; i < f.series.size(); ++i)
+            if (!f.series[i].label.empty()) order.push_back(i);
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return (f.series[a].emphasis == Emphasis::Used) > (f.series[b].emphasis == Emphasis::Used);
+        });
+        std::vector<LegendEntry> legend;
+        const QRectF inside = plot.adjusted(2, 2, -2, -2);
+        for (std::size_t i : order) {
+            const auto& series = f.series[i];
+            const QString text = QString::fromStdString(series.label);
+            if (series.emphasis == Emphasis::Interpolated || L.curves[i].size() < 2) {
+                legend.push_back({LegendEntry::Kind::Curve, text, i});
+                continue;
+            }
+            const double w = (series.emphasis == Emphasis::Used ? bold : fm).horizontalAdvance(text) + 4;
+            const double h = line;
+            const auto& pts = L.curves[i];
+            std::vector<double> length{0};
+            for (std::size_t k = 1; k < pts.size(); ++k)
+                length.push_back(length.back() + QLineF(pts[k - 1], pts[k]).length());
+            std::optional<QRectF> spot;
+            constexpr int kSpots = 48;
+            for (int s = 0; s < kSpots && !spot; ++s) {
+                const double want = length.back() * (1 - double(s) / (kSpots - 1));
+                const std::size_t k = std::max<std::size_t>(
+                    1, std::size_t(std::lower_bound(length.begin(), length.end(), want) - length.begin()));
+                const std::size_t kk = std::min(k, pts.size() - 1);
+                const double span = length[kk] - length[kk - 1];
+                const QPointF p =
+                    span > 0 ? pts[kk - 1] + (pts[kk] - pts[kk - 1]) * ((want - length[kk - 1]) / span) : pts[kk];
+                const QRectF boxes[] = {
+                    QRectF(p.x() - w - kGap, p.y() - h - kGap, w, h), QRectF(p.x() + kGap, p.y() - h - kGap, w, h),
+                    QRectF(p.x() - w - kGap, p.y() + kGap, w, h),     QRectF(p.x() + kGap, p.y() + kGap, w, h),
+                    QRectF(p.x() - w / 2, p.y() - h - kGap, w, h),    QRectF(p.x() - w / 2, p.y() + kGap, w, h)};
+                for (const QRectF& box : boxes) {
+                    if (inside.contains(box) && !clear.hits(box.adjusted(-1, -1, 1, 1))) {
+                        spot = box;
+                        break;
+                    }
+                }
+            }
+            if (!spot) {
+                legend.push_back({LegendEntry::Kind::Curve, text, i});
+                continue;
+            }
+            L.labels.push_back({text, *spot, i});
+            clear.boxes.push_back(spot->adjusted(-2, -2, 2, 2));
+        }
+        // The interpolated curve first, then the rest in the chart's order.
+        std::stable_sort(legend.begin(), legend.end(), [&](const LegendEntry& a, const LegendEntry& b) {
+            const bool ia = f.series[a.series].emphasis == Emphasis::Interpolated;
+            const bool ib = f.series[b.series].emphasis == Emphasis::Interpolated;
+            return ia != ib ? ia : a.series < b.series;
+        });
+        legend.insert(legend.end(), marks.begin(), marks.end());
+        const double bx0 = f.studiedX ? std::max(L.sx.low, f.studiedX->low) : L.sx.low;
+        const double bx1 = f.studiedX ? std::min(L.sx.high, f.studiedX->high) : L.sx.high;
+        const double by0 = f.studiedY ? std::max(L.sy.low, f.studiedY->low) : L.sy.low;
+        const double by1 = f.studiedY ? std::min(L.sy.high, f.studiedY->high) : L.sy.high;
+        if ((f.studiedX || f.studiedY) && bx0 < bx1 && by0 < by1)
+            legend.push_back({LegendEntry::Kind::StudiedRange, QStringLiteral("Intervalo estudiado"), 0});
+        L.legend = legend;
+        if (legend.empty()) return L;
+
+        // In a free corner of the plot, or else below it.
+        double width = 0;
+        for (const auto& e : legend)
+            width = std::max(width, entryWidth(fm, e));
+        const QSizeF size(width + 8, legend.size() * line + 8);
+        const QRectF corners[] = {
+            QRectF(QPointF(plot.right() - 4 - size.width(), plot.top() + 4), size),
+            QRectF(QPointF(plot.left() + 4, plot.top() + 4), size),
+            QRectF(QPointF(plot.right() - 4 - size.width(), plot.bottom() - 4 - size.height()), size),
+            QRectF(QPointF(plot.left() + 4, plot.bottom() - 4 - size.height()), size)};
+        for (const QRectF& box : corners) {
+            if (plot.contains(box) && !clear.hits(box)) {
+                L.legendBox = box;
+                return L;
+            }
+        }
+        int columns = 1;
+        const QSizeF below = legendBelowSize(fm, legend, area.width() - 8, columns);
+        if (below.height() + 4 <= reserve + 0.5) {
+            L.legendColumns = columns;
+            L.legendBox = QRectF(QPointF(area.left() + 4, L.xTitle.box.bottom() + 2), below);
+            return L;
+        }
+        // Room for every name there could be settles it at the latest.
+        std::vector<LegendEntry> all = everything;
+        all.insert(all.end(), marks.begin(), marks.end());
+        all.push_back({LegendEntry::Kind::StudiedRange, QStringLiteral("Intervalo estudiado"), 0});
+        int unused = 1;
+        reserve = pass < 3 ? below.height() + 4 : legendBelowSize(fm, all, area.width() - 8, unused).height() + 4;
+    }
+}
+
+double minimumFigureHeight(const Figure& f, double width, const QFont& font)
+{
+    constexpr double kStep = 20;
+    for (double h = 300; h < 3000; h += kStep) {
+        const FigureLayout L = layoutFigure(QRectF(0, 0, width, h), f, font);
+        if (L.plot.height() >= L.line * 8 && (L.legend.empty() || L.area.contains(L.legendBox))) return h;
+    }
+    return 3000;
+}
 
 void paintFigure(QPainter& p, const QRectF& area, const Figure& f, const QPalette& palette)
 {
@@ -99,168 +427,148 @@ void paintFigure(QPainter& p, const QRectF& area, const Figure& f, const QPalett
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(area, palette.color(QPalette::Base));
     const QColor text = palette.color(QPalette::Text);
-    QFont font = p.font();
-    const QFontMetricsF fm(font);
-    const double line = fm.height();
+    const QFont font = p.font();
+    QFont boldFont = font;
+    boldFont.setBold(true);
+    const FigureLayout L = layoutFigure(area, f, font, p.device());
+    const QRectF& plot = L.plot;
 
-    // Title on top, axis titles below and to the left, tick labels beside
-    // the plot.
-    QFont titleFont = font;
-    titleFont.setBold(true);
-    p.setFont(titleFont);
+    p.setFont(boldFont);
     p.setPen(text);
-    p.drawText(QRectF(area.left(), area.top() + 4, area.width(), line * 1.3), Qt::AlignCenter,
-               QString::fromStdString(f.title));
+    p.drawText(L.title.box, Qt::AlignCenter, L.title.text);
     p.setFont(font);
 
-    const double left = area.left() + line * 1.6 + fm.horizontalAdvance(QStringLiteral("0000000"));
-    const double right = area.right() - line;
-    const double top = area.top() + line * 2;
-    const double bottom = area.bottom() - line * 3.2;
-    const QRectF plot(QPointF(left, top), QPointF(right, bottom));
-
-    Scale sx{0, 1, f.x.logarithmic, plot.left(), plot.right()};
-    Scale sy{0, 1, f.y.logarithmic, plot.bottom(), plot.top()};
-    fit(sx, f, true);
-    fit(sy, f, false);
-
     // The studied range of the checks, shaded.
-    const double bx0 = f.studiedX ? std::max(sx.low, f.studiedX->low) : sx.low;
-    const double bx1 = f.studiedX ? std::min(sx.high, f.studiedX->high) : sx.high;
-    const double by0 = f.studiedY ? std::max(sy.low, f.studiedY->low) : sy.low;
-    const double by1 = f.studiedY ? std::min(sy.high, f.studiedY->high) : sy.high;
-    if ((f.studiedX || f.studiedY) && bx0 < bx1 && by0 < by1) {
-        QColor shade = palette.color(QPalette::Highlight);
+    QColor shade = palette.color(QPalette::Highlight);
+    const auto band = [&]() -> std::optional<QRectF> {
+        const double bx0 = f.studiedX ? std::max(L.sx.low, f.studiedX->low) : L.sx.low;
+        const double bx1 = f.studiedX ? std::min(L.sx.high, f.studiedX->high) : L.sx.high;
+        const double by0 = f.studiedY ? std::max(L.sy.low, f.studiedY->low) : L.sy.low;
+        const double by1 = f.studiedY ? std::min(L.sy.high, f.studiedY->high) : L.sy.high;
+        if (!(f.studiedX || f.studiedY) || !(bx0 < bx1 && by0 < by1)) return std::nullopt;
+        return QRectF(QPointF(L.sx(bx0), L.sy(by1)), QPointF(L.sx(bx1), L.sy(by0)));
+    }();
+    const auto drawBand = [&](const QRectF& r) {
         shade.setAlpha(36);
-        const QRectF band(QPointF(sx(bx0), sy(by1)), QPointF(sx(bx1), sy(by0)));
-        p.fillRect(band, shade);
+        p.fillRect(r, shade);
         shade.setAlpha(120);
         p.setPen(QPen(shade, 1, Qt::DashLine));
-        p.drawRect(band);
-    }
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r);
+    };
+    if (band) drawBand(*band);
 
-    // Grid, ticks and their labels.
+    // Grid at every tick, labels where they fit.
     QColor grid = text;
     grid.setAlpha(40);
-    for (double v : ticks(sx)) {
-        const double x = sx(v);
-        p.setPen(QPen(grid, 1));
+    p.setPen(QPen(grid, 1));
+    for (double x : L.xGrid)
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        p.setPen(text);
-        const QString label = tickText(v, sx.log);
-        const double w = fm.horizontalAdvance(label) + 6;
-        QRectF box(x - w / 2, plot.bottom() + 3, w, line);
-        box.moveLeft(std::clamp(box.left(), area.left(), area.right() - w));
-        p.drawText(box, Qt::AlignHCenter | Qt::AlignTop, label);
-    }
-    for (double v : ticks(sy)) {
-        const double y = sy(v);
-        p.setPen(QPen(grid, 1));
+    for (double y : L.yGrid)
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        p.setPen(text);
-        p.drawText(QRectF(area.left(), y - line / 2, plot.left() - area.left() - 5, line),
-                   Qt::AlignRight | Qt::AlignVCenter, tickText(v, sy.log));
-    }
+    p.setPen(text);
+    for (const auto& t : L.xTicks)
+        p.drawText(t.box, Qt::AlignCenter, t.text);
+    for (const auto& t : L.yTicks)
+        p.drawText(t.box, Qt::AlignRight | Qt::AlignVCenter, t.text);
     p.setPen(QPen(text, 1));
     p.drawRect(plot);
-    p.drawText(QRectF(plot.left(), plot.bottom() + line * 1.4, plot.width(), line * 1.4), Qt::AlignCenter,
-               QString::fromStdString(f.x.title));
+    p.drawText(L.xTitle.box, Qt::AlignCenter, L.xTitle.text);
     p.save();
-    p.translate(area.left() + 2, plot.center().y());
+    p.translate(L.yTitle.box.left(), L.yTitle.box.bottom());
     p.rotate(-90);
-    p.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line * 1.3), Qt::AlignCenter,
-               QString::fromStdString(f.y.title));
+    p.drawText(QRectF(0, 0, L.yTitle.box.height(), L.yTitle.box.width()), Qt::AlignCenter | Qt::TextWordWrap,
+               L.yTitle.text);
     p.restore();
 
     // The curves, clipped to the plot.
-    p.setClipRect(plot.adjusted(-1, -1, 1, 1));
     const bool anyUsed = std::any_of(f.series.begin(), f.series.end(),
                                      [](const auto& series) { return series.emphasis == Emphasis::Used; });
-    struct Label {
-        QString text;
-        QPointF at;
-        QColor colour;
-        bool used;
-    };
-    std::vector<Label> labels;
-    int index = 0;
-    for (const auto& series : f.series) {
-        QPainterPath path;
-        bool started = false;
-        for (const auto& pt : series.points) {
-            if (sx.log && pt.x <= 0) continue;
-            const QPointF q(sx(pt.x), sy(pt.y));
-            if (!started)
-                path.moveTo(q);
-            else
-                path.lineTo(q);
-            started = true;
-        }
-        const QColor colour = seriesColour(series.group >= 0 ? series.group : index);
+    const auto penOf = [&](std::size_t i) {
+        const auto& series = f.series[i];
+        const QColor colour = colourOf(f, i);
         QPen pen(colour, 1.2);
         if (series.emphasis == Emphasis::Used) pen.setWidthF(2.8);
         if (series.emphasis == Emphasis::Interpolated) pen = QPen(text, 2, Qt::DashLine);
         // With a reading drawn, the rest of the family steps back.
         if (series.emphasis == Emphasis::Family && anyUsed)
             pen.setColor(QColor(colour.red(), colour.green(), colour.blue(), 110));
-        p.setPen(pen);
+        return pen;
+    };
+    p.save();
+    p.setClipRect(plot.adjusted(-1, -1, 1, 1));
+    for (std::size_t i = 0; i < f.series.size(); ++i) {
+        const auto& pts = L.curves[i];
+        if (pts.empty()) continue;
+        QPainterPath path(pts.front());
+        for (std::size_t k = 1; k < pts.size(); ++k)
+            path.lineTo(pts[k]);
+        p.setPen(penOf(i));
+        p.setBrush(Qt::NoBrush);
         p.drawPath(path);
-        if (!series.label.empty() && !series.points.empty()) {
-            const auto& last = series.points.back();
-            labels.push_back({QString::fromStdString(series.label), QPointF(sx(last.x), sy(last.y)), colour,
-                              series.emphasis == Emphasis::Used});
-        }
-        ++index;
     }
+    p.restore();
 
-    // Each curve labelled at its far end; where curves end close together
-    // the labels step aside, the curves a calculation used first, and a
-    // label with no room left is dropped rather than drawn over another.
-    std::stable_sort(labels.begin(), labels.end(), [](const Label& a, const Label& b) { return a.used > b.used; });
-    std::vector<QRectF> placed;
-    QFont boldFont = font;
-    boldFont.setBold(true);
-    for (const Label& l : labels) {
-        const double w = QFontMetricsF(l.used ? boldFont : font).horizontalAdvance(l.text) + 6;
-        QRectF home(l.at.x() - w - 2, l.at.y() - line, w, line);
-        home.moveLeft(std::clamp(home.left(), plot.left() + 2, plot.right() - w - 2));
-        home.moveTop(std::clamp(home.top(), plot.top() + 2, plot.bottom() - line - 2));
-        std::optional<QRectF> spot;
-        for (int step = 0; step < 24 && !spot; ++step) {
-            const double offset = (step % 2 ? 1 : -1) * ((step + 1) / 2) * line * 0.95;
-            QRectF box = home.translated(0, offset);
-            if (box.top() < plot.top() || box.bottom() > plot.bottom()) continue;
-            if (std::none_of(placed.begin(), placed.end(), [&](const QRectF& r) { return r.intersects(box); }))
-                spot = box;
-        }
-        if (!spot) continue;
-        placed.push_back(*spot);
-        p.setPen(l.colour);
-        p.setFont(l.used ? boldFont : font);
-        p.drawText(*spot, Qt::AlignRight | Qt::AlignVCenter, l.text);
+    QColor back = palette.color(QPalette::Base);
+    back.setAlpha(200);
+    for (const CurveLabel& l : L.labels) {
+        const bool used = f.series[l.series].emphasis == Emphasis::Used;
+        p.fillRect(l.box, back);
+        p.setPen(colourOf(f, l.series));
+        p.setFont(used ? boldFont : font);
+        p.drawText(l.box, Qt::AlignCenter, l.text);
     }
     p.setFont(font);
 
     // The point read, with guides to both axes and its coordinates.
-    if (f.point) {
-        const QPointF at(sx(f.point->x), sy(f.point->y));
-        p.setPen(QPen(text, 1, Qt::DotLine));
-        p.drawLine(at, QPointF(at.x(), plot.bottom()));
-        p.drawLine(at, QPointF(plot.left(), at.y()));
+    const auto drawMark = [&](QPointF at) {
         p.setPen(QPen(text, 2));
         p.setBrush(palette.color(QPalette::Highlight));
         p.drawEllipse(at, 5, 5);
-        const QString label = QString::fromStdString(f.pointLabel);
-        const double w = fm.horizontalAdvance(label) + 12;
-        QRectF box(at.x() + 10, at.y() - line * 1.8, w, line * 1.4);
-        if (box.right() > plot.right()) box.moveRight(at.x() - 10);
-        if (box.top() < plot.top()) box.moveTop(at.y() + 8);
-        QColor back = palette.color(QPalette::Base);
-        back.setAlpha(230);
-        p.setBrush(back);
+    };
+    if (f.point) {
+        const QPointF at = L.pointMark.center();
+        p.setPen(QPen(text, 1, Qt::DotLine));
+        p.drawLine(at, QPointF(at.x(), plot.bottom()));
+        p.drawLine(at, QPointF(plot.left(), at.y()));
+        drawMark(at);
+        QColor opaque = palette.color(QPalette::Base);
+        opaque.setAlpha(230);
+        p.setBrush(opaque);
         p.setPen(QPen(text, 1));
-        p.drawRoundedRect(box, 4, 4);
-        p.drawText(box, Qt::AlignCenter, label);
+        p.drawRoundedRect(L.pointLabel.box, 4, 4);
+        p.drawText(L.pointLabel.box, Qt::AlignCenter, L.pointLabel.text);
+    }
+
+    if (!L.legendBox.isEmpty()) {
+        QColor frame = text;
+        frame.setAlpha(90);
+        p.setPen(QPen(frame, 1));
+        p.setBrush(palette.color(QPalette::Base));
+        p.drawRect(L.legendBox);
+        const int rows = (int(L.legend.size()) + L.legendColumns - 1) / L.legendColumns;
+        const double column = (L.legendBox.width() - 8) / L.legendColumns;
+        for (std::size_t i = 0; i < L.legend.size(); ++i) {
+            const LegendEntry& e = L.legend[i];
+            const double x = L.legendBox.left() + 4 + int(i) / rows * column;
+            const double y = L.legendBox.top() + 4 + int(i) % rows * L.line;
+            const QRectF sample(x + 2, y + 3, kSample - 4, L.line - 6);
+            switch (e.kind) {
+            case LegendEntry::Kind::Curve:
+                p.setPen(penOf(e.series));
+                p.drawLine(QPointF(sample.left(), sample.center().y()), QPointF(sample.right(), sample.center().y()));
+                break;
+            case LegendEntry::Kind::Point:
+                drawMark(sample.center());
+                break;
+            case LegendEntry::Kind::StudiedRange:
+                drawBand(sample);
+                break;
+            }
+            p.setPen(text);
+            p.drawText(QRectF(x + kSample + 6, y, column - kSample - 6, L.line), Qt::AlignLeft | Qt::AlignVCenter,
+                       e.text);
+        }
     }
     p.restore();
 }

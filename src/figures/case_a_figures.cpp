@@ -9,6 +9,7 @@ std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation
     const bool weir = outlet == CaseAOutlet::Weir;
     const CaseAChart& chartXY = weir ? CaseAWeirChart : CaseAOrificeChart;
     Figure f;
+    f.separators = separators;
     f.title = weir ? "Ábaco de salida tipo vertedero" : "Ábaco de salida tipo orificio";
     f.x.title = weir ? "x = Ck·L·√(2g)·Tp·√Vin / Sup^1,5" : "x = Ck·A·√(2g)·Tp / √(Sup·Vin)";
     f.y.title = "Qp/Ip";
@@ -16,7 +17,7 @@ std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation
     for (std::size_t j = 0; j < kCaseACurves; ++j) {
         const std::size_t n = chart::filledPoints(chartXY.x[j]);
         f.series.push_back(
-            curve("r = " + number(CaseACurveRatios[j], separators), chartXY.x[j].data(), chartXY.y[j].data(), n));
+            curve({{"r", CaseACurveRatios[j]}}, separators, chartXY.x[j].data(), chartXY.y[j].data(), n));
         seriesOf.push_back(int(j));
     }
     f.studiedX = Range{0.2, 2.95};
@@ -27,7 +28,7 @@ std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation
         const Across across = calculation == CalculationType::Surface ? Across::XAtY : Across::YAtX;
         showReading(f, *r, seriesOf, across, "x", "Qp/Ip", separators);
     }
-    return {f};
+    return withDecimals({f});
 }
 
 } // namespace retencion::figures

@@ -10,14 +10,14 @@ namespace {
 Figure reductionChart(CalculationType calculation, const CaseResult* result, const Separators& separators)
 {
     Figure f;
+    f.separators = separators;
     f.title = "Ábaco de laminación, conducto rectangular";
     f.x.title = "y = Qb^0,75·Sup·(Ip/B)^0,5 / Tp";
     f.y.title = "Reducción del caudal punta, 100·(Ip − Qp)/Ip (%)";
     std::vector<int> seriesOf;
     for (std::size_t c = 0; c < case_b::RatioCurves.size(); ++c) {
-        f.series.push_back(curve("Qb/Ip = " + number(case_b::RatioCurves[c], separators),
-                                 case_b::SurfaceChart[c].data(), case_b::ReductionChart[c].data(),
-                                 case_b::kCurvePoints[c]));
+        f.series.push_back(curve({{"Qb/Ip", case_b::RatioCurves[c]}}, separators, case_b::SurfaceChart[c].data(),
+                                 case_b::ReductionChart[c].data(), case_b::kCurvePoints[c]));
         seriesOf.push_back(int(c));
     }
     f.studiedX = Range{2, 15};
@@ -32,6 +32,7 @@ Figure reductionChart(CalculationType calculation, const CaseResult* result, con
 Figure depthChart(const CaseResult* result, const Separators& separators)
 {
     Figure f;
+    f.separators = separators;
     f.title = "Ábaco de calado, conducto rectangular";
     f.x.title = "w = Ip^3,5·Tp / Sup / B^2,5";
     f.x.logarithmic = true;
@@ -51,10 +52,11 @@ Figure depthChart(const CaseResult* result, const Separators& separators)
 std::vector<Figure> circularCharts(const CaseResult* result, const Separators& separators)
 {
     Figure f;
+    f.separators = separators;
     f.title = "Conductos circulares: reducción del caudal punta";
     f.x.title = "e = Sup / (N·D·Tp^0,7) · (Qb/Ip)^0,5";
     f.y.title = "Reducción del caudal punta, 100·(Ip − Qp)/Ip (%)";
-    Series formula{"x = 18,535·ln(e) − 23,414", {}, Emphasis::Family, -1};
+    Series formula{"x = 18,535·ln(e) − 23,414", {}, Emphasis::Family, -1, {}};
     for (int k = 0; k <= 100; ++k) {
         const double x = k; // from no reduction to none left
         formula.points.push_back({std::exp((x + 23.414) / 18.535), x});
@@ -63,12 +65,14 @@ std::vector<Figure> circularCharts(const CaseResult* result, const Separators& s
     f.studiedY = Range{0, 100};
 
     Figure g;
+    g.separators = separators;
     g.title = "Conductos circulares: calado";
     g.x.title = "v = Ip/(N·D) · (Tp/Sup)^0,5";
     g.y.title = "H (m)";
     const ChartReading* depth = readingOf(result, 1);
     const double vMax = std::max(10.0, depth ? depth->x * 1.25 : 0.0);
-    g.series.push_back({"H = 1,0048·v + 0,8888", {{0, 0.8888}, {vMax, 1.0048 * vMax + 0.8888}}, Emphasis::Family, -1});
+    g.series.push_back(
+        {"H = 1,0048·v + 0,8888", {{0, 0.8888}, {vMax, 1.0048 * vMax + 0.8888}}, Emphasis::Family, -1, {}});
 
     if (const ChartReading* r = readingOf(result, 0)) {
         f.series[0].emphasis = Emphasis::Used;
@@ -88,8 +92,8 @@ std::vector<Figure> circularCharts(const CaseResult* result, const Separators& s
 std::vector<Figure> caseBFigures(OutletConduit conduit, CalculationType calculation, const CaseResult* result,
                                  const Separators& separators)
 {
-    if (conduit == OutletConduit::Circular) return circularCharts(result, separators);
-    return {reductionChart(calculation, result, separators), depthChart(result, separators)};
+    if (conduit == OutletConduit::Circular) return withDecimals(circularCharts(result, separators));
+    return withDecimals({reductionChart(calculation, result, separators), depthChart(result, separators)});
 }
 
 } // namespace retencion::figures

@@ -15,16 +15,15 @@ Figure powerCurves(const CaseCInput& in, const CaseResult* result, const Separat
 {
     const std::size_t j = chart::bracket(CaseCHoAxis, in.ho);
     Figure f;
+    f.separators = separators;
     f.title = "Curvas r = A·X^E";
     f.x.title = "X = Sup / (Tp·B²)";
     f.y.title = "r = Qp/Ip";
     std::vector<int> seriesOf(kCaseCHoNodes * kCaseCIpNodes, -1);
     for (std::size_t nj = j - 1; nj <= j; ++nj) {
         for (std::size_t ni = 0; ni < kCaseCIpNodes; ++ni) {
-            Series s{"Ip = " + number(CaseCIpAxis[ni], separators) + ", ho = " + number(CaseCHoAxis[nj], separators),
-                     {},
-                     Emphasis::Family,
-                     int(nj - (j - 1))};
+            std::vector<Parameter> at{{"Ip", CaseCIpAxis[ni]}, {"ho", CaseCHoAxis[nj]}};
+            Series s{labelOf(at, separators), {}, Emphasis::Family, int(nj - (j - 1)), std::move(at)};
             for (int k = 0; k <= 60; ++k) {
                 const double x = kXLow * std::pow(kXHigh / kXLow, k / 60.0);
                 s.points.push_back({x, CaseCPowerCoef[nj][ni] * std::pow(x, CaseCPowerExp[nj][ni])});
@@ -47,6 +46,7 @@ Figure powerCurves(const CaseCInput& in, const CaseResult* result, const Separat
 Figure heightLines(const CaseResult* result, const Separators& separators)
 {
     Figure f;
+    f.separators = separators;
     f.title = "Rectas de altura Y = M·X + N";
     f.x.title = "X = Sup / (Tp·B²)";
     f.y.title = "Y = Ip / H";
@@ -56,10 +56,10 @@ Figure heightLines(const CaseResult* result, const Separators& separators)
             const double m = CaseCHeightSlope[l][k];
             const double n = CaseCHeightIntercept[l][k];
             seriesOf[l * kCaseCHeightRows + k] = int(f.series.size());
-            f.series.push_back({"B = " + number(CaseCBAxis[l], separators) + ", fila " + std::to_string(k + 1),
-                                {{0, n}, {kXHigh, m * kXHigh + n}},
-                                Emphasis::Family,
-                                int(l)});
+            // Row k of the chart is read at the opening height of node k.
+            std::vector<Parameter> at{{"B", CaseCBAxis[l]}, {"ho", CaseCHoAxis[k]}};
+            f.series.push_back(
+                {labelOf(at, separators), {{0, n}, {kXHigh, m * kXHigh + n}}, Emphasis::Family, int(l), std::move(at)});
         }
     }
     f.studiedX = Range{0, kXHigh};
@@ -71,7 +71,7 @@ Figure heightLines(const CaseResult* result, const Separators& separators)
 
 std::vector<Figure> caseCFigures(const CaseCInput& input, const CaseResult* result, const Separators& separators)
 {
-    return {powerCurves(input, result, separators), heightLines(result, separators)};
+    return withDecimals({powerCurves(input, result, separators), heightLines(result, separators)});
 }
 
 } // namespace retencion::figures

@@ -6,12 +6,13 @@ namespace retencion::figures {
 std::vector<Figure> caseDFigures(CalculationType calculation, const CaseResult* result, const Separators& separators)
 {
     Figure f;
+    f.separators = separators;
     f.title = "Ábaco de laminación con derivación";
     f.x.title = "W = Vol / Tp (m³/s)";
     f.y.title = "R = 100·(Ip − Qp)/Ip (%)";
     std::vector<int> seriesOf;
     for (std::size_t c = 0; c < kCaseDCurves; ++c) {
-        f.series.push_back(curve("Ip = " + number(CaseDIpAxis[c], separators), CaseDVolumeRateChart[c].data(),
+        f.series.push_back(curve({{"Ip", CaseDIpAxis[c]}}, separators, CaseDVolumeRateChart[c].data(),
                                  CaseDReductionChart[c].data(), case_d_data::kFilledPoints[c]));
         seriesOf.push_back(int(c));
     }
@@ -21,7 +22,7 @@ std::vector<Figure> caseDFigures(CalculationType calculation, const CaseResult* 
         const Across across = calculation == CalculationType::Volume ? Across::XAtY : Across::YAtX;
         showReading(f, *r, seriesOf, across, "W", "R", separators);
     }
-    return {f};
+    return withDecimals({f});
 }
 
 } // namespace retencion::figures

@@ -7,6 +7,7 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
 {
     using namespace case_e;
     Figure f;
+    f.separators = separators;
     f.title = "Ábaco de laminación con interacción depósito-red";
     f.x.title = "x = (Sup/Tp)·(L/ho)^0,3";
     f.y.title = "r = Qp/Ip";
@@ -14,9 +15,8 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
     for (std::size_t k = 0; k < kCurves; ++k) {
         for (std::size_t j = 0; j < kCurves; ++j) {
             const std::size_t n = chart::filledPoints(ELamChartX[k][j]);
-            f.series.push_back(
-                curve("B = " + number(EBCurves[j], separators) + ", Ip = " + number(EIpCurves[k], separators),
-                      ELamChartX[k][j].data(), ELamChartY[k][j].data(), n, int(j)));
+            f.series.push_back(curve({{"B", EBCurves[j]}, {"Ip", EIpCurves[k]}}, separators, ELamChartX[k][j].data(),
+                                     ELamChartY[k][j].data(), n, int(j)));
             seriesOf.push_back(int(k * kCurves + j));
         }
     }
@@ -28,6 +28,7 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
     }
 
     Figure g;
+    g.separators = separators;
     g.title = "Ábaco de calado con interacción depósito-red";
     g.x.title = "y = Sup / Tp / B";
     g.y.title = "a (m³/s), H = a·Tp / Sup";
@@ -35,12 +36,12 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
     for (std::size_t k = 0; k < kCurves; ++k) {
         const std::size_t n = chart::filledPoints(EDepthChartX[k]);
         g.series.push_back(
-            curve("Ip = " + number(EIpCurves[k], separators), EDepthChartX[k].data(), EDepthChartY[k].data(), n));
+            curve({{"Ip", EIpCurves[k]}}, separators, EDepthChartX[k].data(), EDepthChartY[k].data(), n));
         columnOf.push_back(int(k));
     }
     g.studiedX = Range{0.1, 2.1};
     if (const ChartReading* r = readingOf(result, 1)) showReading(g, *r, columnOf, Across::YAtX, "y", "a", separators);
-    return {f, g};
+    return withDecimals({f, g});
 }
 
 } // namespace retencion::figures

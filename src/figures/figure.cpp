@@ -1,6 +1,7 @@
 #include "figures/figure.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <optional>
 
@@ -11,9 +12,67 @@ std::string number(double v, const Separators& separators)
     return FormatSignificant(v, 4, separators);
 }
 
+namespace {
+
+std::string decimalsOf(std::string text, const std::string& decimal)
+{
+    // Only a comma between two digits is a decimal comma; "B = 2, Ip = 20"
+    // keeps its own.
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool between = text[i] == ',' && i > 0 && i + 1 < text.size() &&
+                             std::isdigit((unsigned char)text[i - 1]) && std::isdigit((unsigned char)text[i + 1]);
+        out += between ? decimal : std::string(1, text[i]);
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<Figure> withDecimals(std::vector<Figure> figures)
+{
+    for (Figure& f : figures) {
+        const std::string& d = f.separators.decimal;
+        for (std::string* text : {&f.title, &f.x.title, &f.y.title, &f.pointLabel})
+            *text = decimalsOf(*text, d);
+        for (Series& s : f.series)
+            s.label = decimalsOf(s.label, d);
+    }
+    return figures;
+}
+
+std::string labelOf(const std::vector<Parameter>& parameters, const Separators& separators)
+{
+    std::string out;
+    for (const Parameter& p : parameters)
+        out += (out.empty() ? "" : ", ") + p.name + " = " + number(p.value, separators);
+    return out;
+}
+
+std::string tickText(double value, double step, const Separators& separators)
+{
+    // A step of 0.05 needs two decimals, one of 2 none; 1e-9 absorbs the
+    // binary error of steps such as 0.1.
+    const double magnitude = std::floor(std::log10(std::fabs(step)) + 1e-9);
+    const int decimals = std::isfinite(magnitude) ? std::clamp(-int(magnitude), 0, 12) : 0;
+    std::string text = FormatNumber(value, "#,##0." + std::string(std::size_t(decimals), '#'), separators);
+    const std::string& d = separators.decimal;
+    if (text.size() >= d.size() && text.compare(text.size() - d.size(), std::string::npos, d) == 0)
+        text.resize(text.size() - d.size());
+    return text;
+}
+
+Series curve(std::vector<Parameter> parameters, const Separators& separators, const double* xs, const double* ys,
+             std::size_t count, int group)
+{
+    Series s = curve(labelOf(parameters, separators), xs, ys, count, group);
+    s.parameters = std::move(parameters);
+    return s;
+}
+
 Series curve(std::string label, const double* xs, const double* ys, std::size_t count, int group)
 {
-    Series s{std::move(label), {}, Emphasis::Family, group};
+    Series s{std::move(label), {}, Emphasis::Family, group, {}};
     s.points.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
         s.points.push_back({xs[i], ys[i]});
@@ -50,7 +109,7 @@ std::optional<double> valueAt(const Series& s, double v, Across a)
 
 Series interpolated(const std::vector<WeightedCurve>& used, Across a, std::string label, int samples)
 {
-    Series out{std::move(label), {}, Emphasis::Interpolated, -1};
+    Series out{std::move(label), {}, Emphasis::Interpolated, -1, {}};
     if (used.empty()) return out;
     double low = -INFINITY;
     double high = INFINITY;

@@ -22,11 +22,20 @@ enum class Emphasis {
     Interpolated, // the curve for the user's own parameter, drawn dashed
 };
 
+// One parameter of a chart curve, e.g. r = 0.4 or Ip = 20.
+struct Parameter {
+    std::string name;
+    double value = 0;
+};
+
 struct Series {
-    std::string label; // its parameter, e.g. "r = 0,4"
+    std::string label; // its parameters, e.g. "r = 0,4"
     std::vector<Point> points;
     Emphasis emphasis = Emphasis::Family;
     int group = -1; // curves of one group share a colour (case E: one per B); -1: a colour of its own
+    // The parameters the label names, so that the curve between two or four
+    // of them can be named by the same weights that interpolate its values.
+    std::vector<Parameter> parameters;
 };
 
 struct Axis {
@@ -49,6 +58,7 @@ struct Figure {
     std::optional<Range> studiedY;
     std::optional<Point> point; // the point read, with its coordinates
     std::string pointLabel;
+    Separators separators; // of the tick labels, as the builder's texts
 };
 
 // Which coordinate an interpolation across curves holds fixed.
@@ -70,7 +80,23 @@ Series interpolated(const std::vector<WeightedCurve>& used, Across across, std::
 // "0,4": a chart parameter or coordinate, to four significant digits.
 std::string number(double v, const Separators& separators);
 
+// The charts' own formulas are written with a decimal comma ("Sup^1,5");
+// this gives them, and every other text of the figures, the separator of
+// the figure's settings.
+std::vector<Figure> withDecimals(std::vector<Figure> figures);
+
+// "B = 2, Ip = 20": the parameters in the order given.
+std::string labelOf(const std::vector<Parameter>& parameters, const Separators& separators);
+
 // The curve through the filled points of a chart curve, in its order.
 Series curve(std::string label, const double* xs, const double* ys, std::size_t count, int group = -1);
+// The same, labelled by its parameters.
+Series curve(std::vector<Parameter> parameters, const Separators& separators, const double* xs, const double* ys,
+             std::size_t count, int group = -1);
+
+// The label of an axis tick at `value` on an axis ticked every `step` (a
+// logarithmic axis: the decade itself): the digits grouped, as many decimals
+// as the step needs and no trailing zeros, e.g. 1.000.000 or 0,5.
+std::string tickText(double value, double step, const Separators& separators);
 
 } // namespace retencion::figures

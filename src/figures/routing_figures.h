@@ -2,6 +2,7 @@
 // The hydrographs of a routing, drawn as the design charts are: inflow and
 // outflow against time, and the water level against time, in minutes.
 
+#include "cases/a/case_a_engine.h"
 #include "figures/figure.h"
 #include "routing/level_pool.h"
 
@@ -12,8 +13,28 @@ namespace retencion::figures {
 
 std::vector<Figure> routingFigures(const routing::RoutingResult& routed, const Separators& separators);
 
-// The sampled hydrographs as semicolon-separated text, with the regional
-// decimal separator: time (min); inflow; outflow (m³/s); level (m).
-std::string hydrographCsv(const routing::RoutingResult& routed, const Separators& separators);
+// One value the user gave case A, as the form names it: "Ip", "10", "m³/s".
+struct InputLine {
+    std::string symbol;
+    std::string value;
+    std::string unit; // empty for a coefficient
+};
+
+// Ip, Tp, Tb, D or L, Ck, and the Qp or the surface given, as the form shows
+// them (times in minutes).
+std::vector<InputLine> caseAInputLines(const CaseAInput& input, const Separators& separators);
+
+// "Ip = 10 m³/s; Tp = 20 min.; …": the inputs on one line.
+std::string caseAInputSummary(const CaseAInput& input, const Separators& separators);
+
+// The sampled hydrographs as semicolon-separated text for a spreadsheet:
+// a byte-order mark so that the accents read right, the program, the case
+// and its inputs, a blank line, then time (min); inflow; outflow (m³/s);
+// level (m), with the regional decimal separator.
+std::string hydrographCsv(const routing::RoutingResult& routed, const CaseAInput& input, const Separators& separators);
+
+// The mass balance error as a percentage to quote: "< 0,001 %" below what
+// the routing can resolve, otherwise a plain decimal, never an exponent.
+std::string massBalanceText(double percent, const Separators& separators);
 
 } // namespace retencion::figures

@@ -2,7 +2,6 @@
 
 #include "figures/routing_figures.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +16,7 @@ RoutingCheckWindow::RoutingCheckWindow(QWidget* panel)
 {
     setObjectName(QStringLiteral("ALaminacion"));
     setWindowTitle(QStringLiteral("Comprobación por laminación — Caso A"));
+    m_fileStem = QStringLiteral("caso-a-laminacion");
     m_law->setWordWrap(true);
     m_law->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notes->setWordWrap(true);
@@ -35,16 +35,19 @@ RoutingCheckWindow::RoutingCheckWindow(QWidget* panel)
     column->addWidget(m_law);
     column->addWidget(m_table);
     column->addWidget(m_notes);
-    static_cast<QBoxLayout*>(layout())->insertWidget(0, summary);
+    contentLayout()->insertWidget(0, summary);
 
     auto* csv = new QPushButton(QStringLiteral("Exportar C&SV…"));
     csv->setObjectName(QStringLiteral("ExportarCSV"));
     connect(csv, &QPushButton::clicked, this, [this] {
-        saveAs(this, QStringLiteral("Texto separado por punto y coma (*.csv)"), QStringLiteral(".csv"),
-               [this](const QString& path) { return exportCsv(path); });
+        saveAs(this, QStringLiteral("Texto separado por punto y coma (*.csv)"),
+               proposedPath(m_fileStem, QStringLiteral(".csv")), [this](const QString& path) {
+                   QString reason;
+                   exportCsv(path, &reason);
+                   return reason;
+               });
     });
     m_buttons->insertWidget(2, csv);
-    resize(760, 900);
 }
 
 void RoutingCheckWindow::setCheck(const routing::ChartCheck& check, const CaseAInput& in, const Separators& s)
@@ -81,11 +84,10 @@ void RoutingCheckWindow::setCheck(const routing::ChartCheck& check, const CaseAI
     m_table->setFixedHeight(m_table->horizontalHeader()->height() + m_table->rowHeight(0) * int(rows.size()) + 4);
 
     const auto& routed = check.routed;
-    QString notes = QStringLiteral("Balance de masa: (entrada − salida − almacenado) / entrada = %1 % "
+    QString notes = QStringLiteral("Balance de masa, (entrada − salida − almacenado) / entrada: %1 "
                                    "(entrada %2 m³, salida %3 m³, almacenado %4 m³).")
-                        .arg(QString::number(routed.massBalancePercent, 'g', 2)
-                                 .replace(QLatin1Char('.'), QString::fromStdString(s.decimal)),
-                             num(routed.inflowVolume, 6), num(routed.outflowVolume, 6), num(routed.storedVolume, 4));
+                        .arg(massBalance(routed.massBalancePercent, s), num(routed.inflowVolume, 6),
+                             num(routed.outflowVolume, 6), num(routed.storedVolume, 4));
     if (weir && check.formWeirHead)
         notes += QStringLiteral("\nEl H del formulario, %1 m, sale de Q = Ck·L·H^1,5; el ábaco y la laminación "
                                 "usan Q = Ck·L·√(2g)·H^1,5, que para el mismo Qp da H = %2 m.")
@@ -93,14 +95,21 @@ void RoutingCheckWindow::setCheck(const routing::ChartCheck& check, const CaseAI
     m_notes->setText(notes);
 
     setFigures(figures::routingFigures(routed, s));
-    m_csv = figures::hydrographCsv(routed, s);
+    setCaption(QStringLiteral("Caso A: comprobación por laminación — %1")
+                   .arg(QString::fromStdString(figures::caseAInputSummary(in, s))));
+    m_csv = figures::hydrographCsv(routed, in, s);
 }
 
-bool RoutingCheckWindow::exportCsv(const QString& path) const
+QString RoutingCheckWindow::massBalance(double percent, const Separators& separators)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    return file.write(m_csv.data(), qint64(m_csv.size())) == qint64(m_csv.size());
+    return QString::fromStdString(figures::massBalanceText(percent, separators));
+}
+
+bool RoutingCheckWindow::exportCsv(const QString& path, QString* error) const
+{
+    const QString reason = writeBytes(QByteArray::fromStdString(m_csv), path);
+    if (error) *error = reason;
+    return reason.isEmpty();
 }
 
 } // namespace retencion

@@ -18,7 +18,11 @@ public:
     explicit RoutingCheckWindow(QWidget* panel);
 
     void setCheck(const routing::ChartCheck& check, const CaseAInput& input, const Separators& separators);
-    bool exportCsv(const QString& path) const;
+    // The hydrographs with the case's inputs above them; `error` gets the
+    // reason when the file cannot be written.
+    bool exportCsv(const QString& path, QString* error = nullptr) const;
+    // "< 0,001 %" or the balance as a plain decimal.
+    static QString massBalance(double percent, const Separators& separators);
 
     QTableWidget* table() const { return m_table; }
 

@@ -1,0 +1,262 @@
+#include "cases/d/case_d_engine.h"
+#include "cases/e/case_e_engine.h"
+#include "charts/chart_window.h"
+#include "charts/figure_painter.h"
+#include "figures/case_figures.h"
+#include "figures/routing_figures.h"
+#include "panels/routing_check_window.h"
+#include "routing/chart_check.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <set>
+
+using namespace retencion;
+using namespace retencion::figures;
+
+namespace {
+
+const Separators kComma{",", "."};
+constexpr auto kSurface = CalculationType::Surface;
+constexpr auto kOutflow = CalculationType::Outflow;
+const CaseAInput kOrificeInput{10, 1200, 3600, 1, 0.6, 3, kSurface, CaseAOutlet::Orifice};
+
+struct FigureSet {
+    QString name;
+    std::vector<Figure> figures;
+};
+
+// Every chart of every case, alone and with a worked example read on it,
+// and the routing's hydrographs.
+std::vector<FigureSet> everyFigure()
+{
+    static const CaseCInput cSurface{20, 3600, 3, 0.45, 5, kSurface};
+    static const CaseCInput cOutflow{30, 2700, 4, 0.75, 20000, kOutflow};
+    static const CaseResult a1 = CaseAEngine(kOrificeInput);
+    static const CaseResult a2 = CaseAEngine({10, 1200, 3600, 2, 1.8, 38855.34, kOutflow, CaseAOutlet::Weir});
+    static const CaseResult b1 = CaseBEngine({10, 1800, 1.2, 2, 0, 7, OutletConduit::Rectangular, kSurface});
+    static const CaseResult b2 = CaseBEngine({10, 1800, 1, 1, 2, 7, OutletConduit::Circular, kSurface});
+    static const CaseResult c1 = CaseCEngine(cSurface), c2 = CaseCEngine(cOutflow);
+    static const CaseResult d1 = CaseDEngine({25, 3600, 15, CalculationType::Volume});
+    static const CaseResult d2 = CaseDEngine({40, 1800, 20000, kOutflow});
+    static const CaseResult e1 = CaseEEngine({30, 3600, 3, 1, 1, 10, kSurface});
+    static const CaseResult e2 = CaseEEngine({30, 3600, 3, 1, 1, 4000, kOutflow});
+    const auto check = routing::checkByRouting(kOrificeInput, a1);
+    std::vector<FigureSet> sets{
+        {"A orificio", caseAFigures(CaseAOutlet::Orifice, kSurface, &a1, kComma)},
+        {"A vertedero", caseAFigures(CaseAOutlet::Weir, kOutflow, &a2, kComma)},
+        {"A solo", caseAFigures(CaseAOutlet::Orifice, kSurface, nullptr, kComma)},
+        {"B rectangular", caseBFigures(OutletConduit::Rectangular, kSurface, &b1, kComma)},
+        {"B circular", caseBFigures(OutletConduit::Circular, kSurface, &b2, kComma)},
+        {"B solo", caseBFigures(OutletConduit::Rectangular, kSurface, nullptr, {".", ","})},
+        {"C superficie", caseCFigures(cSurface, &c1, kComma)},
+        {"C caudal", caseCFigures(cOutflow, &c2, kComma)},
+        {"C solo", caseCFigures(cSurface, nullptr, kComma)},
+        {"D volumen", caseDFigures(CalculationType::Volume, &d1, kComma)},
+        {"D caudal", caseDFigures(kOutflow, &d2, kComma)},
+        {"E superficie", caseEFigures(kSurface, &e1, kComma)},
+        {"E calado", caseEFigures(kOutflow, &e2, kComma)},
+        {"E solo", caseEFigures(kSurface, nullptr, kComma)},
+    };
+    if (check) sets.push_back({"laminación", routingFigures(check->routed, kComma)});
+    return sets;
+}
+
+// Whether a curve passes through `box`, found by walking along it in small
+// steps rather than by the clipping the layout uses.
+bool runsThrough(const std::vector<QPointF>& curve, const QRectF& box)
+{
+    for (std::size_t k = 1; k < curve.size(); ++k) {
+        const QPointF a = curve[k - 1], b = curve[k];
+        const int steps = 1 + int(QLineF(a, b).length());
+        for (int t = 0; t <= steps; ++t)
+            if (box.contains(a + (b - a) * (double(t) / steps))) return true;
+    }
+    return false;
+}
+
+// The faults of one figure's layout, none when every name is clear.
+QStringList layoutFaults(const Figure& f, const QRectF& area)
+{
+    QStringList faults;
+    const FigureLayout L = layoutFigure(area, f, QFont());
+    const QString where =
+        QString::fromStdString(f.title) + QStringLiteral(" %1×%2: ").arg(area.width()).arg(area.height());
+    std::vector<std::pair<QString, QRectF>> boxes;
+    for (const CurveLabel& l : L.labels) {
+        boxes.push_back({l.text, l.box});
+        if (!L.plot.contains(l.box)) faults << where + l.text + " outside the plot";
+        for (std::size_t i = 0; i < L.curves.size(); ++i)
+            if (runsThrough(L.curves[i], l.box)) faults << where + l.text + " crossed by curve " + QString::number(i);
+    }
+    if (f.point) boxes.push_back({QStringLiteral("point"), L.pointLabel.box});
+    if (!L.legendBox.isEmpty()) boxes.push_back({QStringLiteral("legend"), L.legendBox});
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < boxes.size(); ++j)
+            if (boxes[i].second.intersects(boxes[j].second))
+                faults << where + boxes[i].first + " overlaps " + boxes[j].first;
+
+    // Every named curve named exactly once, beside itself or in the legend;
+    // the legend names the marks the figure has, and only those.
+    std::multiset<std::size_t> named;
+    for (const CurveLabel& l : L.labels)
+        named.insert(l.series);
+    QStringList legend;
+    for (const LegendEntry& e : L.legend) {
+        legend << e.text;
+        if (e.kind == LegendEntry::Kind::Curve) named.insert(e.series);
+    }
+    for (std::size_t i = 0; i < f.series.size(); ++i)
+        if (named.count(i) != (f.series[i].label.empty() ? 0u : 1u))
+            faults << where + QString::fromStdString(f.series[i].label) + " named " + QString::number(named.count(i));
+    if (legend.contains(QStringLiteral("Punto leído")) != f.point.has_value()) faults << where + "point in legend";
+    if (legend.contains(QStringLiteral("Intervalo estudiado")) != (f.studiedX || f.studiedY))
+        faults << where + "studied range in legend";
+    if (!L.legend.empty() && !area.contains(L.legendBox)) faults << where + "legend outside the figure";
+
+    for (const auto* ticks : {&L.xTicks, &L.yTicks}) {
+        for (std::size_t i = 0; i < ticks->size(); ++i) {
+            const PlacedText& t = (*ticks)[i];
+            if (!area.contains(t.box)) faults << where + "tick " + t.text + " outside the figure";
+            if (i > 0 && (*ticks)[i - 1].box.intersects(t.box)) faults << where + "tick " + t.text + " overlaps";
+            if (t.text.contains('e') || t.text.contains("inf") || t.text.contains("nan"))
+                faults << where + "tick " + t.text;
+        }
+    }
+    return faults;
+}
+
+QString accessKeys(const QWidget* window, QStringList& repeated)
+{
+    QString keys;
+    for (const QPushButton* b : window->findChildren<QPushButton*>()) {
+        const qsizetype amp = b->text().indexOf('&');
+        if (amp < 0 || amp + 1 >= b->text().size()) continue;
+        const QChar key = b->text().at(amp + 1).toLower();
+        if (keys.contains(key)) repeated << b->text();
+        keys += key;
+    }
+    return keys;
+}
+
+} // namespace
+
+class ChartsWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // At the size a window opens at, its smallest, and the exported size.
+    void namesKeepClearOfEachOtherAndOfTheCurves()
+    {
+        QStringList faults;
+        for (const FigureSet& set : everyFigure())
+            for (const Figure& f : set.figures)
+                for (const QSizeF size :
+                     {QSizeF(720, 440), QSizeF(480, minimumFigureHeight(f, 480, QFont())), QSizeF(900, 560)})
+                    faults += layoutFaults(f, QRectF(QPointF(3, 5), size));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 12).join("\n")));
+    }
+
+    // Fits a laptop screen less its taskbar, every button in sight, and each
+    // button with an access key of its own.
+    void windowsFitAndKeysAreUnique()
+    {
+        QWidget panel;
+        panel.show();
+        ChartWindow chart(QStringLiteral("Caso B"), &panel);
+        chart.setFigures(caseBFigures(OutletConduit::Rectangular, kSurface, nullptr, kComma));
+        RoutingCheckWindow routing(&panel);
+        const CaseResult result = CaseAEngine(kOrificeInput);
+        routing.setCheck(*routing::checkByRouting(kOrificeInput, result), kOrificeInput, kComma);
+        for (ChartWindow* window : {&chart, static_cast<ChartWindow*>(&routing)}) {
+            const QString name = window->windowTitle();
+            QVERIFY2(
+                window->sizeHint().width() <= 1326 && window->sizeHint().height() <= 728,
+                qPrintable(name +
+                           QStringLiteral(": %1×%2").arg(window->sizeHint().width()).arg(window->sizeHint().height())));
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            for (const QPushButton* b : window->findChildren<QPushButton*>()) {
+                const QRect at(b->mapTo(window, QPoint(0, 0)), b->size());
+                QVERIFY2(b->isVisible() && window->rect().contains(at), qPrintable(name + ": " + b->text()));
+            }
+            QStringList repeated;
+            const QString keys = accessKeys(window, repeated);
+            QVERIFY2(repeated.isEmpty(), qPrintable(name + ": " + repeated.join(", ")));
+            QCOMPARE(keys.size(), window->findChildren<QPushButton*>().size());
+        }
+    }
+
+    void outOfDateMarksTheTitle()
+    {
+        RoutingCheckWindow window(nullptr);
+        const QString title = window.windowTitle();
+        window.setOutOfDate(true);
+        window.setOutOfDate(true); // marked once however often it is said
+        QCOMPARE(window.windowTitle(), title + QStringLiteral(" — resultado anterior: los datos han cambiado"));
+        window.setOutOfDate(false);
+        QCOMPARE(window.windowTitle(), title);
+    }
+
+    // The hydrographs open with the case and its inputs; a caption makes
+    // the picture taller; a file that cannot be written says why.
+    void exports()
+    {
+        RoutingCheckWindow window(nullptr);
+        window.setCheck(*routing::checkByRouting(kOrificeInput, CaseAEngine(kOrificeInput)), kOrificeInput, kComma);
+        QTemporaryDir dir;
+        QVERIFY(window.exportCsv(dir.filePath("h.csv")));
+        QFile csv(dir.filePath("h.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray bytes = csv.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QStringList lines = QString::fromUtf8(bytes.mid(3)).split('\n');
+        const QStringList head{QStringLiteral("Retención — Predimensionamiento de Depósitos de Retención"),
+                               QStringLiteral("Caso A: comprobación por laminación"),
+                               QStringLiteral("Ip;10;m³/s"),
+                               QStringLiteral("Tp;20;min."),
+                               QStringLiteral("Tb;60;min."),
+                               QStringLiteral("D;1;m"),
+                               QStringLiteral("Ck;0,6;"),
+                               QStringLiteral("Qp;3;m³/s"),
+                               QString(),
+                               QStringLiteral("t (min);Entrada (m³/s);Salida (m³/s);h (m)")};
+        QCOMPARE(lines.mid(0, head.size()), head);
+        QVERIFY(window.caption().contains(QStringLiteral("Ck = 0,6")));
+
+        QVERIFY(window.exportPng(dir.filePath("con.png")));
+        QVERIFY(exportPng(window.figures(), dir.filePath("sin.png")));
+        QVERIFY(QImage(dir.filePath("con.png")).height() > QImage(dir.filePath("sin.png")).height());
+        QVERIFY(window.exportSvg(dir.filePath("a.svg")));
+
+        QString reason;
+        QVERIFY(!window.exportCsv(dir.filePath("no/existe/h.csv"), &reason));
+        QVERIFY(!reason.isEmpty());
+        QVERIFY(!window.exportPng(dir.filePath("no/existe/a.png"), &reason));
+        QVERIFY(!reason.isEmpty());
+    }
+
+    void massBalanceIsReadable()
+    {
+        const struct {
+            double percent;
+            const char* text;
+        } rows[] = {{3e-14, "< 0,001 %"}, {-2e-5, "< 0,001 %"}, {0.0123, "0,012 %"}, {-1.5, "-1,5 %"}};
+        for (const auto& row : rows)
+            QCOMPARE(RoutingCheckWindow::massBalance(row.percent, kComma), QString::fromUtf8(row.text));
+    }
+
+    void proposedNamesCarryTheCaseAndTheDate()
+    {
+        const QString path = proposedPath(QStringLiteral("caso-a-abaco"), QStringLiteral(".png"));
+        QVERIFY(QRegularExpression(QStringLiteral("caso-a-abaco-\\d{4}-\\d{2}-\\d{2}\\.png$")).match(path).hasMatch());
+    }
+};
+
+QTEST_MAIN(ChartsWindowsTest)
+#include "charts_windows.moc"
