@@ -71,7 +71,8 @@ void CaseE(benchmark::State& state, CaseEInput in)
 
 void Read(benchmark::State& state, std::u16string text)
 {
-    measure(state, [&] { return ReadNumber(text); });
+    const Separators separators{",", "."};
+    measure(state, [&] { return ReadNumber(text, separators); });
 }
 
 void Format(benchmark::State& state, double value, const char* mask)

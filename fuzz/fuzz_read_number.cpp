@@ -21,13 +21,17 @@ bool same(double a, double b)
 }
 
 // The text of `value` that to_chars writes in `format` reads back exactly.
+const Separators kPoint{".", ","};
+const Separators kComma{",", "."};
+
 void readsBack(double value, std::chars_format format)
 {
     std::array<char, 400> buffer{};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format).ptr;
     const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    require(same(ReadNumber(text), value) ? "" : "reads back as " + std::to_string(ReadNumber(text)),
-            std::string(text).c_str());
+    for (const Separators* s : {&kPoint, &kComma})
+        require(same(ReadNumber(text, *s), value) ? "" : "reads back as " + std::to_string(ReadNumber(text, *s)),
+                std::string(text).c_str());
 }
 
 } // namespace
@@ -35,20 +39,25 @@ void readsBack(double value, std::chars_format format)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const double narrow = ReadNumber(text);
-    require(std::isnan(narrow) ? "NaN read" : "", "8-bit text");
-
     std::u16string wide;
     for (unsigned char c : text)
         wide += static_cast<char16_t>(c);
-    require(same(ReadNumber(wide), narrow) ? "" : "16-bit text reads otherwise", "widened text");
-    require(same(ReadMinutesAsSeconds(text), narrow * 60.0) ? "" : "minutes are not 60 s", "8-bit minutes");
-    require(same(ReadMinutesAsSeconds(wide), narrow * 60.0) ? "" : "minutes are not 60 s", "16-bit minutes");
-
     // The same bytes as 16-bit code units, lone surrogates and all.
     std::u16string units(size / 2, u'\0');
     std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-    require(std::isnan(ReadNumber(units)) ? "NaN read" : "", "16-bit code units");
+
+    for (const Separators* s : {&kPoint, &kComma}) {
+        const double narrow = ReadNumber(text, *s);
+        require(std::isnan(narrow) ? "NaN read" : "", "8-bit text");
+        require(same(ReadNumber(wide, *s), narrow) ? "" : "16-bit text reads otherwise", "widened text");
+        require(same(ReadMinutesAsSeconds(text, *s), narrow * 60.0) ? "" : "minutes are not 60 s", "8-bit minutes");
+        require(same(ReadMinutesAsSeconds(wide, *s), narrow * 60.0) ? "" : "minutes are not 60 s", "16-bit minutes");
+        require(std::isnan(ReadNumber(units, *s)) ? "NaN read" : "", "16-bit code units");
+    }
+    // A text without a comma reads the same under either separator.
+    if (text.find(',') == std::string_view::npos)
+        require(same(ReadNumber(text, kPoint), ReadNumber(text, kComma)) ? "" : "a comma setting changed a point text",
+                "text without a comma");
 
     if (size >= sizeof(double)) {
         double value = 0;

@@ -76,11 +76,12 @@ inline std::string resultFault(const CaseResult& r, Expected expected)
 inline std::string refusalTextFault(const Refusal& refusal, std::span<const KnownValue> known)
 {
     for (const Separators& s : {Separators{".", ","}, Separators{",", "."}}) {
-        std::string text = describeRefusal(refusal, known, s);
+        std::string text = describeRefusal(refusal, known, s, CalculationType::Surface);
         for (char& c : text)
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
         if (text.empty() || text.find("inf") != std::string::npos || text.find("nan") != std::string::npos)
-            return "a sentence that is empty or shows a non-finite number: " + describeRefusal(refusal, known, s);
+            return "a sentence that is empty or shows a non-finite number: " +
+                   describeRefusal(refusal, known, s, CalculationType::Surface);
     }
     return {};
 }

@@ -88,7 +88,9 @@ TEST(FiguresSpeakTheRegionalSettings, EveryText)
                 texts.push_back(series.label);
             for (const std::string& t : texts) {
                 EXPECT_EQ(t.find("fila"), std::string::npos) << t;
-                if (s.decimal == ".") EXPECT_EQ(t.find("1,5"), std::string::npos) << t;
+                if (s.decimal == ".") {
+                    EXPECT_EQ(t.find("1,5"), std::string::npos) << t;
+                }
             }
         }
     }

@@ -45,6 +45,8 @@ const char* const kRows[] = {
     "B superficie rectangular Ip=10 Tp=30 Qb=1 B=2 N=31 Qp=7",
     "B superficie rectangular Ip=2 Tp=30 Qb=0.2 B=2 N=0 Qp=1.4",
     "B superficie - Ip=10 Tp=30 Qb=1 B=2 N=0 Qp=7",
+    "B superficie rectangular Ip=2 Tp=30 Qb=0.2 B=2 Qp=1.4",
+    "B superficie rectangular Ip=10 Tp=30 Qb=1 B=2 Qp=7",
     "C superficie - Ip=20 Tp=60 B=3 ho=0.6 Qp=5",
     "C caudal - Ip=30 Tp=45 B=4 ho=0.75 S=20000",
     "C - - Ip=20 Tp=60 B=3 ho=0.6",

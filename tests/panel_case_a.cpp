@@ -53,31 +53,76 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 
-    // The refused value's field takes the focus with its text selected; a
-    // derived ratio belongs to no one field and leaves the focus where it was.
+    // The refused value's field takes the focus with its text selected (an
+    // empty one is asked for); a derived ratio belongs to no one field and
+    // leaves the focus where it was.
     void refusalNamesTheValueAndFocusesItsField()
     {
         const struct {
-            const char* typed;
+            QString typed;
             const char* focused;
             const char* detail;
         } rows[] = {
-            {"AIP=135", "AIP", "Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."},
-            {"ATB=15", "ATB", "Tb = 15 min: el intervalo estudiado es 20 < Tb ≤ 240 min (Tp = 20 min)."},
-            {"AINC=0.8", "ACalcular",
+            {kOrifice + " AIP=135", "AIP", "Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."},
+            {kOrifice + " ATB=15", "ATB", "Tb = 15 min: el intervalo estudiado es 20 < Tb ≤ 240 min (Tp = 20 min)."},
+            {kOrifice + " AINC=0.8", "ACalcular",
              "Qp/Ip = 0.08: el intervalo estudiado es 0.1 ≤ Qp/Ip ≤ 0.85 (Qp = 0.8 m³/s, Ip = 10 m³/s)."},
+            {kOrifice + " AIP=", "AIP", "Falta el valor de Ip: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."},
+            {kOrifice + " AINC= ", "AINC",
+             "Falta el valor de Qp: el intervalo estudiado es 0 < Qp ≤ 10 m³/s (Ip = 10 m³/s)."},
+            {"AOption4 " + kTyped + " ACK=6", "ACK",
+             "No se ha elegido el tipo de cálculo. Ck = 6: el intervalo estudiado es 0 < Ck ≤ 5."},
         };
         for (const auto& row : rows) {
             RecordingServices services;
             CaseAPanel panel(services);
             panel.show();
-            act(&panel, kOrifice + ' ' + row.typed);
+            act(&panel, row.typed);
             panel.calcular()->setFocus();
             panel.calcular()->click();
             QCOMPARE(services.messages, QStringList{QString::fromUtf8(row.detail)});
             QCOMPARE(panel.focusWidget()->objectName(), QString(row.focused));
             if (auto* f = qobject_cast<QLineEdit*>(panel.focusWidget())) QCOMPARE(f->selectedText(), f->text());
         }
+    }
+
+    // A result that no longer answers the form is greyed, with a word, until
+    // the next calculation that succeeds.
+    void resultsGoOutOfDate()
+    {
+        RecordingServices services;
+        CaseAPanel panel(services);
+        panel.show();
+        const auto outOfDate = [&panel] {
+            const bool res = panel.field("ARES")->property("outOfDate").toBool();
+            return res == panel.field("AH")->property("outOfDate").toBool() ? int(res) : -1;
+        };
+        act(&panel, kOrifice);
+        panel.calcular()->click();
+        QCOMPARE(outOfDate(), 0);
+        QVERIFY(panel.field("ARES")->toolTip().isEmpty());
+
+        act(&panel, "AIP=135"); // refused: the old results stay, marked
+        panel.calcular()->click();
+        QCOMPARE(outOfDate(), 1);
+        QCOMPARE(text(&panel, "ARES"), QStringLiteral("5529.4"));
+        QCOMPARE(panel.field("ARES")->toolTip(), QStringLiteral("Resultado anterior: los datos han cambiado"));
+        QVERIFY(panel.field("ARES")->palette().color(QPalette::Text) !=
+                panel.field("AIP")->palette().color(QPalette::Text));
+
+        act(&panel, "AIP=10");
+        panel.calcular()->click();
+        QCOMPARE(outOfDate(), 0);
+        QCOMPARE(panel.field("ARES")->palette().color(QPalette::Text),
+                 panel.field("AIP")->palette().color(QPalette::Text));
+
+        panel.findChild<QPushButton*>("AVerAbaco")->click();
+        QTest::keyClicks(panel.field("ACK"), "5"); // the user edits a field
+        QCOMPARE(outOfDate(), 1);
+        QVERIFY(panel.chartWindow()->windowTitle().contains(QStringLiteral("resultado anterior")));
+        panel.calcular()->click(); // Ck = 0.65 is still in range
+        QCOMPARE(outOfDate(), 0);
+        QVERIFY(!panel.chartWindow()->windowTitle().contains(QStringLiteral("resultado anterior")));
     }
 
     void fieldsAreNamedForScreenReaders()
@@ -145,9 +190,9 @@ private slots:
         QFile csv(dir.filePath("h.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = csv.readAll().split('\n');
-        QCOMPARE(lines[0], QByteArray("t (min);Entrada (m³/s);Salida (m³/s);h (m)"));
-        QCOMPARE(lines[5].count(';'), 3);
-        QVERIFY(lines[5].contains(',')); // the regional decimal separator
+        QCOMPARE(lines[9], QByteArray("t (min);Entrada (m³/s);Salida (m³/s);h (m)"));
+        QCOMPARE(lines[14].count(';'), 3);
+        QVERIFY(lines[14].contains(',')); // the regional decimal separator
 
         act(&panel, "AOption3"); // another outlet: its chart alone, nothing to check
         QCOMPARE(chart->figures().size(), std::size_t(1));

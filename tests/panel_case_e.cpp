@@ -27,6 +27,9 @@ private slots:
             {"depth out of range writes the surface and keeps the depth", ".",
              {{"EOption1 EINC=5 EIP=20 ETP=30 EB=2 EHO=0.1 EL=0.2 EH=old", "ERES=358 EH=old", 1}}},
             {"no option gives only the message", ".", {{"EINC=10 " + typed, "ERES= EH=", 1}}},
+            // A Spanish engineer's decimal comma reads as the point it means.
+            {"decimal comma in a field", ",",
+             {{"EOption1 EINC=10 " + typed + "EB=3.5", "ERES=5382 EH=3,34"}, {"EB=3,5 ERES= EH=", "ERES=5382 EH=3,34"}}},
         });
         // clang-format on
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));

@@ -25,9 +25,8 @@ TEST(RefusalSentenceEdges, OverflowingVolumeIsExplainedByWhatMadeIt)
     ASSERT_EQ(r.refusal->quantity, Q::ComputedVolume);
     EXPECT_EQ(r.refusal->fault, Fault::NotFinite);
     const std::vector<KnownValue> known{{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::GivenOutflow, in.given}};
-    const std::string text = describeRefusal(*r.refusal, known, kSpanish);
-    EXPECT_EQ(text.rfind("Con estos datos el resultado no es un número finito (Qp = 15 m³/s, Ip = 25 m³/s, Tp = ", 0),
-              0u)
+    const std::string text = describeRefusal(*r.refusal, known, kSpanish, in.calculation);
+    EXPECT_EQ(text.rfind("Con estos datos el resultado no se puede calcular (Qp = 15 m³/s, Ip = 25 m³/s, Tp = ", 0), 0u)
         << text;
     EXPECT_EQ(text.find("inf"), std::string::npos) << text;
 }
@@ -35,7 +34,7 @@ TEST(RefusalSentenceEdges, OverflowingVolumeIsExplainedByWhatMadeIt)
 TEST(RefusalSentenceEdges, NamesTheRangeAsHeld)
 {
     const std::vector<KnownValue> known{{Q::GivenOutflow, 3}, {Q::InflowPeak, 25}, {Q::PeakTime, 3600}};
-    const auto sentence = [&](Refusal r) { return describeRefusal(r, known, kSpanish); };
+    const auto sentence = [&](Refusal r) { return describeRefusal(r, known, kSpanish, CalculationType::Outflow); };
     constexpr Limit kBelow1{1, false};
     EXPECT_EQ(sentence({Q::ComputedVolume, -5, StudiedRange::atLeast(0)}),
               "Vol calculado = -5 m³: no es una respuesta física; el intervalo admisible es Vol calculado ≥ 0 m³ "

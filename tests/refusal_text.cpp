@@ -27,7 +27,16 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 struct Refused {
     CaseResult result;
     std::vector<KnownValue> known;
+    CalculationType calculation;
 };
+
+// The same, with the field of `q` left empty.
+Refused empty(Refused r, Q q)
+{
+    for (KnownValue& k : r.known)
+        if (k.quantity == q) k.missing = true;
+    return r;
+}
 
 Q given(CalculationType c)
 {
@@ -48,7 +57,7 @@ Refused caseA(double ip, double tp, double tb, double dl, double ck, double w, C
     const Q size = outlet == CaseAOutlet::Weir ? Q::WeirLength : Q::OrificeDiameter;
     return {CaseAEngine({ip, tp * 60, tb * 60, dl, ck, w, calc, outlet}),
             {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {Q::BaseTime, tb * 60}, {size, dl}, {Q::DischargeCoef, ck},
-             {given(calc), w}}};
+             {given(calc), w}}, calc};
 }
 
 Refused caseB(double ip, double tp, double qb, double d, double n, double w, OutletConduit conduit,
@@ -57,27 +66,29 @@ Refused caseB(double ip, double tp, double qb, double d, double n, double w, Out
     const Q size = conduit == kCirc ? Q::ConduitDiameter : Q::ConduitWidth;
     return withSurface({CaseBEngine({ip, tp * 60, qb, d, n, w, conduit, calc}),
                         {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {Q::BaseFlow, qb}, {size, d},
-                         {Q::ConduitCount, n}, {given(calc), w}}}, calc);
+                         {Q::ConduitCount, n}, {given(calc), w}}, calc}, calc);
 }
 
 Refused caseC(double ip, double tp, double b, double ho, double w, CalculationType calc)
 {
     return {CaseCEngine({ip, tp * 60, b, ho, w, calc}),
             {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {Q::ConduitWidth, b}, {Q::OpeningHeight, ho},
-             {given(calc), w}}};
+             {given(calc), w}}, calc};
 }
 
 Refused caseD(double ip, double tp, double w, CalculationType calc)
 {
     return {CaseDEngine({ip, tp * 60, w, calc}),
-            {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {calc == kVolume ? Q::GivenOutflow : Q::GivenVolume, w}}};
+            {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {calc == kVolume ? Q::GivenOutflow : Q::GivenVolume, w}},
+            calc};
 }
 
 Refused caseE(double ip, double tp, double b, double ho, double l, CalculationType calc, double w)
 {
     Refused r{CaseEEngine({ip, tp * 60, b, ho, l, w, calc}),
               {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {Q::ConduitWidth, b}, {Q::OpeningHeight, ho},
-               {Q::Length, l}}};
+               {Q::Length, l}},
+              calc};
     if (calc != CalculationType::None) r.known.push_back({given(calc), w});
     return withSurface(r, calc);
 }
@@ -102,15 +113,19 @@ TEST_P(RefusalSentence, NamesTheCheckAndItsRange)
     ASSERT_EQ(r.result.outcome, Outcome::OutOfStudiedRange);
     ASSERT_TRUE(r.result.refusal);
     EXPECT_EQ(r.result.refusal->quantity, check);
-    EXPECT_EQ(describeRefusal(*r.result.refusal, r.known, Separators{",", "."}), sentence);
+    EXPECT_EQ(describeRefusal(*r.result.refusal, r.known, Separators{",", "."}, r.calculation), sentence);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(CaseA, RefusalSentence, testing::Values(
     Row{"inflow_peak", caseA(135, 20, 60, 1, 0.6, 3, kSurface), Q::InflowPeak,
         "Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."},
-    Row{"inflow_peak_not_representable", caseA(kInf, 20, 60, 1, 0.6, 3, kSurface), Q::InflowPeak,
-        "Ip no es un número representable: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."},
+    Row{"inflow_peak_too_large", caseA(kInf, 20, 60, 1, 0.6, 3, kSurface), Q::InflowPeak,
+        "Ip: el valor es demasiado grande; el intervalo estudiado es 0 < Ip ≤ 130 m³/s."},
+    Row{"empty_inflow_peak", empty(caseA(0, 20, 60, 1, 0.6, 3, kSurface), Q::InflowPeak), Q::InflowPeak,
+        "Falta el valor de Ip: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."},
+    Row{"no_calculation_and_inflow_peak", caseA(135, 20, 60, 1, 0.6, 0, CalculationType::None), Q::InflowPeak,
+        "No se ha elegido el tipo de cálculo. Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s."},
     Row{"time_of_peak_in_minutes", caseA(10, 0, 60, 1, 0.6, 3, kSurface), Q::PeakTime,
         "Tp = 0 min: el intervalo estudiado es 0 < Tp ≤ 166,667 min."},
     Row{"base_time_after_the_peak", caseA(10, 20, 20, 1, 0.6, 3, kSurface), Q::BaseTime,
@@ -183,6 +198,8 @@ INSTANTIATE_TEST_SUITE_P(CaseC, RefusalSentence, testing::Values(
         "B = 5,01 m: el intervalo estudiado es 2 ≤ B ≤ 5 m."},
     Row{"opening_height", caseC(20, 60, 3, 0.39, 5, kSurface), Q::OpeningHeight,
         "ho = 0,39 m: el intervalo estudiado es 0,4 ≤ ho ≤ 0,8 m."},
+    Row{"empty_target_in_a_ratio", empty(caseC(20, 60, 3, 0.6, 0, kSurface), Q::GivenOutflow), Q::FlowRatio,
+        "Falta el valor de Qp, y sin él Qp/Ip = 0 queda fuera del intervalo estudiado 0,12 ≤ Qp/Ip ≤ 0,38."},
     Row{"flow_ratio", caseC(20, 60, 3, 0.6, 2, kSurface), Q::FlowRatio,
         "Qp/Ip = 0,1: el intervalo estudiado es 0,12 ≤ Qp/Ip ≤ 0,38 (Qp = 2 m³/s, Ip = 20 m³/s)."},
     Row{"given_surface", caseC(20, 60, 3, 0.6, 100001, kOutflow), Q::GivenSurface,

@@ -2,9 +2,11 @@
 #include "shell/form1.h"
 #include "ui_test_support.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QSet>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
@@ -50,6 +52,53 @@ private slots:
             QCOMPARE(form.tabs()->currentIndex(), tab);
             QCOMPARE(text(&form, fields[tab]), QStringLiteral("12.5"));
         }
+    }
+
+    // Enter on an index option opens its case, as Space does.
+    void enterOnAnIndexOptionOpensItsCase()
+    {
+        RecordingServices services;
+        Form1 form(services);
+        form.show();
+        auto* option = form.findChild<QRadioButton*>("Option4");
+        option->setFocus();
+        QTest::keyClick(option, Qt::Key_Return);
+        QCOMPARE(form.tabs()->currentIndex(), 3);
+    }
+
+    // Within the window, on every tab, each underlined letter opens one thing.
+    void accessKeysAreUniqueOnEveryTab()
+    {
+        RecordingServices services;
+        Form1 form(services);
+        QStringList menus;
+        for (QAction* a : form.menuBar()->actions())
+            menus << a->text();
+        for (int tab = 0; tab < 5; ++tab) {
+            QStringList captions = menus;
+            for (auto* button : form.tabs()->widget(tab)->findChildren<QAbstractButton*>())
+                captions << button->text();
+            QSet<QChar> keys;
+            for (const QString& caption : captions) {
+                const qsizetype at = caption.indexOf('&');
+                if (at < 0 || at + 1 >= caption.size()) continue;
+                const QChar key = caption.at(at + 1).toLower();
+                QVERIFY2(!keys.contains(key), qPrintable(caption));
+                keys.insert(key);
+            }
+        }
+    }
+
+    // On the commonest laptop screen, less a taskbar, every window opens whole.
+    void windowsFitALaptopScreen()
+    {
+        RecordingServices services;
+        Form1 form(services);
+        const QSize room(1326, 728);
+        QVERIFY2(form.sizeHint().boundedTo(room) == form.sizeHint(),
+                 qPrintable(QStringLiteral("%1 × %2").arg(form.sizeHint().width()).arg(form.sizeHint().height())));
+        const Acerca about(&form);
+        QCOMPARE(about.sizeHint().boundedTo(room), about.sizeHint());
     }
 
     void salirEndsTheProgramWithoutAsking()

@@ -1,3 +1,4 @@
+#include "shell/qt_spanish.h"
 #include "shell/ui_services.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,8 @@ class UiServicesTest : public QObject {
 private slots:
     // The message keeps its caption, its one OK button and its text; the
     // sentence that names the refused value goes below it.
+    void initTestCase() { QVERIFY(installQtSpanish(*QCoreApplication::instance())); }
+
     void messageBoxShowsTheOneMessageWithTheDetailBelow()
     {
         const QString detail = QStringLiteral("Ip = 135 m³/s: el intervalo estudiado es 0 < Ip ≤ 130 m³/s.");
@@ -21,12 +24,21 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box && box->isModal() && box->buttons().size() == 1);
-            shown << box->windowTitle() << box->text() << box->informativeText();
+            shown << box->windowTitle() << box->text() << box->informativeText()
+                  << box->button(QMessageBox::Ok)->text();
             box->button(QMessageBox::Ok)->click();
         });
         QtUiServices().ReportOutOfRange(nullptr, detail);
         QCOMPARE(shown, (QStringList{"Predimensionamiento de Depósitos de Retención", "Valores fuera de los estudiados",
-                                     detail}));
+                                     detail, "Aceptar"}));
+    }
+
+    // Qt's own words, in the context menu of every field, speak Spanish too.
+    void qtTextsAreSpanish()
+    {
+        QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Copy"), QStringLiteral("&Copiar"));
+        QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"), QStringLiteral("Seleccionar todo"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "&Save"), QStringLiteral("&Guardar"));
     }
 
     void separatorsAreNeverEmpty()

@@ -71,6 +71,7 @@ public:
         const std::string_view t = text(c);
         if (t.empty()) {
             if (!emptyAsZero) refuse("Falta ", c);
+            m_emptyN = m_emptyN || c == Column::N;
             return 0;
         }
         if (const auto v = readCellNumber(t, m_calculator.m_commaIsDecimal)) return *v;
@@ -145,7 +146,11 @@ public:
             m_out.unidad = quantityUnit(computedQuantity(in.calculation));
         }
         if (r.h && masks.height) m_out.h = FormatNumber(*r.h, masks.height, s);
-        if (r.refusal) m_out.aviso = describeRefusal(*r.refusal, knownValues(in, r).span(), s);
+        if (r.refusal) {
+            KnownValues known = knownValues(in, r);
+            if (m_emptyN) known.markMissing(Quantity::ConduitCount); // as the window's empty field
+            m_out.aviso = describeRefusal(*r.refusal, known.span(), s, in.calculation);
+        }
     }
 
 private:
@@ -153,6 +158,7 @@ private:
     std::span<const std::string_view> m_cells;
     RowResult& m_out;
     std::string m_message;
+    bool m_emptyN = false; // the only cell read as 0 when empty
 };
 
 void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult& out) const

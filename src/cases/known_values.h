@@ -23,6 +23,12 @@ class KnownValues {
 public:
     void add(Quantity q, double v) { m_values.at(m_count++) = {q, v}; }
     std::span<const KnownValue> span() const { return {m_values.data(), m_count}; }
+    // `q` was read from an empty field, so a sentence asks for it.
+    void markMissing(Quantity q)
+    {
+        for (std::size_t i = 0; i < m_count; ++i)
+            if (m_values[i].quantity == q) m_values[i].missing = true;
+    }
 
 private:
     std::array<KnownValue, 8> m_values{};

@@ -139,6 +139,13 @@ bool isComputed(Q q)
     return q == Q::ComputedOutflow || q == Q::ComputedSurface || q == Q::ComputedVolume;
 }
 
+// A value a double cannot hold, in words.
+std::string outOfReach(double v)
+{
+    if (std::isnan(v)) return "indefinido";
+    return v > 0 ? "demasiado grande" : "negativo y demasiado grande";
+}
+
 class Writer {
 public:
     explicit Writer(const Separators& separators) : m_separators(separators) {}
@@ -151,7 +158,7 @@ public:
     std::string value(Q q, double v) const
     {
         const Description& d = describe(q);
-        if (!std::isfinite(v)) return "un valor no representable";
+        if (!std::isfinite(v)) return "un valor " + outOfReach(v);
         std::string text = number(d.minutes ? v / 60.0 : v);
         if (*d.unit) text += std::string(" ") + d.unit;
         return text;
@@ -182,6 +189,24 @@ std::optional<double> find(std::span<const KnownValue> known, Q q)
         if (k.quantity == q) return k.value;
     return std::nullopt;
 }
+
+} // namespace
+
+std::optional<Q> missingValue(const Refusal& refusal, std::span<const KnownValue> known)
+{
+    if (refusal.fault == Fault::NoCalculationChosen) return std::nullopt; // nothing typed is missing there
+    const Q q = refusal.quantity;
+    auto missing = [&](Q part) {
+        return std::any_of(known.begin(), known.end(),
+                           [part](const KnownValue& k) { return k.quantity == part && k.missing; });
+    };
+    if (missing(q)) return q;
+    for (Q part : describe(q).explainedBy)
+        if (missing(part)) return part;
+    return std::nullopt;
+}
+
+namespace {
 
 // " (Qp = 0,8 m³/s, Ip = 10 m³/s)", from the values known that make q up.
 std::string explanation(Q q, std::span<const KnownValue> known, const Writer& w)
@@ -215,27 +240,27 @@ std::string interval(Q q, const StudiedRange& range, const Writer& w)
     return out;
 }
 
-} // namespace
-
-const char* quantityUnit(Quantity q)
+std::string sentence(const Refusal& refusal, std::span<const KnownValue> known, const Writer& w)
 {
-    return describe(q).unit;
-}
-
-std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators)
-{
-    const Writer w(separators);
     const Q q = refusal.quantity;
     const std::string symbol = w.symbol(q);
     const std::string why = explanation(q, known, w);
+    const auto missing = missingValue(refusal, known);
+    if (missing && *missing == q)
+        return "Falta el valor de " + symbol + ": el intervalo estudiado es " + interval(q, refusal.range, w) + why +
+               ".";
+    if (missing)
+        return "Falta el valor de " + w.symbol(*missing) + ", y sin él " + symbol + " = " + w.value(q, refusal.value) +
+               " queda fuera del intervalo estudiado " + interval(q, refusal.range, w) + ".";
     switch (refusal.fault) {
     case Fault::OutsideStudiedRange: {
-        std::string head = std::isfinite(refusal.value) ? symbol + " = " + w.value(q, refusal.value)
-                                                        : symbol + " no es un número representable";
+        const bool finite = std::isfinite(refusal.value);
+        const std::string head = finite ? symbol + " = " + w.value(q, refusal.value) + ": "
+                                        : symbol + ": el valor es " + outOfReach(refusal.value) + "; ";
         if (isComputed(q))
-            return head + ": no es una respuesta física; el intervalo admisible es " + interval(q, refusal.range, w) +
+            return head + "no es una respuesta física; el intervalo admisible es " + interval(q, refusal.range, w) +
                    why + ".";
-        return head + ": el intervalo estudiado es " + interval(q, refusal.range, w) + why + ".";
+        return head + "el intervalo estudiado es " + interval(q, refusal.range, w) + why + ".";
     }
     case Fault::NoOutlet:
         return "No se ha elegido el tipo de salida: sin orificio ni vertedero no hay ábaco que leer.";
@@ -246,12 +271,28 @@ std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> 
         return symbol + " = " + w.value(q, refusal.value) + ": queda fuera de las curvas del ábaco, que solo cubren " +
                interval(q, refusal.range, w) + why + ".";
     case Fault::NotFinite:
-        return "Con estos datos el resultado no es un número finito" + why + ".";
+        return "Con estos datos el resultado no se puede calcular" + why + ".";
     case Fault::NoCalculationChosen:
         return "No se ha elegido el tipo de cálculo: sin superficie, " + symbol + " = " + w.value(q, refusal.value) +
                " queda fuera del intervalo estudiado " + interval(q, refusal.range, w) + ".";
     }
     return {};
+}
+
+} // namespace
+
+const char* quantityUnit(Quantity q)
+{
+    return describe(q).unit;
+}
+
+std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators,
+                            CalculationType calculation)
+{
+    const std::string text = sentence(refusal, known, Writer(separators));
+    // Case E says it in its own words when the missing choice is the fault.
+    if (calculation != CalculationType::None || refusal.fault == Fault::NoCalculationChosen) return text;
+    return "No se ha elegido el tipo de cálculo. " + text;
 }
 
 } // namespace retencion

@@ -6,22 +6,31 @@
 #include "cases/calculation.h"
 #include "numbers/format_number.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
 namespace retencion {
 
 // A value as the panel read it (times in seconds), or a value the
-// calculation found (the main result).
+// calculation found (the main result). `missing`: read from an empty field.
 struct KnownValue {
     Quantity quantity;
     double value;
+    bool missing = false;
 };
 
 // One Spanish sentence. Derived quantities are explained by the values
 // typed that make them up, found in `known`; times are shown in minutes, as
-// typed; numbers use the regional decimal separator.
-std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators);
+// typed; numbers use the regional decimal separator. A value read from an
+// empty field is named as missing, and a refusal met with no calculation
+// type chosen says that first.
+// The value, among those making up the refused one (or that one itself),
+// that was read from an empty field: the one to ask for.
+std::optional<Quantity> missingValue(const Refusal& refusal, std::span<const KnownValue> known);
+
+std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators,
+                            CalculationType calculation);
 
 // The unit the sentence writes after a value of `q` ("m²", "m³/s"); empty
 // for a ratio.

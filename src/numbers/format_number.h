@@ -3,15 +3,12 @@
 // the separators of the user's regional settings (the caller passes them; the
 // core never asks the locale).
 
+#include "numbers/separators.h"
+
 #include <string>
 #include <string_view>
 
 namespace retencion {
-
-struct Separators {
-    std::string decimal = ".";
-    std::string group = ",";
-};
 
 // The text a result field shows for `value` under `mask`. Rounds half away
 // from zero on the shortest decimal representation of the double. A value

@@ -62,7 +62,7 @@ template <typename Char> double readRadix(Cursor<Char>& cur, int base)
     return kInfinity;
 }
 
-template <typename Char> double read(std::basic_string_view<Char> text)
+template <typename Char> double read(std::basic_string_view<Char> text, bool decimalComma)
 {
     Cursor<Char> cur(text);
     if (cur.peek() == '&') {
@@ -92,7 +92,7 @@ template <typename Char> double read(std::basic_string_view<Char> text)
         if (c != '0') seenSignificant = true;
         if (seenSignificant) ++magnitude;
     }
-    if (cur.peek() == '.') {
+    if (cur.peek() == '.' || (decimalComma && cur.peek() == ',')) {
         cur.next();
         number += '.';
         for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next()) {
@@ -137,21 +137,21 @@ template <typename Char> double read(std::basic_string_view<Char> text)
 
 } // namespace
 
-double ReadNumber(std::u16string_view text)
+double ReadNumber(std::u16string_view text, const Separators& separators)
 {
-    return read(text);
+    return read(text, separators.decimalComma());
 }
-double ReadNumber(std::string_view text)
+double ReadNumber(std::string_view text, const Separators& separators)
 {
-    return read(text);
+    return read(text, separators.decimalComma());
 }
-double ReadMinutesAsSeconds(std::u16string_view text)
+double ReadMinutesAsSeconds(std::u16string_view text, const Separators& separators)
 {
-    return ReadNumber(text) * 60.0;
+    return ReadNumber(text, separators) * 60.0;
 }
-double ReadMinutesAsSeconds(std::string_view text)
+double ReadMinutesAsSeconds(std::string_view text, const Separators& separators)
 {
-    return ReadNumber(text) * 60.0;
+    return ReadNumber(text, separators) * 60.0;
 }
 
 } // namespace retencion

@@ -11,7 +11,7 @@ CaseAPanel::CaseAPanel(UiServices& services, QWidget* parent) : CasePanel('A', s
 {
     addDescription("Label7", QStringLiteral("Depósitos de Retención sin derivación y sin considerar la influencia "
                                             "del conducto de salida"));
-    addCalculationGroup("AFrame1", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S');
+    addCalculationGroup("AFrame1", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S', kSurfaceCaptions);
     addOptionGroup("AFrame2", QStringLiteral("Tipo de Salida"),
                    {{"AOption4", QStringLiteral("Salida tipo orificio"), 'O'},
                     {"AOption3", QStringLiteral("Salida tipo vertedero"), 'V'}});
@@ -36,25 +36,13 @@ CaseAPanel::CaseAPanel(UiServices& services, QWidget* parent) : CasePanel('A', s
                    {"Label17", QStringLiteral("H ="), "AH", "Label18", QStringLiteral("m"), {}, 0, 1},
                },
                &CaseAPanel::ACalcular_Click);
-    m_comprobar = addSideButton("Comprobar", QStringLiteral("Comprobar por laminación"));
+    m_comprobar = addSideButton("Comprobar", QStringLiteral("Comprobar por laminación"), 'p');
     m_comprobar->setEnabled(false);
     connect(m_comprobar, &QPushButton::clicked, this, &CaseAPanel::AComprobar_Click);
     finishLayout();
 
-    onSelected("AOption1", &CaseAPanel::AOption1_Click);
-    onSelected("AOption2", &CaseAPanel::AOption2_Click);
     onSelected("AOption3", &CaseAPanel::AOption3_Click);
     onSelected("AOption4", &CaseAPanel::AOption4_Click);
-}
-
-void CaseAPanel::AOption1_Click()
-{
-    relabelCalculation(kSurfaceCaptions, {"ARES", "AH", "AINC"});
-}
-
-void CaseAPanel::AOption2_Click()
-{
-    relabelCalculation(kOutflowCaptions, {"ARES", "AH", "AINC"});
 }
 
 void CaseAPanel::AOption3_Click()
@@ -71,24 +59,25 @@ void CaseAPanel::AOption4_Click()
 
 void CaseAPanel::ACalcular_Click()
 {
+    FormReading form = reading();
     CaseAInput in;
     in.outlet = selected("AOption4")   ? CaseAOutlet::Orifice
                 : selected("AOption3") ? CaseAOutlet::Weir
                                        : CaseAOutlet::None;
     in.calculation = calculationChosen(CalculationType::Surface);
     const bool surface = in.calculation == CalculationType::Surface;
-    in.ip = read("AIP", Quantity::InflowPeak);
-    in.tp = readMinutesAsSeconds("ATP", Quantity::PeakTime);
-    in.tb = readMinutesAsSeconds("ATB", Quantity::BaseTime);
-    in.dl = read("ADL", in.outlet == CaseAOutlet::Orifice ? Quantity::OrificeDiameter
-                        : in.outlet == CaseAOutlet::Weir  ? Quantity::WeirLength
-                                                          : Quantity::OutletSize);
-    in.ck = read("ACK", Quantity::DischargeCoef);
+    in.ip = form.number("AIP", Quantity::InflowPeak);
+    in.tp = form.minutesAsSeconds("ATP", Quantity::PeakTime);
+    in.tb = form.minutesAsSeconds("ATB", Quantity::BaseTime);
+    in.dl = form.number("ADL", in.outlet == CaseAOutlet::Orifice ? Quantity::OrificeDiameter
+                               : in.outlet == CaseAOutlet::Weir  ? Quantity::WeirLength
+                                                                 : Quantity::OutletSize);
+    in.ck = form.number("ACK", Quantity::DischargeCoef);
     if (in.calculation != CalculationType::None)
-        in.given = read("AINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+        in.given = form.number("AINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
     m_lastInput = in;
-    writeResult(CaseAEngine(in), in.calculation, caseAMasks(in.calculation));
+    writeResult(form, CaseAEngine(in), in.calculation, caseAMasks(in.calculation));
 }
 
 void CaseAPanel::resultChanged()
@@ -108,7 +97,10 @@ void CaseAPanel::AComprobar_Click()
     if (!result) return;
     const auto check = routing::checkByRouting(m_lastInput, *result);
     if (!check) return;
-    if (!m_routing) m_routing = new RoutingCheckWindow(this);
+    if (!m_routing) {
+        m_routing = new RoutingCheckWindow(this);
+        followResult(m_routing);
+    }
     m_routing->setCheck(*check, m_lastInput, separators());
     m_routing->show();
     m_routing->raise();

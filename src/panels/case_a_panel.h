@@ -16,8 +16,6 @@ public:
 
     std::vector<figures::Figure> figures() const override;
 
-    void AOption1_Click(); // surface
-    void AOption2_Click(); // outflow peak
     void AOption3_Click(); // weir
     void AOption4_Click(); // orifice
     void ACalcular_Click();

@@ -9,7 +9,7 @@ CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', s
 {
     addDescription("Label10", QStringLiteral("Depósitos de Retención sin derivación, con salida libre y "
                                              "considerando la influencia del conducto de salida"));
-    addCalculationGroup("Frame4", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S');
+    addCalculationGroup("Frame4", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S', kSurfaceCaptions);
     addOptionGroup("Frame3", QStringLiteral("Tipo de Conducto de Salida"),
                    {{"BOption4", QStringLiteral("Conducto Circular"), 'I'},
                     {"BOption3", QStringLiteral("Conducto Rectangular"), 'R'}});
@@ -40,20 +40,8 @@ CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', s
                &CaseBPanel::BCalcular_Click);
     finishLayout();
 
-    onSelected("BOption1", &CaseBPanel::BOption1_Click);
-    onSelected("BOption2", &CaseBPanel::BOption2_Click);
     onSelected("BOption3", &CaseBPanel::BOption3_Click);
     onSelected("BOption4", &CaseBPanel::BOption4_Click);
-}
-
-void CaseBPanel::BOption1_Click()
-{
-    relabelCalculation(kSurfaceCaptions, {"BRES", "BH", "BINC"});
-}
-
-void CaseBPanel::BOption2_Click()
-{
-    relabelCalculation(kOutflowCaptions, {"BRES", "BH", "BINC"});
 }
 
 // A hidden N keeps its text, and is still read and held to its range.
@@ -73,21 +61,23 @@ void CaseBPanel::BOption4_Click()
 
 void CaseBPanel::BCalcular_Click()
 {
+    FormReading form = reading();
     CaseBInput in;
     in.conduit = selected("BOption3")   ? OutletConduit::Rectangular
                  : selected("BOption4") ? OutletConduit::Circular
                                         : OutletConduit::None;
     in.calculation = calculationChosen(CalculationType::Surface);
     const bool surface = in.calculation == CalculationType::Surface;
-    in.ip = read("BIP", Quantity::InflowPeak);
-    in.tp = readMinutesAsSeconds("BTP", Quantity::PeakTime);
-    in.qb = read("BQB", Quantity::BaseFlow);
-    in.size = read("BD", in.conduit == OutletConduit::Circular ? Quantity::ConduitDiameter : Quantity::ConduitWidth);
-    in.n = read("BN", Quantity::ConduitCount);
+    in.ip = form.number("BIP", Quantity::InflowPeak);
+    in.tp = form.minutesAsSeconds("BTP", Quantity::PeakTime);
+    in.qb = form.number("BQB", Quantity::BaseFlow);
+    in.size =
+        form.number("BD", in.conduit == OutletConduit::Circular ? Quantity::ConduitDiameter : Quantity::ConduitWidth);
+    in.n = form.number("BN", Quantity::ConduitCount);
     if (in.calculation != CalculationType::None)
-        in.given = read("BINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+        in.given = form.number("BINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
-    writeResult(CaseBEngine(in), in.calculation, caseBMasks(in.calculation));
+    writeResult(form, CaseBEngine(in), in.calculation, caseBMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseBPanel::figures() const

@@ -13,8 +13,6 @@ public:
 
     std::vector<figures::Figure> figures() const override;
 
-    void BOption1_Click(); // surface
-    void BOption2_Click(); // outflow peak
     void BOption3_Click(); // rectangular conduit
     void BOption4_Click(); // circular conduits
     void BCalcular_Click();

@@ -12,7 +12,7 @@ CaseCPanel::CaseCPanel(UiServices& services, QWidget* parent) : CasePanel('C', s
 {
     addDescription("Label15", QStringLiteral("Depósitos de Retención sin derivación con salida sumergida y "
                                              "considerando la influencia del conducto de salida"));
-    addCalculationGroup("Frame8", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S');
+    addCalculationGroup("Frame8", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S', kSurfaceCaptions);
     // The caption before the time of the peak reads "Tb =": the form has
     // always shown it so, and its tool tip says what the field holds.
     addInputFrame("Frame6",
@@ -34,36 +34,24 @@ CaseCPanel::CaseCPanel(UiServices& services, QWidget* parent) : CasePanel('C', s
                },
                &CaseCPanel::CCalcular_Click);
     finishLayout();
-
-    onSelected("COption1", &CaseCPanel::COption1_Click);
-    onSelected("COption2", &CaseCPanel::COption2_Click);
-}
-
-void CaseCPanel::COption1_Click()
-{
-    relabelCalculation(kSurfaceCaptions, {"CRES", "CH", "CINC"});
-}
-
-void CaseCPanel::COption2_Click()
-{
-    relabelCalculation(kOutflowCaptions, {"CRES", "CH", "CINC"});
 }
 
 void CaseCPanel::CCalcular_Click()
 {
+    FormReading form = reading();
     CaseCInput in;
-    in.ip = read("CIP", Quantity::InflowPeak);
-    in.tp = readMinutesAsSeconds("CTP", Quantity::PeakTime);
-    in.b = read("CB", Quantity::ConduitWidth);
-    in.ho = read("CHO", Quantity::OpeningHeight);
+    in.ip = form.number("CIP", Quantity::InflowPeak);
+    in.tp = form.minutesAsSeconds("CTP", Quantity::PeakTime);
+    in.b = form.number("CB", Quantity::ConduitWidth);
+    in.ho = form.number("CHO", Quantity::OpeningHeight);
     in.calculation = calculationChosen(CalculationType::Surface);
     const bool surface = in.calculation == CalculationType::Surface;
     if (in.calculation != CalculationType::None)
-        in.given = read("CINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+        in.given = form.number("CINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
     // With no calculation chosen only the height is found, and written.
     m_lastInput = in;
-    writeResult(CaseCEngine(in), in.calculation, caseCMasks(in.calculation));
+    writeResult(form, CaseCEngine(in), in.calculation, caseCMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseCPanel::figures() const
@@ -72,7 +60,7 @@ std::vector<figures::Figure> CaseCPanel::figures() const
     // or of the field before any.
     CaseCInput in = m_lastInput;
     if (!lastResult()) {
-        in.ho = ReadNumber(field("CHO")->text().toStdString());
+        in.ho = ReadNumber(field("CHO")->text().toStdString(), separators());
         in.calculation = calculationChosen(CalculationType::Surface);
     }
     return figures::caseCFigures(in, lastResult(), separators());

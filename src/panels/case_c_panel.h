@@ -13,8 +13,6 @@ public:
 
     std::vector<figures::Figure> figures() const override;
 
-    void COption1_Click(); // surface
-    void COption2_Click(); // outflow peak
     void CCalcular_Click();
 
 private:

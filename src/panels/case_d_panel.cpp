@@ -9,7 +9,7 @@ CaseDPanel::CaseDPanel(UiServices& services, QWidget* parent) : CasePanel('D', s
 {
     addDescription("Label22", QStringLiteral("Depósitos de Retención con derivación y sin considerar la "
                                              "interacción depósito red"));
-    addCalculationGroup("Frame7", QStringLiteral("Cálculo del Volumen del Depósito"), 'V');
+    addCalculationGroup("Frame7", QStringLiteral("Cálculo del Volumen del Depósito"), 'V', kVolumeCaptions);
     addInputFrame("Frame9",
                   {
                       {"DLabelInc", QStringLiteral("Qp ="), "DINC", "DLabelIncU", QStringLiteral("m³/s"), {}, 0, 0},
@@ -21,32 +21,20 @@ CaseDPanel::CaseDPanel(UiServices& services, QWidget* parent) : CasePanel('D', s
                {{"DLabelRes", QStringLiteral("Vol ="), "DRES", "DLabelResU", QStringLiteral("m³"), {}, 0, 0}},
                &CaseDPanel::DCalcular_Click);
     finishLayout();
-
-    onSelected("DOption1", &CaseDPanel::DOption1_Click);
-    onSelected("DOption2", &CaseDPanel::DOption2_Click);
-}
-
-void CaseDPanel::DOption1_Click()
-{
-    relabelCalculation(kVolumeCaptions, {"DRES", "DINC"});
-}
-
-void CaseDPanel::DOption2_Click()
-{
-    relabelCalculation(kOutflowFromVolumeCaptions, {"DRES", "DINC"});
 }
 
 void CaseDPanel::DCalcular_Click()
 {
+    FormReading form = reading();
     CaseDInput in;
-    in.ip = read("DIP", Quantity::InflowPeak);
-    in.tp = readMinutesAsSeconds("DTP", Quantity::PeakTime);
+    in.ip = form.number("DIP", Quantity::InflowPeak);
+    in.tp = form.minutesAsSeconds("DTP", Quantity::PeakTime);
     in.calculation = calculationChosen(CalculationType::Volume);
     const bool volume = in.calculation == CalculationType::Volume;
     if (in.calculation != CalculationType::None)
-        in.given = read("DINC", volume ? Quantity::GivenOutflow : Quantity::GivenVolume);
+        in.given = form.number("DINC", volume ? Quantity::GivenOutflow : Quantity::GivenVolume);
 
-    writeResult(CaseDEngine(in), in.calculation, caseDMasks(in.calculation));
+    writeResult(form, CaseDEngine(in), in.calculation, caseDMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseDPanel::figures() const

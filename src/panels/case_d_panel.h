@@ -13,8 +13,6 @@ public:
 
     std::vector<figures::Figure> figures() const override;
 
-    void DOption1_Click(); // volume
-    void DOption2_Click(); // outflow peak
     void DCalcular_Click();
 };
 

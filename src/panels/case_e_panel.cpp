@@ -9,7 +9,7 @@ CaseEPanel::CaseEPanel(UiServices& services, QWidget* parent) : CasePanel('E', s
 {
     addDescription("Label25", QStringLiteral("Depósitos de Retención con derivación, considerando la interacción "
                                              "depósito-red"));
-    addCalculationGroup("Frame11", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S');
+    addCalculationGroup("Frame11", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S', kSurfaceCaptions);
     // "Tb =" before the time of the peak, and the tool tip of L, are the
     // form's own texts.
     addInputFrame("Frame12",
@@ -33,35 +33,23 @@ CaseEPanel::CaseEPanel(UiServices& services, QWidget* parent) : CasePanel('E', s
                },
                &CaseEPanel::ECalcular_Click);
     finishLayout();
-
-    onSelected("EOption1", &CaseEPanel::EOption1_Click);
-    onSelected("EOption2", &CaseEPanel::EOption2_Click);
-}
-
-void CaseEPanel::EOption1_Click()
-{
-    relabelCalculation(kSurfaceCaptions, {"ERES", "EH", "EINC"});
-}
-
-void CaseEPanel::EOption2_Click()
-{
-    relabelCalculation(kOutflowCaptions, {"ERES", "EH", "EINC"});
 }
 
 void CaseEPanel::ECalcular_Click()
 {
+    FormReading form = reading();
     CaseEInput in;
-    in.ip = read("EIP", Quantity::InflowPeak);
-    in.tp = readMinutesAsSeconds("ETP", Quantity::PeakTime);
-    in.b = read("EB", Quantity::ConduitWidth);
-    in.ho = read("EHO", Quantity::OpeningHeight);
-    in.l = read("EL", Quantity::Length);
+    in.ip = form.number("EIP", Quantity::InflowPeak);
+    in.tp = form.minutesAsSeconds("ETP", Quantity::PeakTime);
+    in.b = form.number("EB", Quantity::ConduitWidth);
+    in.ho = form.number("EHO", Quantity::OpeningHeight);
+    in.l = form.number("EL", Quantity::Length);
     in.calculation = calculationChosen(CalculationType::Surface);
     const bool surface = in.calculation == CalculationType::Surface;
     if (in.calculation != CalculationType::None)
-        in.given = read("EINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+        in.given = form.number("EINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
-    writeResult(CaseEEngine(in), in.calculation, caseEMasks(in.calculation));
+    writeResult(form, CaseEEngine(in), in.calculation, caseEMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseEPanel::figures() const

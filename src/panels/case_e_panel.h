@@ -13,8 +13,6 @@ public:
 
     std::vector<figures::Figure> figures() const override;
 
-    void EOption1_Click(); // surface
-    void EOption2_Click(); // outflow peak
     void ECalcular_Click();
 };
 

@@ -6,6 +6,7 @@
 #include "numbers/read_number.h"
 #include "shell/ui_services.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,10 +67,48 @@ const CalculationCaptions kSurfaceCaptions{QStringLiteral("Qp ="), QStringLitera
                                            QStringLiteral("m²")};
 const CalculationCaptions kVolumeCaptions{QStringLiteral("Qp ="), QStringLiteral("m³/s"), QStringLiteral("Vol ="),
                                           QStringLiteral("m³")};
-const CalculationCaptions kOutflowCaptions{QStringLiteral("Sup ="), QStringLiteral("m²"), QStringLiteral("Qp ="),
-                                           QStringLiteral("m³/s")};
-const CalculationCaptions kOutflowFromVolumeCaptions{QStringLiteral("Vol ="), QStringLiteral("m³"),
-                                                     QStringLiteral("Qp ="), QStringLiteral("m³/s")};
+
+namespace {
+
+// Qp found from the surface or volume that `found` finds from Qp.
+CalculationCaptions reversed(const CalculationCaptions& found)
+{
+    return {found.res, found.resUnit, found.inc, found.incUnit};
+}
+
+// The caption with its access key underlined: the first occurrence of the
+// letter, in either case, gets the ampersand.
+QString withAccessKey(const QString& caption, char key)
+{
+    if (!key) return caption;
+    const qsizetype at = caption.indexOf(QChar::fromLatin1(key), 0, Qt::CaseInsensitive);
+    if (at < 0) return caption;
+    QString marked = caption;
+    marked.insert(at, QLatin1Char('&'));
+    return marked;
+}
+
+const QString kOutOfDateTip = QStringLiteral("Resultado anterior: los datos han cambiado");
+
+} // namespace
+
+FormReading::FormReading(const CasePanel& panel) : m_panel(panel), m_separators(panel.separators()) {}
+
+double FormReading::number(const char* field, Quantity quantity)
+{
+    const QLineEdit* box = m_panel.field(field);
+    const double v = ReadNumber(textOf(box), m_separators);
+    m_values.push_back({quantity, v, field, box->text().trimmed().isEmpty()});
+    return v;
+}
+
+double FormReading::minutesAsSeconds(const char* field, Quantity quantity)
+{
+    const QLineEdit* box = m_panel.field(field);
+    const double v = ReadMinutesAsSeconds(textOf(box), m_separators);
+    m_values.push_back({quantity, v, field, box->text().trimmed().isEmpty()});
+    return v;
+}
 
 CasePanel::CasePanel(char prefix, UiServices& services, QWidget* parent)
     : QWidget(parent), m_prefix(prefix), m_services(services), m_layout(new QVBoxLayout(this))
@@ -97,33 +136,38 @@ void CasePanel::addOptionGroup(const char* frameName, const QString& caption, st
     auto* row = new QHBoxLayout(frame);
     row->setSpacing(24);
     for (const OptionSpec& o : options) {
-        auto* button = new QRadioButton(o.caption, frame);
+        auto* button = new QRadioButton(withAccessKey(o.caption, o.accessKey), frame);
         button->setObjectName(QString::fromLatin1(o.name));
+        button->setAccessibleName(o.caption);
+        button->setAccessibleDescription(caption);
         // A new choice changes what the form asks for: the chart no longer
-        // shows the last reading.
+        // shows the last reading, and the results no longer answer the form.
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (!on) return;
             m_last.reset();
+            markResultsOutOfDate();
             refreshChart();
             resultChanged();
         });
-        if (o.accessKey) {
-            const QKeySequence key(Qt::ALT | Qt::Key(o.accessKey));
-            button->setShortcut(key);
-            button->setAccessibleDescription(caption + QStringLiteral(", ") + key.toString(QKeySequence::NativeText));
-        }
         row->addWidget(button);
     }
     addCentred(m_layout, frame);
 }
 
-void CasePanel::addCalculationGroup(const char* frameName, const QString& firstCaption, char firstKey)
+void CasePanel::addCalculationGroup(const char* frameName, const QString& firstCaption, char firstKey,
+                                    const CalculationCaptions& captions)
 {
     const QByteArray first = controlName("Option1").toLatin1();
     const QByteArray second = controlName("Option2").toLatin1();
     addOptionGroup(frameName, QStringLiteral("Tipo de Cálculo"),
                    {{first.constData(), firstCaption, firstKey},
                     {second.constData(), QStringLiteral("Cálculo del Caudal de Laminación"), 'L'}});
+    connect(option(first.constData()), &QRadioButton::toggled, this, [this, captions](bool on) {
+        if (on) relabelCalculation(captions);
+    });
+    connect(option(second.constData()), &QRadioButton::toggled, this, [this, captions](bool on) {
+        if (on) relabelCalculation(reversed(captions));
+    });
 }
 
 // Lays out rows of caption, field and unit in two columns of a grid.
@@ -138,6 +182,11 @@ void CasePanel::addRows(QGroupBox* frame, std::initializer_list<FieldRow> rows, 
         field->setObjectName(QString::fromLatin1(r.fieldName));
         if (!r.toolTip.isEmpty()) field->setToolTip(r.toolTip);
         field->setReadOnly(results);
+        // An emptied result is not an old one.
+        if (results)
+            connect(field, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+                if (text.isEmpty()) markResult(field, false);
+            });
         sizeField(field);
         caption->setBuddy(field);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -179,18 +228,19 @@ void CasePanel::addInputFrame(const char* frameName, std::initializer_list<Field
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setAccessibleName(frame->title());
     addRows(frame, rows, false);
-    for (auto* field : frame->findChildren<QLineEdit*>())
+    for (auto* field : frame->findChildren<QLineEdit*>()) {
         pressCalcularOnEnter(field);
+        connect(field, &QLineEdit::textEdited, this, &CasePanel::markResultsOutOfDate);
+    }
     addCentred(m_layout, frame);
 }
 
 QPushButton* CasePanel::buildResults(const char* buttonName, const char* frameName,
                                      std::initializer_list<FieldRow> rows)
 {
-    m_calcular = new QPushButton(QStringLiteral("Calcular"), this);
+    m_calcular = new QPushButton(withAccessKey(QStringLiteral("Calcular"), 'C'), this);
     m_calcular->setObjectName(QString::fromLatin1(buttonName));
-    m_calcular->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
-    m_calcular->setAccessibleDescription(QKeySequence(Qt::ALT | Qt::Key_C).toString(QKeySequence::NativeText));
+    m_calcular->setAccessibleName(QStringLiteral("Calcular"));
     m_calcular->setMinimumHeight(m_calcular->sizeHint().height() * 3 / 2);
     m_calcular->setMinimumWidth(m_calcular->sizeHint().width() * 3 / 2);
 
@@ -199,8 +249,9 @@ QPushButton* CasePanel::buildResults(const char* buttonName, const char* frameNa
     frame->setAccessibleName(frame->title());
     addRows(frame, rows, true);
 
-    auto* chart = new QPushButton(QStringLiteral("Ver ábaco"), this);
+    auto* chart = new QPushButton(withAccessKey(QStringLiteral("Ver ábaco"), 'e'), this);
     chart->setObjectName(controlName("VerAbaco"));
+    chart->setAccessibleName(QStringLiteral("Ver ábaco"));
     chart->setAccessibleDescription(QKeySequence(Qt::CTRL | Qt::Key_B).toString(QKeySequence::NativeText));
     connect(chart, &QPushButton::clicked, this, &CasePanel::showChart);
 
@@ -217,9 +268,10 @@ QPushButton* CasePanel::buildResults(const char* buttonName, const char* frameNa
     return m_calcular;
 }
 
-QPushButton* CasePanel::addSideButton(const char* role, const QString& caption)
+QPushButton* CasePanel::addSideButton(const char* role, const QString& caption, char accessKey)
 {
-    auto* button = new QPushButton(caption, this);
+    auto* button = new QPushButton(withAccessKey(caption, accessKey), this);
+    button->setAccessibleName(caption);
     button->setObjectName(controlName(role));
     m_sideButtons->addWidget(button);
     return button;
@@ -287,7 +339,7 @@ QString CasePanel::controlName(const char* role) const
     return QChar::fromLatin1(m_prefix) + QLatin1String(role);
 }
 
-void CasePanel::relabelCalculation(const CalculationCaptions& captions, std::initializer_list<const char*> cleared)
+void CasePanel::relabelCalculation(const CalculationCaptions& captions)
 {
     const std::pair<const char*, const QString*> order[] = {{"LabelInc", &captions.inc},
                                                             {"LabelIncU", &captions.incUnit},
@@ -296,7 +348,8 @@ void CasePanel::relabelCalculation(const CalculationCaptions& captions, std::ini
     for (const auto& [role, text] : order)
         control<QLabel>(controlName(role))->setText(*text);
     updateAccessibleNames();
-    clearFields(cleared);
+    for (const char* role : {"RES", "H", "INC"})
+        if (auto* f = findChild<QLineEdit*>(controlName(role))) f->clear(); // case D has no H
 }
 
 CalculationType CasePanel::calculationChosen(CalculationType first) const
@@ -306,41 +359,83 @@ CalculationType CasePanel::calculationChosen(CalculationType first) const
     return CalculationType::None;
 }
 
-double CasePanel::read(const char* name, Quantity quantity)
-{
-    const double v = ReadNumber(textOf(field(name)));
-    m_read.push_back({quantity, v, name});
-    return v;
-}
-
-double CasePanel::readMinutesAsSeconds(const char* name, Quantity quantity)
-{
-    const double v = ReadMinutesAsSeconds(textOf(field(name)));
-    m_read.push_back({quantity, v, name});
-    return v;
-}
 bool CasePanel::selected(const char* optionName) const
 {
     return option(optionName)->isChecked();
 }
 
-void CasePanel::writeResult(const CaseResult& result, CalculationType calculation, ResultMasks masks)
+void CasePanel::writeResult(const FormReading& reading, const CaseResult& result, CalculationType calculation,
+                            ResultMasks masks)
 {
-    const Separators separators = m_services.separators();
-    if (result.main)
-        control<QLineEdit>(controlName("RES"))
-            ->setText(QString::fromStdString(FormatNumber(*result.main, masks.main, separators)));
-    if (result.h && masks.height)
-        control<QLineEdit>(controlName("H"))
-            ->setText(QString::fromStdString(FormatNumber(*result.h, masks.height, separators)));
+    const Separators& separators = reading.m_separators;
+    auto* main = control<QLineEdit>(controlName("RES"));
+    if (result.main) main->setText(QString::fromStdString(FormatNumber(*result.main, masks.main, separators)));
+    markResult(main, !result.main);
+    if (masks.height) {
+        auto* height = control<QLineEdit>(controlName("H"));
+        if (result.h) height->setText(QString::fromStdString(FormatNumber(*result.h, masks.height, separators)));
+        markResult(height, !result.h);
+    }
+
     if (result.outcome == Outcome::Computed)
         m_last = result;
     else
         m_last.reset();
     refreshChart();
     resultChanged();
-    if (result.outOfRange()) reportRefusal(result, computedQuantity(calculation));
-    m_read.clear();
+    if (result.outOfRange()) reportRefusal(reading, result, calculation);
+}
+
+void CasePanel::markResult(QLineEdit* field, bool outOfDate)
+{
+    outOfDate = outOfDate && !field->text().isEmpty();
+    if (field->property("outOfDate").toBool() == outOfDate) return;
+    field->setProperty("outOfDate", outOfDate);
+    QPalette palette = field->palette();
+    palette.setBrush(QPalette::Active, QPalette::Text,
+                     outOfDate ? palette.brush(QPalette::Disabled, QPalette::Text)
+                               : QApplication::palette(field).brush(QPalette::Active, QPalette::Text));
+    palette.setBrush(QPalette::Inactive, QPalette::Text, palette.brush(QPalette::Active, QPalette::Text));
+    field->setPalette(palette);
+    field->setToolTip(outOfDate ? kOutOfDateTip : QString());
+    markWindows();
+}
+
+void CasePanel::markResultsOutOfDate()
+{
+    for (const FieldLabels& f : m_fields)
+        if (f.result) markResult(f.field, true);
+}
+
+bool CasePanel::resultsOutOfDate() const
+{
+    return std::any_of(m_fields.begin(), m_fields.end(),
+                       [](const FieldLabels& f) { return f.result && f.field->property("outOfDate").toBool(); });
+}
+
+void CasePanel::followResult(ChartWindow* window)
+{
+    m_following.push_back(window);
+    window->setOutOfDate(resultsOutOfDate());
+}
+
+void CasePanel::markWindows()
+{
+    const bool outOfDate = resultsOutOfDate();
+    for (ChartWindow* window : m_following)
+        window->setOutOfDate(outOfDate);
+}
+
+QString CasePanel::inputsCaption() const
+{
+    QStringList parts;
+    for (const FieldLabels& f : m_fields) {
+        if (f.result || f.field->isHidden() || f.field->text().trimmed().isEmpty()) continue;
+        QString part = f.caption->text().trimmed() + QLatin1Char(' ') + f.field->text().trimmed();
+        if (f.unit) part += QLatin1Char(' ') + f.unit->text();
+        parts << part;
+    }
+    return QStringLiteral("Caso %1: %2").arg(QChar::fromLatin1(m_prefix), parts.join(QStringLiteral("; ")));
 }
 
 Separators CasePanel::separators() const
@@ -353,8 +448,10 @@ void CasePanel::showChart()
     if (!m_chart) {
         m_chart = new ChartWindow(QStringLiteral("Caso %1").arg(QChar::fromLatin1(m_prefix)), this);
         m_chart->setObjectName(controlName("Abaco"));
+        followResult(m_chart);
     }
     m_chart->setFigures(figures());
+    m_chart->setCaption(inputsCaption());
     m_chart->show();
     m_chart->raise();
     m_chart->activateWindow();
@@ -362,21 +459,25 @@ void CasePanel::showChart()
 
 void CasePanel::refreshChart()
 {
-    if (m_chart && m_chart->isVisible()) m_chart->setFigures(figures());
+    if (!m_chart || !m_chart->isVisible()) return;
+    m_chart->setFigures(figures());
+    m_chart->setCaption(inputsCaption());
 }
 
-void CasePanel::reportRefusal(const CaseResult& result, Quantity mainQuantity)
+void CasePanel::reportRefusal(const FormReading& reading, const CaseResult& result, CalculationType calculation)
 {
     QString detail;
     const char* culprit = nullptr;
     if (result.refusal) {
         std::vector<KnownValue> known;
-        for (const ReadValue& r : m_read) {
-            known.push_back({r.quantity, r.value});
-            if (r.quantity == result.refusal->quantity) culprit = r.field;
-        }
-        if (result.main) known.push_back({mainQuantity, *result.main});
-        detail = QString::fromStdString(describeRefusal(*result.refusal, known, m_services.separators()));
+        for (const FormReading::Value& r : reading.m_values)
+            known.push_back({r.quantity, r.value, r.missing});
+        if (result.main) known.push_back({computedQuantity(calculation), *result.main});
+        // The empty field to fill in, or else the refused value's own.
+        const Quantity wanted = missingValue(*result.refusal, known).value_or(result.refusal->quantity);
+        for (const FormReading::Value& r : reading.m_values)
+            if (r.quantity == wanted) culprit = r.field;
+        detail = QString::fromStdString(describeRefusal(*result.refusal, known, reading.m_separators, calculation));
     }
     m_services.ReportOutOfRange(this, detail);
     if (culprit) {

@@ -56,8 +56,31 @@ struct CalculationCaptions {
 };
 extern const CalculationCaptions kSurfaceCaptions; // Qp given, surface found
 extern const CalculationCaptions kVolumeCaptions;  // Qp given, volume found
-extern const CalculationCaptions kOutflowCaptions; // surface given, Qp found
-extern const CalculationCaptions kOutflowFromVolumeCaptions;
+
+class CasePanel;
+
+// The values one calculation reads from the form, each with its field, so
+// that a refusal can name the value, say when its field was empty, and give
+// that field the focus.
+class FormReading {
+public:
+    double number(const char* field, Quantity quantity);
+    double minutesAsSeconds(const char* field, Quantity quantity);
+
+private:
+    friend class CasePanel;
+    explicit FormReading(const CasePanel& panel);
+
+    struct Value {
+        Quantity quantity;
+        double value;
+        const char* field;
+        bool missing; // the field was empty
+    };
+    const CasePanel& m_panel;
+    Separators m_separators;
+    std::vector<Value> m_values;
+};
 
 class CasePanel : public QWidget {
     Q_OBJECT
@@ -83,8 +106,11 @@ protected:
     // keyboard follows the same order.
     void addDescription(const char* name, const QString& text);
     void addOptionGroup(const char* frameName, const QString& caption, std::initializer_list<OptionSpec> options);
-    // "Tipo de Cálculo": Option1 with `firstCaption`, Option2 the outflow peak.
-    void addCalculationGroup(const char* frameName, const QString& firstCaption, char firstKey);
+    // "Tipo de Cálculo": Option1 with `firstCaption` finds what `captions`
+    // name from Qp, Option2 the outflow peak from it. Either relabels `INC`
+    // and `RES` and empties `RES`, `H` and `INC`.
+    void addCalculationGroup(const char* frameName, const QString& firstCaption, char firstKey,
+                             const CalculationCaptions& captions);
     void addInputFrame(const char* frameName, std::initializer_list<FieldRow> rows);
     // The "Calcular" button beside the "Resultados" frame; `onCalcular` is
     // the panel's own click handler.
@@ -96,7 +122,7 @@ protected:
     }
     void finishLayout();
     // Another button under "Calcular" and "Ver ábaco".
-    QPushButton* addSideButton(const char* role, const QString& caption);
+    QPushButton* addSideButton(const char* role, const QString& caption, char accessKey);
     // Runs whenever the last computed result changes: a calculation, or an
     // option that changed what the form asks for.
     virtual void resultChanged() {}
@@ -112,29 +138,32 @@ protected:
     void setCaptions(std::initializer_list<std::pair<const char*, QString>> captions);
     void clearFields(std::initializer_list<const char*> names);
     void setShown(std::initializer_list<const char*> names, bool shown);
-    // The first option group: relabels `INC` and `RES` for the chosen
-    // calculation, then empties `cleared` in order.
-    void relabelCalculation(const CalculationCaptions& captions, std::initializer_list<const char*> cleared);
     // What the first option group asks for: `first` when Option1 is
     // selected, Outflow when Option2 is, None otherwise.
     CalculationType calculationChosen(CalculationType first) const;
 
-    // Reads a field for the calculation about to run, remembering what it
-    // holds so that a refusal can name the value and the field.
     // The last computed result, or null.
     const CaseResult* lastResult() const { return m_last ? &*m_last : nullptr; }
     Separators separators() const;
 
-    double read(const char* name, Quantity quantity);
-    double readMinutesAsSeconds(const char* name, Quantity quantity);
+    // A new reading of the form, for the calculation about to run.
+    FormReading reading() const { return FormReading(*this); }
     bool selected(const char* optionName) const;
 
     // Writes what the result holds into `RES` and `H`, main value first and
-    // then the height, each under its mask; then shows the message if the result is out of
-    // range, saying which value was refused; the field that holds it gets
-    // the focus, its text selected. A value that is absent leaves its field
-    // as it was.
-    void writeResult(const CaseResult& result, CalculationType calculation, ResultMasks masks);
+    // then the height, each under its mask; then shows the message if the
+    // result is out of range, saying which value was refused; the field that
+    // holds it gets the focus, its text selected. A value that is absent
+    // leaves its field as it was, shown as out of date.
+    void writeResult(const FormReading& reading, const CaseResult& result, CalculationType calculation,
+                     ResultMasks masks);
+
+    // Whether a result field shows a value that no longer answers the form.
+    bool resultsOutOfDate() const;
+    // A window that shows the last result, and says so when it is out of date.
+    void followResult(ChartWindow* window);
+    // "Caso A: Qp = 3 m³/s; Ip = 10 m³/s; …": the data as typed, for a caption.
+    QString inputsCaption() const;
 
 private:
     QPushButton* buildResults(const char* buttonName, const char* frameName, std::initializer_list<FieldRow> rows);
@@ -144,16 +173,15 @@ private:
 
     QString controlName(const char* role) const;
     template <typename Control> Control* control(const QString& name) const;
+    friend class FormReading;
     void addRows(QGroupBox* frame, std::initializer_list<FieldRow> rows, bool results);
     void updateAccessibleNames();
-    void reportRefusal(const CaseResult& result, Quantity mainQuantity);
-
-    struct ReadValue {
-        Quantity quantity;
-        double value;
-        const char* field;
-    };
-    std::vector<ReadValue> m_read; // the fields read by the calculation under way
+    void relabelCalculation(const CalculationCaptions& captions);
+    void reportRefusal(const FormReading& reading, const CaseResult& result, CalculationType calculation);
+    // Greys a result field whose text no longer belongs to the form.
+    void markResult(QLineEdit* field, bool outOfDate);
+    void markResultsOutOfDate();
+    void markWindows();
 
     // What a screen reader says of a field: its caption, tool tip and unit.
     struct FieldLabels {
@@ -169,6 +197,7 @@ private:
     char m_prefix;
     UiServices& m_services;
     std::optional<CaseResult> m_last;
+    std::vector<ChartWindow*> m_following;
     ChartWindow* m_chart = nullptr;
     QBoxLayout* m_layout;
     QPushButton* m_calcular = nullptr;

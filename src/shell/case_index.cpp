@@ -1,6 +1,7 @@
 #include "shell/case_index.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -59,6 +60,7 @@ CaseIndex::CaseIndex(QWidget* parent) : QWidget(parent)
         grid->addWidget(label, tab, 0);
         grid->addWidget(option, tab, 1);
         connect(option, &QRadioButton::clicked, this, [this, tab] { emit caseChosen(tab); });
+        option->installEventFilter(this);
         ++tab;
     }
 
@@ -68,6 +70,21 @@ CaseIndex::CaseIndex(QWidget* parent) : QWidget(parent)
     layout->addSpacing(16);
     layout->addLayout(grid);
     layout->addStretch(1);
+}
+
+// Enter on an option opens its case, as Space does.
+bool CaseIndex::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (auto* option = qobject_cast<QRadioButton*>(watched)) {
+                option->click();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace retencion

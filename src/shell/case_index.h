@@ -11,6 +11,9 @@ class CaseIndex : public QWidget {
 public:
     explicit CaseIndex(QWidget* parent = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void caseChosen(int tab);
 };

@@ -11,11 +11,29 @@
 #include "shell/program_title.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace retencion {
+namespace {
+
+// A scroll area that asks for room for its whole content (Qt's own caps its
+// wish at a few dozen lines), so that the window opens showing everything
+// where the screen allows it, and scrolls only where it does not.
+class WholeContentScroll : public QScrollArea {
+public:
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
 
 Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tabs(new QTabWidget)
 {
@@ -33,7 +51,7 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tab
     verAbaco->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     auto* ayuda = menuBar()->addMenu(QStringLiteral("Ay&uda"));
     ayuda->setObjectName(QStringLiteral("Ayuda"));
-    QAction* acer = ayuda->addAction(QStringLiteral("Acerca del Programa"), this, &Form1::Acer_Click);
+    QAction* acer = ayuda->addAction(QStringLiteral("Acerca del &Programa"), this, &Form1::Acer_Click);
     acer->setObjectName(QStringLiteral("Acer"));
 
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -49,6 +67,12 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tab
     connect(m_tabs, &QTabWidget::currentChanged, verAbaco,
             [verAbaco](int tab) { verAbaco->setEnabled(tab != kIndexTab); });
 
+    // On a small screen, or at a large scale, the window can be smaller than
+    // its content: the content then scrolls.
+    auto* scroll = new WholeContentScroll;
+    scroll->setObjectName(QStringLiteral("Desplazamiento"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 8);
@@ -58,8 +82,13 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tab
     tabRow->setContentsMargins(8, 0, 8, 0);
     tabRow->addWidget(m_tabs);
     layout->addLayout(tabRow, 1);
-    setCentralWidget(central);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
 
+    // Opens whole where the screen allows it, and never larger than the
+    // room the screen leaves.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(sizeHint().boundedTo(screen->availableGeometry().size()));
     Form_Load();
 }
 

@@ -1,4 +1,5 @@
 #include "shell/form1.h"
+#include "shell/qt_spanish.h"
 #include "shell/ui_services.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    retencion::installQtSpanish(app);
     QApplication::setApplicationName(QStringLiteral("Retención"));
     QApplication::setDesktopFileName(QStringLiteral("retencion"));
     QIcon icon;
