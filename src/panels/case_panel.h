@@ -20,14 +20,12 @@
 
 class QBoxLayout;
 class QGroupBox;
-namespace retencion {
-class ChartWindow;
-}
 class QLabel;
 class QLineEdit;
 
 namespace retencion {
 
+class ChartWindow;
 class UiServices;
 
 // One row of a frame: a caption label, a text box and a unit label, placed
@@ -46,7 +44,7 @@ struct FieldRow {
 struct OptionSpec {
     const char* name;
     QString caption;
-    char accessKey = 0; // pressed with Alt; the caption itself is left as it is
+    char accessKey = 0; // its first occurrence in the caption is underlined and pressed with Alt
 };
 
 // The captions of the given value (`INC`) and of the main result (`RES`)
