@@ -15,6 +15,8 @@ public:
     explicit CaseAPanel(UiServices& services, QWidget* parent = nullptr);
 
     std::vector<figures::Figure> figures() const override;
+    // With the check by routing of a computed result.
+    CaseReport report() const override;
 
     void AOption3_Click(); // weir
     void AOption4_Click(); // orifice

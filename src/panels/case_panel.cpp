@@ -127,6 +127,7 @@ void CasePanel::addDescription(const char* name, const QString& text)
     // each width, a good part of the program's start; a narrow window scrolls.
     label->setAlignment(Qt::AlignCenter);
     m_layout->addWidget(label);
+    m_description = label;
 }
 
 void CasePanel::addOptionGroup(const char* frameName, const QString& caption, std::initializer_list<OptionSpec> options)
@@ -134,6 +135,7 @@ void CasePanel::addOptionGroup(const char* frameName, const QString& caption, st
     auto* frame = new QGroupBox(caption, this);
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setAccessibleName(caption);
+    m_optionGroups.push_back(frame);
     auto* row = new QHBoxLayout(frame);
     row->setSpacing(24);
     for (const OptionSpec& o : options) {
@@ -378,6 +380,7 @@ void CasePanel::writeResult(const FormReading& reading, const CaseResult& result
         markResult(height, !result.h);
     }
 
+    m_refusal.clear();
     if (result.outcome == Outcome::Computed)
         m_last = result;
     else
@@ -444,6 +447,64 @@ Separators CasePanel::separators() const
     return m_services.separators();
 }
 
+namespace {
+
+// What a symbol of the form means, where its field has no tool tip to say it.
+QString meaningOf(const QString& symbol)
+{
+    static const std::pair<const char*, const char*> kMeanings[] = {
+        {"Qp", "Caudal punta de salida del depósito"},
+        {"Sup", "Superficie del depósito"},
+        {"Vol", "Volumen del depósito"},
+        {"H", "Altura de agua"},
+        {"B", "Anchura del conducto de salida"},
+        {"D", "Diámetro"},
+        {"L", "Longitud"},
+        {"Tp", "Tiempo de ocurrencia del caudal punta del hidrograma de entrada"},
+        {"ho", "Altura de la abertura"},
+    };
+    for (const auto& [s, meaning] : kMeanings)
+        if (symbol == QLatin1String(s)) return QString::fromUtf8(meaning);
+    return {};
+}
+
+} // namespace
+
+CaseReport CasePanel::report() const
+{
+    CaseReport r;
+    r.caseName = QStringLiteral("Caso %1").arg(QChar::fromLatin1(m_prefix));
+    if (m_description) r.heading = m_description->text();
+    for (const QGroupBox* group : m_optionGroups) {
+        QString chosen = QStringLiteral("ninguno");
+        for (const QRadioButton* b : group->findChildren<QRadioButton*>())
+            if (b->isChecked()) chosen = b->accessibleName();
+        r.choices.push_back({group->title(), chosen});
+    }
+    const Separators s = separators();
+    for (const FieldLabels& f : m_fields) {
+        if (f.field->isHidden()) continue;
+        ReportLine line;
+        line.symbol = f.caption->text().remove(QLatin1Char('=')).trimmed();
+        line.meaning = f.field->toolTip().isEmpty() || f.result ? meaningOf(line.symbol) : f.field->toolTip();
+        line.unit = f.unit ? f.unit->text() : QString();
+        const QString text = f.field->text().trimmed();
+        if (f.result) {
+            line.value = text;
+            r.results.push_back(line);
+        } else {
+            line.value = text.isEmpty()
+                             ? QStringLiteral("(vacío)")
+                             : QString::fromStdString(FormatSignificant(ReadNumber(textOf(f.field), s), 6, s));
+            r.inputs.push_back(line);
+        }
+    }
+    r.refusal = m_refusal;
+    r.outOfDate = resultsOutOfDate();
+    r.charts = figures();
+    return r;
+}
+
 void CasePanel::showChart()
 {
     if (!m_chart) {
@@ -480,6 +541,7 @@ void CasePanel::reportRefusal(const FormReading& reading, const CaseResult& resu
             if (r.quantity == wanted) culprit = r.field;
         detail = QString::fromStdString(describeRefusal(*result.refusal, known, reading.m_separators, calculation));
     }
+    m_refusal = detail.isEmpty() ? QStringLiteral("Valores fuera de los estudiados") : detail;
     m_services.ReportOutOfRange(this, detail);
     if (culprit) {
         QLineEdit* f = field(culprit);

@@ -7,6 +7,7 @@
 #include "cases/calculation.h"
 #include "figures/figure.h"
 #include "numbers/format_number.h"
+#include "panels/case_report.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +95,10 @@ public:
     virtual std::vector<figures::Figure> figures() const = 0;
     void showChart();
     ChartWindow* chartWindow() const { return m_chart; } // null until first shown
+
+    // The case as a calculation sheet states it: data, choices, results or
+    // refusal, and its charts.
+    virtual CaseReport report() const;
 
 protected:
     // `prefix` is the case letter that every control name of the panel
@@ -195,6 +200,9 @@ private:
     char m_prefix;
     UiServices& m_services;
     std::optional<CaseResult> m_last;
+    QString m_refusal; // the sentence of the last calculation's refusal
+    QLabel* m_description = nullptr;
+    std::vector<QGroupBox*> m_optionGroups;
     std::vector<ChartWindow*> m_following;
     ChartWindow* m_chart = nullptr;
     QBoxLayout* m_layout;
