@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -258,6 +260,18 @@ QString writeReportPdf(const CaseReport& report, const ReportHeader& header, con
     }
     if (!file.commit()) return file.errorString();
     return {};
+}
+
+void previewReport(QWidget* parent, const CaseReport& report, const ReportHeader& header)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(report.caseName + QStringLiteral(" — ") + programTitle());
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("VistaPrevia"));
+    preview.setWindowTitle(QStringLiteral("Imprimir — ") + report.caseName);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&report, &header](QPrinter* p) { paintReport(*p, report, header); });
+    preview.exec();
 }
 
 } // namespace retencion

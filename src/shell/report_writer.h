@@ -9,6 +9,7 @@
 #include <QString>
 
 class QPagedPaintDevice;
+class QWidget;
 
 namespace retencion {
 
@@ -24,5 +25,8 @@ int paintReport(QPagedPaintDevice& device, const CaseReport& report, const Repor
 // Writes the report as a PDF at `path`, whole or not at all: an empty text,
 // or why it could not be written.
 QString writeReportPdf(const CaseReport& report, const ReportHeader& header, const QString& path);
+
+// A print preview of the same pages, from which the user prints.
+void previewReport(QWidget* parent, const CaseReport& report, const ReportHeader& header);
 
 } // namespace retencion
