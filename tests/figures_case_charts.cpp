@@ -44,7 +44,7 @@ TEST(FiguresHoldTheTables, EveryCase)
     }
     const auto b = caseBFigures(kRect, kSurface, nullptr, kComma);
     ASSERT_EQ(b.size(), 2u);
-    for (std::size_t c = 0; c < 5; ++c)
+    for (std::size_t c = 0; c < case_b::kCurves; ++c)
         expectCurve(b[0].series[c], case_b::SurfaceChart[c].data(), case_b::ReductionChart[c].data(),
                     case_b::kCurvePoints[c]);
     expectCurve(b[1].series[0], case_b::DepthChart.w.data(), case_b::DepthChart.h.data(), case_b::kDepthPoints);
@@ -113,7 +113,8 @@ TEST(TickText, GroupsDigitsAndKeepsTheDecimalsTheStepNeeds)
         EXPECT_EQ(tickText(row.value, row.step, row.separators), row.text) << row.value;
 }
 
-// The outlet's switch is seen through case A's chart window.
+// Case B's conduit switches its charts: the five curves of the reduction
+// chart for a rectangular conduit, the one closed formula for circular ones.
 TEST(FiguresFollowTheOptions, ConduitSwitchesTheChart)
 {
     const auto rect = caseBFigures(kRect, kSurface, nullptr, kComma);
