@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <type_traits>
 
 using namespace retencion;
 using namespace retencion::test;
@@ -31,8 +30,7 @@ struct Refused {
 // The same, with the field of `q` left empty.
 Refused empty(Refused r, Q q)
 {
-    for (std::size_t i = 0; i < r.known.count; ++i)
-        if (r.known.values[i].quantity == q) r.known.values[i].missing = true;
+    r.known.markMissing(q);
     return r;
 }
 
@@ -40,10 +38,7 @@ Refused empty(Refused r, Q q)
 template <class Input> Refused refusal(CaseResult (*engine)(const Input&), const Input& in)
 {
     const CaseResult r = engine(in);
-    if constexpr (std::is_same_v<Input, CaseEInput>)
-        return {r, knownE(in, r), in.calculation};
-    else
-        return {r, known(in, r), in.calculation};
+    return {r, knownValues(in, r), in.calculation};
 }
 
 // clang-format off
