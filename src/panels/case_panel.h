@@ -7,6 +7,7 @@
 #include "cases/calculation.h"
 #include "figures/figure.h"
 #include "numbers/format_number.h"
+#include "shell/calculation_file.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,6 +97,21 @@ public:
     virtual std::vector<figures::Figure> figures() const = 0;
     void showChart();
     ChartWindow* chartWindow() const { return m_chart; } // null until first shown
+
+    // What the panel holds, for a calculation file: every input field, the
+    // options selected and every result field, by control name.
+    CaseState state() const;
+    // Shows `state` exactly as it was kept: the captions follow the options
+    // restored, but no option empties a field; the results shown count as
+    // current. Names the panel does not have are passed over.
+    void restore(const CaseState& state);
+    // "Ip\t10\tm³/s": one line per field shown, inputs and then results,
+    // for a spreadsheet.
+    QString valuesTable() const;
+
+signals:
+    // The user typed in an input field or chose an option.
+    void edited();
 
 protected:
     // `prefix` is the case letter that every control name of the panel
@@ -191,6 +207,11 @@ private:
         bool result;
     };
     std::vector<FieldLabels> m_fields;
+    // Every caption as built, and the controls that options hide (all shown
+    // as built): what the panel looks like before any option is chosen.
+    std::vector<std::pair<QLabel*, QString>> m_builtCaptions;
+    std::vector<QWidget*> m_shownByOptions;
+    bool m_restoring = false;
 
     void refreshChart();
 

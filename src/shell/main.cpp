@@ -1,3 +1,4 @@
+#include "shell/calculation_files.h"
 #include "shell/form1.h"
 #include "shell/qt_spanish.h"
 #include "shell/ui_services.h"
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     retencion::installQtSpanish(app);
+    // Where QSettings keeps the recent files.
+    QApplication::setOrganizationName(QStringLiteral("Retencion"));
     QApplication::setApplicationName(QStringLiteral("Retención"));
     QApplication::setDesktopFileName(QStringLiteral("retencion"));
     QIcon icon;
@@ -18,5 +21,8 @@ int main(int argc, char** argv)
     retencion::QtUiServices services;
     retencion::Form1 window(services);
     window.show();
+    // `retencion ARCHIVO.retencion`, as the file manager starts it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.files().openPath(arguments.at(1));
     return QApplication::exec();
 }
