@@ -208,6 +208,8 @@ QStringList CalculationFiles::recentFiles() const
 void CalculationFiles::remember(const QString& path)
 {
     QStringList recent = recentFiles();
+    // Settings are written through to disk: not again for the same list.
+    if (!recent.isEmpty() && recent.constFirst() == path) return;
     recent.removeAll(path);
     recent.prepend(path);
     while (recent.size() > kMaxRecent)
