@@ -12,8 +12,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string_view>
 
 namespace retencion {
@@ -147,6 +149,7 @@ void CasePanel::addOptionGroup(const char* frameName, const QString& caption, st
         // shows the last reading, and the results no longer answer the form.
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (!on) return;
+            if (!m_restoring) emit edited();
             m_last.reset();
             markResultsOutOfDate();
             refreshChart();
@@ -233,6 +236,11 @@ void CasePanel::addInputFrame(const char* frameName, std::initializer_list<Field
     addRows(frame, rows, false);
     for (auto* field : frame->findChildren<QLineEdit*>()) {
         pressCalcularOnEnter(field);
+        // Any change of text, not only a key pressed: a paste, an undo, or an
+        // option that empties the field.
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            if (!m_restoring) emit edited();
+        });
         connect(field, &QLineEdit::textEdited, this, &CasePanel::markResultsOutOfDate);
     }
     addCentred(m_layout, frame);
@@ -284,6 +292,63 @@ void CasePanel::finishLayout()
 {
     m_layout->addStretch(1);
     updateAccessibleNames();
+    for (QLabel* label : findChildren<QLabel*>())
+        m_builtCaptions.emplace_back(label, label->text());
+}
+
+CaseState CasePanel::state() const
+{
+    CaseState state;
+    for (const FieldLabels& f : m_fields)
+        (f.result ? state.results : state.fields).insert(f.field->objectName(), f.field->text());
+    for (const QRadioButton* button : findChildren<QRadioButton*>())
+        if (button->isChecked()) state.options << button->objectName();
+    return state;
+}
+
+void CasePanel::restore(const CaseState& state)
+{
+    const QScopedValueRollback restoring(m_restoring, true);
+    // As built, with nothing chosen...
+    for (const FieldLabels& f : m_fields)
+        f.field->clear();
+    for (QRadioButton* button : findChildren<QRadioButton*>()) {
+        // An exclusive button that is checked cannot be unchecked.
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+    for (const auto& [label, text] : m_builtCaptions)
+        label->setText(text);
+    for (QWidget* widget : m_shownByOptions)
+        widget->setVisible(true);
+    // ...then the options chosen, whose handlers set the captions over empty
+    // fields, and only then the texts.
+    for (const QString& name : state.options)
+        if (auto* button = findChild<QRadioButton*>(name)) button->setChecked(true);
+    for (const FieldLabels& f : m_fields) {
+        const auto& texts = f.result ? state.results : state.fields;
+        f.field->setText(texts.value(f.field->objectName()));
+        if (f.result) markResult(f.field, false);
+    }
+    updateAccessibleNames();
+    m_last.reset();
+    refreshChart();
+    resultChanged();
+}
+
+QString CasePanel::valuesTable() const
+{
+    QString table;
+    for (const bool results : {false, true})
+        for (const FieldLabels& f : m_fields) {
+            if (f.result != results || f.field->isHidden()) continue;
+            QString symbol = f.caption->text();
+            symbol.remove(QLatin1Char('='));
+            table += symbol.trimmed() + QLatin1Char('\t') + f.field->text().trimmed() + QLatin1Char('\t') +
+                     (f.unit ? f.unit->text() : QString()) + QLatin1Char('\n');
+        }
+    return table;
 }
 
 void CasePanel::pressCalcularOnEnter(QLineEdit* field)
@@ -333,8 +398,12 @@ void CasePanel::clearFields(std::initializer_list<const char*> names)
 
 void CasePanel::setShown(std::initializer_list<const char*> names, bool shown)
 {
-    for (const char* name : names)
-        control<QWidget>(QString::fromLatin1(name))->setVisible(shown);
+    for (const char* name : names) {
+        auto* widget = control<QWidget>(QString::fromLatin1(name));
+        widget->setVisible(shown);
+        if (std::find(m_shownByOptions.begin(), m_shownByOptions.end(), widget) == m_shownByOptions.end())
+            m_shownByOptions.push_back(widget);
+    }
 }
 
 QString CasePanel::controlName(const char* role) const

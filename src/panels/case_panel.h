@@ -8,6 +8,7 @@
 #include "figures/figure.h"
 #include "numbers/format_number.h"
 #include "panels/case_report.h"
+#include "panels/case_state.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -99,6 +100,21 @@ public:
     // The case as a calculation sheet states it: data, choices, results or
     // refusal, and its charts.
     virtual CaseReport report() const;
+
+    // What the panel holds, for a calculation file: every input field, the
+    // options selected and every result field, by control name.
+    CaseState state() const;
+    // Shows `state` exactly as it was kept: the captions follow the options
+    // restored, but no option empties a field; the results shown count as
+    // current. Names the panel does not have are passed over.
+    void restore(const CaseState& state);
+    // "Ip\t10\tm³/s": one line per field shown, inputs and then results,
+    // for a spreadsheet.
+    QString valuesTable() const;
+
+signals:
+    // The user typed in an input field or chose an option.
+    void edited();
 
 protected:
     // `prefix` is the case letter that every control name of the panel
@@ -194,6 +210,11 @@ private:
         bool result;
     };
     std::vector<FieldLabels> m_fields;
+    // Every caption as built, and the controls that options hide (all shown
+    // as built): what the panel looks like before any option is chosen.
+    std::vector<std::pair<QLabel*, QString>> m_builtCaptions;
+    std::vector<QWidget*> m_shownByOptions;
+    bool m_restoring = false;
 
     void refreshChart();
 
