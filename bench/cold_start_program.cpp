@@ -1,7 +1,7 @@
 // The program as it starts for the user, up to its first painted frame.
 #include "first_paint.h"
 #include "shell/form1.h"
-#include "shell/ui_services.h"
+#include "shell/qt_ui_services.h"
 
 int main(int argc, char** argv)
 {

@@ -1,9 +1,10 @@
 #pragma once
-// A stand-in for the message box and the regional settings, so that panel
-// tests never block on a modal window and choose their own separators, and
-// a user's work at a panel written as rows of a table.
+// A stand-in for the message boxes, the file dialog and the regional
+// settings, so that window tests never block on a modal window and choose
+// their own separators and file names, and a user's work at a panel written
+// as rows of a table.
 
-#include "shell/ui_services.h"
+#include "charts/ui_services.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,9 +23,13 @@ class RecordingServices : public UiServices {
 public:
     explicit RecordingServices(const char* decimal = ".") : separatorsInUse{decimal, *decimal == '.' ? "," : "."} {}
     void ReportOutOfRange(QWidget*, const QString& detail) override { messages << detail; }
+    void reportFailure(QWidget*, const QString& text) override { failures << text; }
+    QString savePath(QWidget*, const QString&, const QString&) override { return chosenPath; }
     Separators separators() const override { return separatorsInUse; }
 
     QStringList messages; // one entry per message shown, holding its detail
+    QStringList failures; // one entry per failure reported, holding its text
+    QString chosenPath;   // where the user saves when asked; empty: gives up
     Separators separatorsInUse;
 };
 

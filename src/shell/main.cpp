@@ -1,6 +1,6 @@
 #include "shell/form1.h"
 #include "shell/qt_spanish.h"
-#include "shell/ui_services.h"
+#include "shell/qt_ui_services.h"
 
 #include <QApplication>
 #include <QIcon>

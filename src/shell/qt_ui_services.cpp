@@ -1,8 +1,8 @@
-#include "shell/ui_services.h"
+#include "shell/qt_ui_services.h"
 
-#include "numbers/out_of_range_message.h"
 #include "shell/program_title.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -10,11 +10,17 @@
 #include <algorithm>
 
 namespace retencion {
+namespace {
+
+// The one message every calculation shows when an input lies outside the
+// range that the design charts were drawn for.
+const char kOutOfRangeMessage[] = "Valores fuera de los estudiados";
+
+} // namespace
 
 void QtUiServices::ReportOutOfRange(QWidget* parent, const QString& detail)
 {
-    QMessageBox box(QMessageBox::NoIcon, programTitle(),
-                    QString::fromUtf8(kOutOfRangeMessage.data(), qsizetype(kOutOfRangeMessage.size())), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, programTitle(), QString::fromUtf8(kOutOfRangeMessage), QMessageBox::Ok,
                     parent);
     box.setObjectName(QStringLiteral("OutOfRangeMessage"));
     if (!detail.isEmpty()) {
@@ -27,6 +33,18 @@ void QtUiServices::ReportOutOfRange(QWidget* parent, const QString& detail)
         }
     }
     box.exec();
+}
+
+void QtUiServices::reportFailure(QWidget* parent, const QString& text)
+{
+    // Captioned like the window whose request failed.
+    QMessageBox::warning(parent, parent ? parent->windowTitle() : programTitle(), text);
+}
+
+QString QtUiServices::savePath(QWidget* parent, const QString& proposed, const QString& filter)
+{
+    // Saving a file is only ever exporting what a window shows.
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Exportar"), proposed, filter);
 }
 
 Separators QtUiServices::separators() const

@@ -1,9 +1,10 @@
 #pragma once
-// The thin layer between the program and Qt that the panels rely on: the
-// one modal message of the program and the regional separators. Tests put a
+// What the windows ask of the desktop around them: the one message of a
+// refused calculation, a failure to tell the user, where to save a file, and
+// the regional separators. The shell gives the real thing; tests put a
 // recorder in its place, so that no test ever blocks on a modal window.
 
-#include "numbers/format_number.h"
+#include "numbers/separators.h"
 
 #include <QString>
 
@@ -20,16 +21,17 @@ public:
     // given, is shown below it. Returns when the user closes it.
     virtual void ReportOutOfRange(QWidget* parent, const QString& detail) = 0;
 
+    // Tells the user that something they asked for failed, `text` saying
+    // what and why. Returns when the user has seen it.
+    virtual void reportFailure(QWidget* parent, const QString& text) = 0;
+
+    // Asks where to save a file of the kinds `filter` names, proposing
+    // `proposed`; empty when the user gives up.
+    virtual QString savePath(QWidget* parent, const QString& proposed, const QString& filter) = 0;
+
     // The decimal and digit-group separators of the user's regional
     // settings at this moment.
     virtual Separators separators() const = 0;
-};
-
-// The real thing: QMessageBox and the system locale.
-class QtUiServices : public UiServices {
-public:
-    void ReportOutOfRange(QWidget* parent, const QString& detail) override;
-    Separators separators() const override;
 };
 
 } // namespace retencion
