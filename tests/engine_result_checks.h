@@ -12,6 +12,7 @@
 #include "cases/calculation.h"
 #include "cases/d/case_d_engine.h"
 #include "cases/e/case_e_engine.h"
+#include "cases/known_values.h"
 #include "cases/refusal_text.h"
 
 #include <array>
@@ -79,20 +80,14 @@ inline std::string refusalTextFault(const Refusal& refusal, std::span<const Know
         for (char& c : text)
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
         if (text.empty() || text.find("inf") != std::string::npos || text.find("nan") != std::string::npos)
-            return "a sentence that is empty or shows a non-finite number: " + describeRefusal(refusal, known, s, CalculationType::Surface);
+            return "a sentence that is empty or shows a non-finite number: " +
+                   describeRefusal(refusal, known, s, CalculationType::Surface);
     }
     return {};
 }
 
-// The values a panel knows when it explains a refusal: what it read (times
-// in seconds) and the main value found. Fixed storage: building it
-// allocates nothing.
-struct KnownValues {
-    std::array<KnownValue, 8> values{};
-    std::size_t count = 0;
-    void add(Quantity q, double v) { values.at(count++) = {q, v}; }
-    std::span<const KnownValue> span() const { return {values.data(), count}; }
-};
+// The values a panel knows when it explains a refusal, as the core builds them.
+using retencion::KnownValues;
 
 // What a result holds. `first` is the case's calculation other than the
 // outflow peak; cases B and E check the depth last and may keep the main
@@ -109,63 +104,13 @@ inline Expected expectedE(CalculationType mode)
     return {mode == CalculationType::Surface || mode == CalculationType::Outflow, true, true};
 }
 
-// Adds the given value as the calculation reads it, and the main value found.
-inline KnownValues withGiven(std::initializer_list<KnownValue> read, CalculationType c, CalculationType first,
-                             Quantity found, double value, const CaseResult& r)
+template <class Input> KnownValues known(const Input& in, const CaseResult& r)
 {
-    KnownValues k;
-    for (const KnownValue& v : read)
-        k.add(v.quantity, v.value);
-    if (c == first) k.add(Quantity::GivenOutflow, value);
-    if (c == CalculationType::Outflow)
-        k.add(first == CalculationType::Volume ? Quantity::GivenVolume : Quantity::GivenSurface, value);
-    if (r.main) k.add(c == first ? found : Quantity::ComputedOutflow, *r.main);
-    return k;
+    return knownValues(in, r);
 }
-
-inline KnownValues known(const CaseAInput& in, const CaseResult& r)
-{
-    using Q = Quantity;
-    const Q size = in.outlet == CaseAOutlet::Orifice ? Q::OrificeDiameter
-                   : in.outlet == CaseAOutlet::Weir  ? Q::WeirLength
-                                                     : Q::OutletSize;
-    return withGiven(
-        {{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::BaseTime, in.tb}, {size, in.dl}, {Q::DischargeCoef, in.ck}},
-        in.calculation, CalculationType::Surface, Q::ComputedSurface, in.given, r);
-}
-
-inline KnownValues known(const CaseBInput& in, const CaseResult& r)
-{
-    using Q = Quantity;
-    const Q size = in.conduit == OutletConduit::Circular ? Q::ConduitDiameter : Q::ConduitWidth;
-    return withGiven(
-        {{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::BaseFlow, in.qb}, {size, in.size}, {Q::ConduitCount, in.n}},
-        in.calculation, CalculationType::Surface, Q::ComputedSurface, in.given, r);
-}
-
-inline KnownValues known(const CaseCInput& in, const CaseResult& r)
-{
-    using Q = Quantity;
-    return withGiven({{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::ConduitWidth, in.b}, {Q::OpeningHeight, in.ho}},
-                     in.calculation, CalculationType::Surface, Q::ComputedSurface, in.given, r);
-}
-
-inline KnownValues known(const CaseDInput& in, const CaseResult& r)
-{
-    using Q = Quantity;
-    return withGiven({{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}}, in.calculation, CalculationType::Volume,
-                     Q::ComputedVolume, in.given, r);
-}
-
 inline KnownValues knownE(const CaseEInput& in, const CaseResult& r)
 {
-    using Q = Quantity;
-    return withGiven({{Q::InflowPeak, in.ip},
-                      {Q::PeakTime, in.tp},
-                      {Q::ConduitWidth, in.b},
-                      {Q::OpeningHeight, in.ho},
-                      {Q::Length, in.l}},
-                     in.calculation, CalculationType::Surface, Q::ComputedSurface, in.given, r);
+    return knownValues(in, r);
 }
 
 // What an engine test expects of one result: the main value and the depth,

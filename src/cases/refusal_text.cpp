@@ -281,6 +281,11 @@ std::string sentence(const Refusal& refusal, std::span<const KnownValue> known, 
 
 } // namespace
 
+const char* quantityUnit(Quantity q)
+{
+    return describe(q).unit;
+}
+
 std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators,
                             CalculationType calculation)
 {

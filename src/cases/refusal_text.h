@@ -32,4 +32,8 @@ std::optional<Quantity> missingValue(const Refusal& refusal, std::span<const Kno
 std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators,
                             CalculationType calculation);
 
+// The unit the sentence writes after a value of `q` ("m²", "m³/s"); empty
+// for a ratio.
+const char* quantityUnit(Quantity q);
+
 } // namespace retencion

@@ -172,242 +172,299 @@ QSizeF legendBelowSize(const QFontMetricsF& fm, const std::vector<LegendEntry>& 
 
 } // namespace
 
-FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font, const QPaintDevice* device)
+namespace {
+
+// The text measures of one figure: its font, the title's bold, one line.
+struct Measures {
+    QFontMetricsF fm;
+    QFontMetricsF bold;
+    double line;
+};
+
+Measures measuresOf(const QFont& font, const QPaintDevice* device)
 {
-    const auto metrics = [device](const QFont& font) {
-        return device ? QFontMetricsF(font, device) : QFontMetricsF(font);
-    };
-    const QFontMetricsF fm = metrics(font);
     QFont boldFont = font;
     boldFont.setBold(true);
-    const QFontMetricsF bold = metrics(boldFont);
-    const double line = fm.height();
+    const auto metrics = [device](const QFont& f) { return device ? QFontMetricsF(f, device) : QFontMetricsF(f); };
+    const QFontMetricsF fm = metrics(font);
+    return {fm, metrics(boldFont), fm.height()};
+}
 
-    FigureLayout L;
-    L.area = area;
-    L.line = line;
-    L.sx.log = f.x.logarithmic;
-    L.sy.log = f.y.logarithmic;
-    fit(L.sx, f, true);
-    fit(L.sy, f, false);
+// The ticks of both axes, with the step each is labelled to.
+struct Ticks {
+    std::vector<double> x, y;
     double xStep = 0, yStep = 0;
-    const std::vector<double> xValues = ticks(L.sx, xStep);
-    const std::vector<double> yValues = ticks(L.sy, yStep);
-    const auto tickLabel = [&f](double v, double step) {
-        return QString::fromStdString(figures::tickText(v, step > 0 ? step : v, f.separators));
-    };
+};
+
+QString tickLabel(const Figure& f, double v, double step)
+{
+    return QString::fromStdString(figures::tickText(v, step > 0 ? step : v, f.separators));
+}
+
+// The studied range of the checks within the axes, in pixels; none when the
+// figure has none or it lies outside what is drawn.
+std::optional<QRectF> studiedBand(const FigureLayout& L, const Figure& f)
+{
+    const double bx0 = f.studiedX ? std::max(L.sx.low, f.studiedX->low) : L.sx.low;
+    const double bx1 = f.studiedX ? std::min(L.sx.high, f.studiedX->high) : L.sx.high;
+    const double by0 = f.studiedY ? std::max(L.sy.low, f.studiedY->low) : L.sy.low;
+    const double by1 = f.studiedY ? std::min(L.sy.high, f.studiedY->high) : L.sy.high;
+    if (!(f.studiedX || f.studiedY) || !(bx0 < bx1 && by0 < by1)) return std::nullopt;
+    return QRectF(QPointF(L.sx(bx0), L.sy(by1)), QPointF(L.sx(bx1), L.sy(by0)));
+}
+
+// The plot, the axis titles and the tick labels, leaving `reserve` below the
+// x axis title for a legend.
+void layoutAxes(FigureLayout& L, const Figure& f, const Measures& m, const Ticks& t, double reserve)
+{
+    const QFontMetricsF& fm = m.fm;
+    const QRectF& area = L.area;
+    const double line = m.line;
     double yTickWidth = 0;
-    for (double v : yValues)
-        yTickWidth = std::max(yTickWidth, fm.horizontalAdvance(tickLabel(v, yStep)));
+    for (double v : t.y)
+        yTickWidth = std::max(yTickWidth, fm.horizontalAdvance(tickLabel(f, v, t.yStep)));
+    const double top = area.top() + line * 2.2;
+    const double bottom = area.bottom() - line * 2.9 - reserve;
+    const double plotHeight = std::max(bottom - top, line);
 
-    L.title = {bold.elidedText(QString::fromStdString(f.title), Qt::ElideRight, area.width() - 8),
-               QRectF(area.left() + 4, area.top() + 4, area.width() - 8, line * 1.3)};
+    // The y axis title beside the plot, over two lines when it is longer.
+    QString yTitle = QString::fromStdString(f.y.title);
+    int yLines = 1;
+    if (fm.horizontalAdvance(yTitle) > plotHeight - 4) {
+        yLines = 2;
+        const QRectF need =
+            fm.boundingRect(QRectF(0, 0, plotHeight - 4, line * 10), Qt::TextWordWrap | Qt::AlignCenter, yTitle);
+        if (need.height() > line * 2 + 1) yTitle = fm.elidedText(yTitle, Qt::ElideRight, (plotHeight - 4) * 2);
+    }
+    const double left = area.left() + 4 + yLines * line + 6 + yTickWidth + 6;
+    const double right = area.right() - line * 0.8;
+    L.plot = QRectF(QPointF(left, top), QPointF(std::max(right, left + line), top + plotHeight));
+    const QRectF& plot = L.plot;
+    L.yTitle = {yTitle, QRectF(area.left() + 4, plot.top(), yLines * line, plot.height())};
+    L.sx.from = plot.left();
+    L.sx.to = plot.right();
+    L.sy.from = plot.bottom();
+    L.sy.to = plot.top();
 
-    // Everything a legend could ever have to name, for the room it may take.
-    std::vector<LegendEntry> everything;
+    // Tick labels inside the figure, a label dropped where it would touch
+    // its neighbour.
+    for (double v : t.x)
+        L.xGrid.push_back(L.sx(v));
+    for (double v : t.y)
+        L.yGrid.push_back(L.sy(v));
+    for (double v : t.x) {
+        const QString text = tickLabel(f, v, t.xStep);
+        const double w = fm.horizontalAdvance(text) + 4;
+        QRectF box(L.sx(v) - w / 2, plot.bottom() + 3, w, line);
+        box.moveLeft(std::clamp(box.left(), area.left() + 1, area.right() - 1 - w));
+        if (!L.xTicks.empty() && L.xTicks.back().box.adjusted(0, 0, line * 0.5, 0).intersects(box)) continue;
+        L.xTicks.push_back({text, box});
+    }
+    for (double v : t.y) {
+        const QString text = tickLabel(f, v, t.yStep);
+        const double w = fm.horizontalAdvance(text) + 2;
+        QRectF box(plot.left() - 5 - w, L.sy(v) - line / 2, w, line);
+        box.moveTop(std::clamp(box.top(), L.title.box.bottom(), area.bottom() - 1 - line));
+        if (!L.yTicks.empty() && L.yTicks.back().box.adjusted(0, -2, 0, 2).intersects(box)) continue;
+        L.yTicks.push_back({text, box});
+    }
+    const double xTitleTop = plot.bottom() + 3 + line + 2;
+    L.xTitle = {fm.elidedText(QString::fromStdString(f.x.title), Qt::ElideRight, area.width() - 8),
+                QRectF(area.left() + 4, xTitleTop, area.width() - 8, line * 1.2)};
+}
+
+// Every curve in pixels, each an obstacle for the names placed later.
+void layoutCurves(FigureLayout& L, const Figure& f, Obstacles& clear)
+{
+    for (const auto& series : f.series) {
+        std::vector<QPointF> pixels;
+        for (const auto& pt : series.points)
+            if (!(L.sx.log && pt.x <= 0) && !(L.sy.log && pt.y <= 0)) pixels.push_back({L.sx(pt.x), L.sy(pt.y)});
+        L.curves.push_back(pixels);
+        clear.addLine(std::move(pixels));
+    }
+}
+
+// The point read, its guides and its coordinates, where they cross the
+// fewest curves (the box is opaque, yet a curve is better seen).
+void layoutPoint(FigureLayout& L, const Figure& f, const Measures& m, Obstacles& clear)
+{
+    if (!f.point) return;
+    const QRectF& plot = L.plot;
+    const QPointF at(L.sx(f.point->x), L.sy(f.point->y));
+    L.pointMark = QRectF(at - QPointF(6, 6), QSizeF(12, 12));
+    const QString text = QString::fromStdString(f.pointLabel);
+    const double w = m.fm.horizontalAdvance(text) + 12;
+    const double h = m.line * 1.4;
+    const QRectF options[] = {QRectF(at.x() + 10, at.y() - h - 6, w, h), QRectF(at.x() - 10 - w, at.y() - h - 6, w, h),
+                              QRectF(at.x() + 10, at.y() + 8, w, h), QRectF(at.x() - 10 - w, at.y() + 8, w, h)};
+    QRectF best;
+    int fewest = INT_MAX;
+    for (const QRectF& box : options) {
+        if (!plot.contains(box)) continue;
+        const int n = clear.crossings(box);
+        if (n < fewest) {
+            fewest = n;
+            best = box;
+        }
+    }
+    if (best.isNull()) {
+        best = options[0];
+        best.moveLeft(std::clamp(best.left(), plot.left() + 2, plot.right() - 2 - w));
+        best.moveTop(std::clamp(best.top(), plot.top() + 2, plot.bottom() - 2 - h));
+    }
+    L.pointLabel = {text, best};
+    clear.boxes.push_back(L.pointMark);
+    clear.boxes.push_back(best.adjusted(-2, -2, 2, 2));
+    clear.addLine({at, QPointF(at.x(), plot.bottom())});
+    clear.addLine({at, QPointF(plot.left(), at.y())});
+}
+
+// The first free spot for a name w × h beside the polyline `pts`, from its
+// far end back.
+std::optional<QRectF> spotAlong(const std::vector<QPointF>& pts, double w, double h, const QRectF& inside,
+                                const Obstacles& clear)
+{
+    std::vector<double> length{0};
+    for (std::size_t k = 1; k < pts.size(); ++k)
+        length.push_back(length.back() + QLineF(pts[k - 1], pts[k]).length());
+    constexpr int kSpots = 48;
+    for (int s = 0; s < kSpots; ++s) {
+        const double want = length.back() * (1 - double(s) / (kSpots - 1));
+        const std::size_t k = std::max<std::size_t>(
+            1, std::size_t(std::lower_bound(length.begin(), length.end(), want) - length.begin()));
+        const std::size_t kk = std::min(k, pts.size() - 1);
+        const double span = length[kk] - length[kk - 1];
+        const QPointF p = span > 0 ? pts[kk - 1] + (pts[kk] - pts[kk - 1]) * ((want - length[kk - 1]) / span) : pts[kk];
+        const QRectF boxes[] = {
+            QRectF(p.x() - w - kGap, p.y() - h - kGap, w, h), QRectF(p.x() + kGap, p.y() - h - kGap, w, h),
+            QRectF(p.x() - w - kGap, p.y() + kGap, w, h),     QRectF(p.x() + kGap, p.y() + kGap, w, h),
+            QRectF(p.x() - w / 2, p.y() - h - kGap, w, h),    QRectF(p.x() - w / 2, p.y() + kGap, w, h)};
+        for (const QRectF& box : boxes)
+            if (inside.contains(box) && !clear.hits(box.adjusted(-1, -1, 1, 1))) return box;
+    }
+    return std::nullopt;
+}
+
+// Each curve named beside itself at the first free spot, the curves a
+// calculation used first; a curve with no free spot is named in the legend,
+// and so is the interpolated curve, its dashes shown beside its name.
+// Returns the legend's curve entries, the interpolated curve first.
+std::vector<LegendEntry> nameCurves(FigureLayout& L, const Figure& f, const Measures& m, Obstacles& clear)
+{
+    std::vector<std::size_t> order;
     for (std::size_t i = 0; i < f.series.size(); ++i)
-        if (!f.series[i].label.empty())
-            everything.push_back({LegendEntry::Kind::Curve, QString::fromStdString(f.series[i].label), i});
+        if (!f.series[i].label.empty()) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return (f.series[a].emphasis == Emphasis::Used) > (f.series[b].emphasis == Emphasis::Used);
+    });
+    std::vector<LegendEntry> legend;
+    const QRectF inside = L.plot.adjusted(2, 2, -2, -2);
+    for (std::size_t i : order) {
+        const auto& series = f.series[i];
+        const QString text = QString::fromStdString(series.label);
+        std::optional<QRectF> spot;
+        if (series.emphasis != Emphasis::Interpolated && L.curves[i].size() >= 2) {
+            const double w = (series.emphasis == Emphasis::Used ? m.bold : m.fm).horizontalAdvance(text) + 4;
+            spot = spotAlong(L.curves[i], w, m.line, inside, clear);
+        }
+        if (!spot) {
+            legend.push_back({LegendEntry::Kind::Curve, text, i});
+            continue;
+        }
+        L.labels.push_back({text, *spot, i});
+        clear.boxes.push_back(spot->adjusted(-2, -2, 2, 2));
+    }
+    std::stable_sort(legend.begin(), legend.end(), [&](const LegendEntry& a, const LegendEntry& b) {
+        const bool ia = f.series[a.series].emphasis == Emphasis::Interpolated;
+        const bool ib = f.series[b.series].emphasis == Emphasis::Interpolated;
+        return ia != ib ? ia : a.series < b.series;
+    });
+    return legend;
+}
+
+// The legend in a free corner of the plot, or below it within `reserve`.
+// False when it fits neither: the caller then reserves `needed` below.
+bool placeLegend(FigureLayout& L, const Measures& m, const Obstacles& clear, double reserve, double& needed)
+{
+    const QRectF& plot = L.plot;
+    double width = 0;
+    for (const auto& e : L.legend)
+        width = std::max(width, entryWidth(m.fm, e));
+    const QSizeF size(width + 8, L.legend.size() * m.line + 8);
+    const QRectF corners[] = {QRectF(QPointF(plot.right() - 4 - size.width(), plot.top() + 4), size),
+                              QRectF(QPointF(plot.left() + 4, plot.top() + 4), size),
+                              QRectF(QPointF(plot.right() - 4 - size.width(), plot.bottom() - 4 - size.height()), size),
+                              QRectF(QPointF(plot.left() + 4, plot.bottom() - 4 - size.height()), size)};
+    for (const QRectF& box : corners) {
+        if (plot.contains(box) && !clear.hits(box)) {
+            L.legendBox = box;
+            return true;
+        }
+    }
+    int columns = 1;
+    const QSizeF below = legendBelowSize(m.fm, L.legend, L.area.width() - 8, columns);
+    if (below.height() + 4 <= reserve + 0.5) {
+        L.legendColumns = columns;
+        L.legendBox = QRectF(QPointF(L.area.left() + 4, L.xTitle.box.bottom() + 2), below);
+        return true;
+    }
+    needed = below.height() + 4;
+    return false;
+}
+
+} // namespace
+
+FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font, const QPaintDevice* device)
+{
+    const Measures m = measuresOf(font, device);
+    FigureLayout scales;
+    scales.sx.log = f.x.logarithmic;
+    scales.sy.log = f.y.logarithmic;
+    fit(scales.sx, f, true);
+    fit(scales.sy, f, false);
+    Ticks t;
+    t.x = ticks(scales.sx, t.xStep);
+    t.y = ticks(scales.sy, t.yStep);
+    const PlacedText title{m.bold.elidedText(QString::fromStdString(f.title), Qt::ElideRight, area.width() - 8),
+                           QRectF(area.left() + 4, area.top() + 4, area.width() - 8, m.line * 1.3)};
+
+    // The marks the legend names whatever the room beside the curves.
     std::vector<LegendEntry> marks;
     if (f.point) marks.push_back({LegendEntry::Kind::Point, QStringLiteral("Punto leído"), 0});
-    const double top = area.top() + line * 2.2;
-    double reserve = 0; // below the x axis title, for the legend
+    const LegendEntry studied{LegendEntry::Kind::StudiedRange, QStringLiteral("Intervalo estudiado"), 0};
+
+    // Laid out again with room below for a legend that fits nowhere else;
+    // after a few tries, room for every name there could be settles it.
+    double reserve = 0;
     for (int pass = 0;; ++pass) {
-        const FigureLayout kept = L;
-        L = FigureLayout{};
+        FigureLayout L;
         L.area = area;
-        L.line = line;
-        L.sx = kept.sx;
-        L.sy = kept.sy;
-        L.title = kept.title;
-        const double bottom = area.bottom() - line * 2.9 - reserve;
-        const double plotHeight = std::max(bottom - top, line);
-
-        // The y axis title beside the plot, over two lines when it is longer.
-        QString yTitle = QString::fromStdString(f.y.title);
-        int yLines = 1;
-        if (fm.horizontalAdvance(yTitle) > plotHeight - 4) {
-            yLines = 2;
-            const QRectF need =
-                fm.boundingRect(QRectF(0, 0, plotHeight - 4, line * 10), Qt::TextWordWrap | Qt::AlignCenter, yTitle);
-            if (need.height() > line * 2 + 1) yTitle = fm.elidedText(yTitle, Qt::ElideRight, (plotHeight - 4) * 2);
-        }
-        const double left = area.left() + 4 + yLines * line + 6 + yTickWidth + 6;
-        const double right = area.right() - line * 0.8;
-        L.plot = QRectF(QPointF(left, top), QPointF(std::max(right, left + line), top + plotHeight));
-        const QRectF& plot = L.plot;
-        L.yTitle = {yTitle, QRectF(area.left() + 4, plot.top(), yLines * line, plot.height())};
-        L.sx.from = plot.left();
-        L.sx.to = plot.right();
-        L.sy.from = plot.bottom();
-        L.sy.to = plot.top();
-
-        // Tick labels inside the figure, a label dropped where it would
-        // touch its neighbour.
-        for (double v : xValues)
-            L.xGrid.push_back(L.sx(v));
-        for (double v : yValues)
-            L.yGrid.push_back(L.sy(v));
-        for (double v : xValues) {
-            const QString text = tickLabel(v, xStep);
-            const double w = fm.horizontalAdvance(text) + 4;
-            QRectF box(L.sx(v) - w / 2, plot.bottom() + 3, w, line);
-            box.moveLeft(std::clamp(box.left(), area.left() + 1, area.right() - 1 - w));
-            if (!L.xTicks.empty() && L.xTicks.back().box.adjusted(0, 0, line * 0.5, 0).intersects(box)) continue;
-            L.xTicks.push_back({text, box});
-        }
-        for (double v : yValues) {
-            const QString text = tickLabel(v, yStep);
-            const double w = fm.horizontalAdvance(text) + 2;
-            QRectF box(plot.left() - 5 - w, L.sy(v) - line / 2, w, line);
-            box.moveTop(std::clamp(box.top(), L.title.box.bottom(), area.bottom() - 1 - line));
-            if (!L.yTicks.empty() && L.yTicks.back().box.adjusted(0, -2, 0, 2).intersects(box)) continue;
-            L.yTicks.push_back({text, box});
-        }
-        const double xTitleTop = plot.bottom() + 3 + line + 2;
-        L.xTitle = {fm.elidedText(QString::fromStdString(f.x.title), Qt::ElideRight, area.width() - 8),
-                    QRectF(area.left() + 4, xTitleTop, area.width() - 8, line * 1.2)};
-
+        L.line = m.line;
+        L.sx = scales.sx;
+        L.sy = scales.sy;
+        L.title = title;
+        layoutAxes(L, f, m, t, reserve);
         Obstacles clear;
-        for (const auto& series : f.series) {
-            std::vector<QPointF> pixels;
-            for (const auto& pt : series.points)
-                if (!(L.sx.log && pt.x <= 0) && !(L.sy.log && pt.y <= 0)) pixels.push_back({L.sx(pt.x), L.sy(pt.y)});
-            L.curves.push_back(pixels);
-            clear.addLine(std::move(pixels));
+        layoutCurves(L, f, clear);
+        layoutPoint(L, f, m, clear);
+        L.legend = nameCurves(L, f, m, clear);
+        L.legend.insert(L.legend.end(), marks.begin(), marks.end());
+        if (studiedBand(L, f)) L.legend.push_back(studied);
+        double needed = 0;
+        if (L.legend.empty() || placeLegend(L, m, clear, reserve, needed)) return L;
+        if (pass < 3) {
+            reserve = needed;
+            continue;
         }
-
-        // The point read, its guides and its coordinates, where they cross
-        // the fewest curves (the box is opaque, yet a curve is better seen).
-        if (f.point) {
-            const QPointF at(L.sx(f.point->x), L.sy(f.point->y));
-            L.pointMark = QRectF(at - QPointF(6, 6), QSizeF(12, 12));
-            const QString text = QString::fromStdString(f.pointLabel);
-            const double w = fm.horizontalAdvance(text) + 12;
-            const double h = line * 1.4;
-            const QRectF options[] = {QRectF(at.x() + 10, at.y() - h - 6, w, h),
-                                      QRectF(at.x() - 10 - w, at.y() - h - 6, w, h),
-                                      QRectF(at.x() + 10, at.y() + 8, w, h), QRectF(at.x() - 10 - w, at.y() + 8, w, h)};
-            QRectF best;
-            int fewest = INT_MAX;
-            for (const QRectF& box : options) {
-                if (!plot.contains(box)) continue;
-                const int n = clear.crossings(box);
-                if (n < fewest) {
-                    fewest = n;
-                    best = box;
-                }
-            }
-            if (best.isNull()) {
-                best = options[0];
-                best.moveLeft(std::clamp(best.left(), plot.left() + 2, plot.right() - 2 - w));
-                best.moveTop(std::clamp(best.top(), plot.top() + 2, plot.bottom() - 2 - h));
-            }
-            L.pointLabel = {text, best};
-            clear.boxes.push_back(L.pointMark);
-            clear.boxes.push_back(best.adjusted(-2, -2, 2, 2));
-            clear.addLine({at, QPointF(at.x(), plot.bottom())});
-            clear.addLine({at, QPointF(plot.left(), at.y())});
-        }
-
-        // Each curve named beside itself at the first free spot from its far
-        // end back, the curves a calculation used first; a curve with no free
-        // spot is named in the legend. The interpolated curve is always named
-        // there, its dashes shown beside its name.
-        std::vector<std::size_t> order;
+        std::vector<LegendEntry> all;
         for (std::size_t i = 0; i < f.series.size(); ++i)
-            if (!f.series[i].label.empty()) order.push_back(i);
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return (f.series[a].emphasis == Emphasis::Used) > (f.series[b].emphasis == Emphasis::Used);
-        });
-        std::vector<LegendEntry> legend;
-        const QRectF inside = plot.adjusted(2, 2, -2, -2);
-        for (std::size_t i : order) {
-            const auto& series = f.series[i];
-            const QString text = QString::fromStdString(series.label);
-            if (series.emphasis == Emphasis::Interpolated || L.curves[i].size() < 2) {
-                legend.push_back({LegendEntry::Kind::Curve, text, i});
-                continue;
-            }
-            const double w = (series.emphasis == Emphasis::Used ? bold : fm).horizontalAdvance(text) + 4;
-            const double h = line;
-            const auto& pts = L.curves[i];
-            std::vector<double> length{0};
-            for (std::size_t k = 1; k < pts.size(); ++k)
-                length.push_back(length.back() + QLineF(pts[k - 1], pts[k]).length());
-            std::optional<QRectF> spot;
-            constexpr int kSpots = 48;
-            for (int s = 0; s < kSpots && !spot; ++s) {
-                const double want = length.back() * (1 - double(s) / (kSpots - 1));
-                const std::size_t k = std::max<std::size_t>(
-                    1, std::size_t(std::lower_bound(length.begin(), length.end(), want) - length.begin()));
-                const std::size_t kk = std::min(k, pts.size() - 1);
-                const double span = length[kk] - length[kk - 1];
-                const QPointF p =
-                    span > 0 ? pts[kk - 1] + (pts[kk] - pts[kk - 1]) * ((want - length[kk - 1]) / span) : pts[kk];
-                const QRectF boxes[] = {
-                    QRectF(p.x() - w - kGap, p.y() - h - kGap, w, h), QRectF(p.x() + kGap, p.y() - h - kGap, w, h),
-                    QRectF(p.x() - w - kGap, p.y() + kGap, w, h),     QRectF(p.x() + kGap, p.y() + kGap, w, h),
-                    QRectF(p.x() - w / 2, p.y() - h - kGap, w, h),    QRectF(p.x() - w / 2, p.y() + kGap, w, h)};
-                for (const QRectF& box : boxes) {
-                    if (inside.contains(box) && !clear.hits(box.adjusted(-1, -1, 1, 1))) {
-                        spot = box;
-                        break;
-                    }
-                }
-            }
-            if (!spot) {
-                legend.push_back({LegendEntry::Kind::Curve, text, i});
-                continue;
-            }
-            L.labels.push_back({text, *spot, i});
-            clear.boxes.push_back(spot->adjusted(-2, -2, 2, 2));
-        }
-        // The interpolated curve first, then the rest in the chart's order.
-        std::stable_sort(legend.begin(), legend.end(), [&](const LegendEntry& a, const LegendEntry& b) {
-            const bool ia = f.series[a.series].emphasis == Emphasis::Interpolated;
-            const bool ib = f.series[b.series].emphasis == Emphasis::Interpolated;
-            return ia != ib ? ia : a.series < b.series;
-        });
-        legend.insert(legend.end(), marks.begin(), marks.end());
-        const double bx0 = f.studiedX ? std::max(L.sx.low, f.studiedX->low) : L.sx.low;
-        const double bx1 = f.studiedX ? std::min(L.sx.high, f.studiedX->high) : L.sx.high;
-        const double by0 = f.studiedY ? std::max(L.sy.low, f.studiedY->low) : L.sy.low;
-        const double by1 = f.studiedY ? std::min(L.sy.high, f.studiedY->high) : L.sy.high;
-        if ((f.studiedX || f.studiedY) && bx0 < bx1 && by0 < by1)
-            legend.push_back({LegendEntry::Kind::StudiedRange, QStringLiteral("Intervalo estudiado"), 0});
-        L.legend = legend;
-        if (legend.empty()) return L;
-
-        // In a free corner of the plot, or else below it.
-        double width = 0;
-        for (const auto& e : legend)
-            width = std::max(width, entryWidth(fm, e));
-        const QSizeF size(width + 8, legend.size() * line + 8);
-        const QRectF corners[] = {
-            QRectF(QPointF(plot.right() - 4 - size.width(), plot.top() + 4), size),
-            QRectF(QPointF(plot.left() + 4, plot.top() + 4), size),
-            QRectF(QPointF(plot.right() - 4 - size.width(), plot.bottom() - 4 - size.height()), size),
-            QRectF(QPointF(plot.left() + 4, plot.bottom() - 4 - size.height()), size)};
-        for (const QRectF& box : corners) {
-            if (plot.contains(box) && !clear.hits(box)) {
-                L.legendBox = box;
-                return L;
-            }
-        }
-        int columns = 1;
-        const QSizeF below = legendBelowSize(fm, legend, area.width() - 8, columns);
-        if (below.height() + 4 <= reserve + 0.5) {
-            L.legendColumns = columns;
-            L.legendBox = QRectF(QPointF(area.left() + 4, L.xTitle.box.bottom() + 2), below);
-            return L;
-        }
-        // Room for every name there could be settles it at the latest.
-        std::vector<LegendEntry> all = everything;
+            if (!f.series[i].label.empty())
+                all.push_back({LegendEntry::Kind::Curve, QString::fromStdString(f.series[i].label), i});
         all.insert(all.end(), marks.begin(), marks.end());
-        all.push_back({LegendEntry::Kind::StudiedRange, QStringLiteral("Intervalo estudiado"), 0});
+        all.push_back(studied);
         int unused = 1;
-        reserve = pass < 3 ? below.height() + 4 : legendBelowSize(fm, all, area.width() - 8, unused).height() + 4;
+        reserve = legendBelowSize(m.fm, all, area.width() - 8, unused).height() + 4;
     }
 }
 
@@ -421,142 +478,98 @@ double minimumFigureHeight(const Figure& f, double width, const QFont& font)
     return 3000;
 }
 
-void paintFigure(QPainter& p, const QRectF& area, const Figure& f, const QPalette& palette)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(area, palette.color(QPalette::Base));
-    const QColor text = palette.color(QPalette::Text);
-    const QFont font = p.font();
-    QFont boldFont = font;
-    boldFont.setBold(true);
-    const FigureLayout L = layoutFigure(area, f, font, p.device());
-    const QRectF& plot = L.plot;
+namespace {
 
-    p.setFont(boldFont);
-    p.setPen(text);
-    p.drawText(L.title.box, Qt::AlignCenter, L.title.text);
-    p.setFont(font);
+// What paints one figure: its painter, colours and fonts, and its layout.
+class FigurePainter {
+public:
+    FigurePainter(QPainter& p, const Figure& f, const FigureLayout& layout, const QPalette& palette)
+        : m_p(p), m_f(f), m_L(layout), m_palette(palette), m_text(palette.color(QPalette::Text)), m_font(p.font()),
+          m_bold(p.font()), m_anyUsed(std::any_of(f.series.begin(), f.series.end(),
+                                                  [](const auto& series) { return series.emphasis == Emphasis::Used; }))
+    {
+        m_bold.setBold(true);
+    }
 
-    // The studied range of the checks, shaded.
-    QColor shade = palette.color(QPalette::Highlight);
-    const auto band = [&]() -> std::optional<QRectF> {
-        const double bx0 = f.studiedX ? std::max(L.sx.low, f.studiedX->low) : L.sx.low;
-        const double bx1 = f.studiedX ? std::min(L.sx.high, f.studiedX->high) : L.sx.high;
-        const double by0 = f.studiedY ? std::max(L.sy.low, f.studiedY->low) : L.sy.low;
-        const double by1 = f.studiedY ? std::min(L.sy.high, f.studiedY->high) : L.sy.high;
-        if (!(f.studiedX || f.studiedY) || !(bx0 < bx1 && by0 < by1)) return std::nullopt;
-        return QRectF(QPointF(L.sx(bx0), L.sy(by1)), QPointF(L.sx(bx1), L.sy(by0)));
-    }();
-    const auto drawBand = [&](const QRectF& r) {
-        shade.setAlpha(36);
-        p.fillRect(r, shade);
-        shade.setAlpha(120);
-        p.setPen(QPen(shade, 1, Qt::DashLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r);
-    };
-    if (band) drawBand(*band);
-
-    // Grid at every tick, labels where they fit.
-    QColor grid = text;
-    grid.setAlpha(40);
-    p.setPen(QPen(grid, 1));
-    for (double x : L.xGrid)
-        p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    for (double y : L.yGrid)
-        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-    p.setPen(text);
-    for (const auto& t : L.xTicks)
-        p.drawText(t.box, Qt::AlignCenter, t.text);
-    for (const auto& t : L.yTicks)
-        p.drawText(t.box, Qt::AlignRight | Qt::AlignVCenter, t.text);
-    p.setPen(QPen(text, 1));
-    p.drawRect(plot);
-    p.drawText(L.xTitle.box, Qt::AlignCenter, L.xTitle.text);
-    p.save();
-    p.translate(L.yTitle.box.left(), L.yTitle.box.bottom());
-    p.rotate(-90);
-    p.drawText(QRectF(0, 0, L.yTitle.box.height(), L.yTitle.box.width()), Qt::AlignCenter | Qt::TextWordWrap,
-               L.yTitle.text);
-    p.restore();
+    void frame()
+    {
+        m_p.fillRect(m_L.area, m_palette.color(QPalette::Base));
+        m_p.setFont(m_bold);
+        m_p.setPen(m_text);
+        m_p.drawText(m_L.title.box, Qt::AlignCenter, m_L.title.text);
+        m_p.setFont(m_font);
+        if (const auto band = studiedBand(m_L, m_f)) drawBand(*band);
+        axes();
+    }
 
     // The curves, clipped to the plot.
-    const bool anyUsed = std::any_of(f.series.begin(), f.series.end(),
-                                     [](const auto& series) { return series.emphasis == Emphasis::Used; });
-    const auto penOf = [&](std::size_t i) {
-        const auto& series = f.series[i];
-        const QColor colour = colourOf(f, i);
-        QPen pen(colour, 1.2);
-        if (series.emphasis == Emphasis::Used) pen.setWidthF(2.8);
-        if (series.emphasis == Emphasis::Interpolated) pen = QPen(text, 2, Qt::DashLine);
-        // With a reading drawn, the rest of the family steps back.
-        if (series.emphasis == Emphasis::Family && anyUsed)
-            pen.setColor(QColor(colour.red(), colour.green(), colour.blue(), 110));
-        return pen;
-    };
-    p.save();
-    p.setClipRect(plot.adjusted(-1, -1, 1, 1));
-    for (std::size_t i = 0; i < f.series.size(); ++i) {
-        const auto& pts = L.curves[i];
-        if (pts.empty()) continue;
-        QPainterPath path(pts.front());
-        for (std::size_t k = 1; k < pts.size(); ++k)
-            path.lineTo(pts[k]);
-        p.setPen(penOf(i));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(path);
+    void curves()
+    {
+        m_p.save();
+        m_p.setClipRect(m_L.plot.adjusted(-1, -1, 1, 1));
+        for (std::size_t i = 0; i < m_f.series.size(); ++i) {
+            const auto& pts = m_L.curves[i];
+            if (pts.empty()) continue;
+            QPainterPath path(pts.front());
+            for (std::size_t k = 1; k < pts.size(); ++k)
+                path.lineTo(pts[k]);
+            m_p.setPen(penOf(i));
+            m_p.setBrush(Qt::NoBrush);
+            m_p.drawPath(path);
+        }
+        m_p.restore();
     }
-    p.restore();
 
-    QColor back = palette.color(QPalette::Base);
-    back.setAlpha(200);
-    for (const CurveLabel& l : L.labels) {
-        const bool used = f.series[l.series].emphasis == Emphasis::Used;
-        p.fillRect(l.box, back);
-        p.setPen(colourOf(f, l.series));
-        p.setFont(used ? boldFont : font);
-        p.drawText(l.box, Qt::AlignCenter, l.text);
+    void labels()
+    {
+        QColor back = m_palette.color(QPalette::Base);
+        back.setAlpha(200);
+        for (const CurveLabel& l : m_L.labels) {
+            const bool used = m_f.series[l.series].emphasis == Emphasis::Used;
+            m_p.fillRect(l.box, back);
+            m_p.setPen(colourOf(m_f, l.series));
+            m_p.setFont(used ? m_bold : m_font);
+            m_p.drawText(l.box, Qt::AlignCenter, l.text);
+        }
+        m_p.setFont(m_font);
     }
-    p.setFont(font);
 
     // The point read, with guides to both axes and its coordinates.
-    const auto drawMark = [&](QPointF at) {
-        p.setPen(QPen(text, 2));
-        p.setBrush(palette.color(QPalette::Highlight));
-        p.drawEllipse(at, 5, 5);
-    };
-    if (f.point) {
-        const QPointF at = L.pointMark.center();
-        p.setPen(QPen(text, 1, Qt::DotLine));
-        p.drawLine(at, QPointF(at.x(), plot.bottom()));
-        p.drawLine(at, QPointF(plot.left(), at.y()));
+    void point()
+    {
+        if (!m_f.point) return;
+        const QPointF at = m_L.pointMark.center();
+        m_p.setPen(QPen(m_text, 1, Qt::DotLine));
+        m_p.drawLine(at, QPointF(at.x(), m_L.plot.bottom()));
+        m_p.drawLine(at, QPointF(m_L.plot.left(), at.y()));
         drawMark(at);
-        QColor opaque = palette.color(QPalette::Base);
+        QColor opaque = m_palette.color(QPalette::Base);
         opaque.setAlpha(230);
-        p.setBrush(opaque);
-        p.setPen(QPen(text, 1));
-        p.drawRoundedRect(L.pointLabel.box, 4, 4);
-        p.drawText(L.pointLabel.box, Qt::AlignCenter, L.pointLabel.text);
+        m_p.setBrush(opaque);
+        m_p.setPen(QPen(m_text, 1));
+        m_p.drawRoundedRect(m_L.pointLabel.box, 4, 4);
+        m_p.drawText(m_L.pointLabel.box, Qt::AlignCenter, m_L.pointLabel.text);
     }
 
-    if (!L.legendBox.isEmpty()) {
-        QColor frame = text;
+    void legend()
+    {
+        if (m_L.legendBox.isEmpty()) return;
+        QColor frame = m_text;
         frame.setAlpha(90);
-        p.setPen(QPen(frame, 1));
-        p.setBrush(palette.color(QPalette::Base));
-        p.drawRect(L.legendBox);
-        const int rows = (int(L.legend.size()) + L.legendColumns - 1) / L.legendColumns;
-        const double column = (L.legendBox.width() - 8) / L.legendColumns;
-        for (std::size_t i = 0; i < L.legend.size(); ++i) {
-            const LegendEntry& e = L.legend[i];
-            const double x = L.legendBox.left() + 4 + int(i) / rows * column;
-            const double y = L.legendBox.top() + 4 + int(i) % rows * L.line;
-            const QRectF sample(x + 2, y + 3, kSample - 4, L.line - 6);
+        m_p.setPen(QPen(frame, 1));
+        m_p.setBrush(m_palette.color(QPalette::Base));
+        m_p.drawRect(m_L.legendBox);
+        const int rows = (int(m_L.legend.size()) + m_L.legendColumns - 1) / m_L.legendColumns;
+        const double column = (m_L.legendBox.width() - 8) / m_L.legendColumns;
+        for (std::size_t i = 0; i < m_L.legend.size(); ++i) {
+            const LegendEntry& e = m_L.legend[i];
+            const double x = m_L.legendBox.left() + 4 + int(i) / rows * column;
+            const double y = m_L.legendBox.top() + 4 + int(i) % rows * m_L.line;
+            const QRectF sample(x + 2, y + 3, kSample - 4, m_L.line - 6);
             switch (e.kind) {
             case LegendEntry::Kind::Curve:
-                p.setPen(penOf(e.series));
-                p.drawLine(QPointF(sample.left(), sample.center().y()), QPointF(sample.right(), sample.center().y()));
+                m_p.setPen(penOf(e.series));
+                m_p.drawLine(QPointF(sample.left(), sample.center().y()), QPointF(sample.right(), sample.center().y()));
                 break;
             case LegendEntry::Kind::Point:
                 drawMark(sample.center());
@@ -565,11 +578,94 @@ void paintFigure(QPainter& p, const QRectF& area, const Figure& f, const QPalett
                 drawBand(sample);
                 break;
             }
-            p.setPen(text);
-            p.drawText(QRectF(x + kSample + 6, y, column - kSample - 6, L.line), Qt::AlignLeft | Qt::AlignVCenter,
-                       e.text);
+            m_p.setPen(m_text);
+            m_p.drawText(QRectF(x + kSample + 6, y, column - kSample - 6, m_L.line), Qt::AlignLeft | Qt::AlignVCenter,
+                         e.text);
         }
     }
+
+private:
+    // Grid at every tick, labels where they fit, and the axis titles.
+    void axes()
+    {
+        const QRectF& plot = m_L.plot;
+        QColor grid = m_text;
+        grid.setAlpha(40);
+        m_p.setPen(QPen(grid, 1));
+        for (double x : m_L.xGrid)
+            m_p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        for (double y : m_L.yGrid)
+            m_p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        m_p.setPen(m_text);
+        for (const auto& t : m_L.xTicks)
+            m_p.drawText(t.box, Qt::AlignCenter, t.text);
+        for (const auto& t : m_L.yTicks)
+            m_p.drawText(t.box, Qt::AlignRight | Qt::AlignVCenter, t.text);
+        m_p.setPen(QPen(m_text, 1));
+        m_p.drawRect(plot);
+        m_p.drawText(m_L.xTitle.box, Qt::AlignCenter, m_L.xTitle.text);
+        m_p.save();
+        m_p.translate(m_L.yTitle.box.left(), m_L.yTitle.box.bottom());
+        m_p.rotate(-90);
+        m_p.drawText(QRectF(0, 0, m_L.yTitle.box.height(), m_L.yTitle.box.width()), Qt::AlignCenter | Qt::TextWordWrap,
+                     m_L.yTitle.text);
+        m_p.restore();
+    }
+
+    void drawBand(const QRectF& r)
+    {
+        QColor shade = m_palette.color(QPalette::Highlight);
+        shade.setAlpha(36);
+        m_p.fillRect(r, shade);
+        shade.setAlpha(120);
+        m_p.setPen(QPen(shade, 1, Qt::DashLine));
+        m_p.setBrush(Qt::NoBrush);
+        m_p.drawRect(r);
+    }
+
+    void drawMark(QPointF at)
+    {
+        m_p.setPen(QPen(m_text, 2));
+        m_p.setBrush(m_palette.color(QPalette::Highlight));
+        m_p.drawEllipse(at, 5, 5);
+    }
+
+    QPen penOf(std::size_t i) const
+    {
+        const auto& series = m_f.series[i];
+        const QColor colour = colourOf(m_f, i);
+        QPen pen(colour, 1.2);
+        if (series.emphasis == Emphasis::Used) pen.setWidthF(2.8);
+        if (series.emphasis == Emphasis::Interpolated) pen = QPen(m_text, 2, Qt::DashLine);
+        // With a reading drawn, the rest of the family steps back.
+        if (series.emphasis == Emphasis::Family && m_anyUsed)
+            pen.setColor(QColor(colour.red(), colour.green(), colour.blue(), 110));
+        return pen;
+    }
+
+    QPainter& m_p;
+    const Figure& m_f;
+    const FigureLayout& m_L;
+    const QPalette& m_palette;
+    const QColor m_text;
+    const QFont m_font;
+    QFont m_bold;
+    const bool m_anyUsed;
+};
+
+} // namespace
+
+void paintFigure(QPainter& p, const QRectF& area, const Figure& f, const QPalette& palette)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const FigureLayout layout = layoutFigure(area, f, p.font(), p.device());
+    FigurePainter painter(p, f, layout, palette);
+    painter.frame();
+    painter.curves();
+    painter.labels();
+    painter.point();
+    painter.legend();
     p.restore();
 }
 

@@ -83,6 +83,10 @@ void CaseAPanel::ACalcular_Click()
 void CaseAPanel::resultChanged()
 {
     m_comprobar->setEnabled(lastResult() != nullptr);
+    // A disabled button says what it waits for.
+    m_comprobar->setToolTip(lastResult() ? QString()
+                                         : QStringLiteral("Se comprueba por laminación el resultado de un cálculo "
+                                                          "hecho con los datos del formulario"));
     // An open check follows the form: the new answer, or nothing to check.
     if (!m_routing || !m_routing->isVisible()) return;
     if (lastResult())

@@ -123,7 +123,8 @@ void CasePanel::addDescription(const char* name, const QString& text)
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(font.pointSizeF() * 1.15);
     label->setFont(font);
-    label->setWordWrap(true);
+    // One line: a wrapping label makes every layout pass measure it again at
+    // each width, a good part of the program's start; a narrow window scrolls.
     label->setAlignment(Qt::AlignCenter);
     m_layout->addWidget(label);
 }

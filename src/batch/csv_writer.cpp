@@ -1,0 +1,112 @@
+#include "batch/csv_writer.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace retencion::batch {
+namespace {
+
+constexpr std::size_t kFlushAt = 1 << 20;
+
+} // namespace
+
+CsvWriter::CsvWriter(std::FILE* out, char delimiter, std::string_view lineBreak)
+    : m_out(out), m_delimiter(delimiter), m_lineBreak(lineBreak)
+{
+    m_buffer.reserve(kFlushAt + 4096);
+}
+
+CsvWriter::~CsvWriter()
+{
+    flush();
+}
+
+void CsvWriter::field(std::string_view value)
+{
+    bool quote = false;
+    for (const char c : value)
+        if (c == m_delimiter || c == '"' || c == '\n' || c == '\r') {
+            quote = true;
+            break;
+        }
+    if (!quote) {
+        m_buffer.append(value);
+        return;
+    }
+    m_buffer += '"';
+    for (const char c : value) {
+        if (c == '"') m_buffer += '"';
+        m_buffer += c;
+    }
+    m_buffer += '"';
+}
+
+void CsvWriter::endRecord()
+{
+    m_buffer.append(m_lineBreak);
+    if (m_buffer.size() >= kFlushAt) flush();
+}
+
+bool CsvWriter::flush()
+{
+    if (!m_buffer.empty() && !m_failed)
+        m_failed = std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out) != m_buffer.size();
+    m_buffer.clear();
+    if (!m_failed) m_failed = std::fflush(m_out) != 0;
+    return !m_failed;
+}
+
+AtomicFile::~AtomicFile()
+{
+    if (!m_stream) return;
+    std::fclose(m_stream);
+    if (!m_temporary.empty()) ::unlink(m_temporary.c_str());
+}
+
+std::string AtomicFile::open(const std::string& path)
+{
+    m_path = path;
+    // A device or a pipe (/dev/null, /dev/stdout) is written in place:
+    // renaming a file onto it would replace it.
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        m_stream = std::fopen(path.c_str(), "wb");
+        return m_stream ? std::string() : std::strerror(errno);
+    }
+    m_temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(m_temporary.data());
+    if (fd < 0) return std::strerror(errno);
+    // mkstemp makes the file private; the result is an ordinary file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    m_stream = ::fdopen(fd, "wb");
+    if (!m_stream) {
+        const int why = errno;
+        ::close(fd);
+        ::unlink(m_temporary.c_str());
+        return std::strerror(why);
+    }
+    return {};
+}
+
+std::string AtomicFile::commit()
+{
+    std::FILE* stream = m_stream;
+    m_stream = nullptr;
+    int why = 0;
+    if (std::fflush(stream) != 0 || (!m_temporary.empty() && ::fsync(::fileno(stream)) != 0)) why = errno;
+    if (std::fclose(stream) != 0 && !why) why = errno;
+    if (m_temporary.empty()) return why ? std::strerror(why) : std::string();
+    if (!why && ::rename(m_temporary.c_str(), m_path.c_str()) != 0) why = errno;
+    if (why) {
+        ::unlink(m_temporary.c_str());
+        return std::strerror(why);
+    }
+    return {};
+}
+
+} // namespace retencion::batch

@@ -1,0 +1,52 @@
+#pragma once
+// One row of a calculation file through the engine of its case: the cells
+// read as the window reads its fields, the results written under the
+// window's masks and separators, a refusal worded as the window words it.
+
+#include "numbers/format_number.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace retencion::batch {
+
+// The columns read, found by their header name.
+enum class Column { Caso, Calculo, Salida, Ip, Qb, Tp, Tb, D, L, B, Ho, N, Ck, Qp, S, V, Count };
+
+// The header name of a column, as a file writes it and as a refusal names it.
+const char* columnName(Column column);
+
+// The columns appended to every row, in order.
+inline constexpr std::array<const char*, 4> kResultColumns{"resultado", "unidad", "H", "aviso"};
+
+struct RowResult {
+    std::string resultado;
+    std::string unidad;
+    std::string h;
+    std::string aviso;
+};
+
+// The separators of a file whose fields are split by `delimiter`: a
+// semicolon is a Spanish spreadsheet's file, with a decimal comma.
+Separators separatorsFor(char delimiter);
+
+class RowCalculator {
+public:
+    RowCalculator(std::span<const std::string_view> header, char delimiter);
+
+    bool hasColumn(Column column) const { return m_index[static_cast<int>(column)] >= 0; }
+    // Fills `out` (emptied first) for one row; a row of empty cells is left
+    // without results.
+    void calculate(std::span<const std::string_view> cells, RowResult& out) const;
+
+private:
+    std::array<int, static_cast<int>(Column::Count)> m_index{};
+    bool m_commaIsDecimal;
+    Separators m_separators;
+
+    friend class RowReader;
+};
+
+} // namespace retencion::batch

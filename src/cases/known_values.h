@@ -1,0 +1,44 @@
+#pragma once
+// The values a refusal's sentence may quote: what the form read for a case
+// (times in seconds), in the order the panel reads its fields, and the main
+// value the calculation found. The window builds the same list field by
+// field; the batch calculator and the tests build it from an input.
+
+#include "cases/a/case_a_engine.h"
+#include "cases/b/case_b_engine.h"
+#include "cases/c/case_c_engine.h"
+#include "cases/d/case_d_engine.h"
+#include "cases/e/case_e_engine.h"
+#include "cases/refusal_text.h"
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+namespace retencion {
+
+// Fixed storage, so that building one allocates nothing: a batch run builds
+// one per refused row.
+class KnownValues {
+public:
+    void add(Quantity q, double v) { m_values.at(m_count++) = {q, v}; }
+    std::span<const KnownValue> span() const { return {m_values.data(), m_count}; }
+    // `q` was read from an empty field, so a sentence asks for it.
+    void markMissing(Quantity q)
+    {
+        for (std::size_t i = 0; i < m_count; ++i)
+            if (m_values[i].quantity == q) m_values[i].missing = true;
+    }
+
+private:
+    std::array<KnownValue, 8> m_values{};
+    std::size_t m_count = 0;
+};
+
+KnownValues knownValues(const CaseAInput& in, const CaseResult& r);
+KnownValues knownValues(const CaseBInput& in, const CaseResult& r);
+KnownValues knownValues(const CaseCInput& in, const CaseResult& r);
+KnownValues knownValues(const CaseDInput& in, const CaseResult& r);
+KnownValues knownValues(const CaseEInput& in, const CaseResult& r);
+
+} // namespace retencion

@@ -1,0 +1,21 @@
+#include "shell/application.h"
+
+#include "shell/qt_spanish.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace retencion {
+
+void setUpApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Retención"));
+    QApplication::setDesktopFileName(QStringLiteral("retencion"));
+    QIcon icon;
+    for (const int size : {16, 32, 64, 256})
+        icon.addFile(QStringLiteral(":/icons/retencion-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    installQtSpanish(app);
+}
+
+} // namespace retencion
