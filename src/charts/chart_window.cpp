@@ -1,15 +1,14 @@
 #include "charts/chart_window.h"
 
 #include "charts/figure_painter.h"
+#include "charts/ui_services.h"
 
 #include <QDate>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
@@ -205,22 +204,9 @@ QString proposedPath(const QString& stem, const QString& suffix)
     return documents.isEmpty() ? name : QDir(documents).filePath(name);
 }
 
-void saveAs(QWidget* parent, const QString& filter, const QString& proposed,
-            const std::function<QString(const QString&)>& write)
-{
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Exportar"), proposed, filter);
-    if (path.isEmpty()) return;
-    const QString suffix = proposed.mid(proposed.lastIndexOf(QLatin1Char('.')));
-    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
-    const QString reason = write(path);
-    if (!reason.isEmpty())
-        QMessageBox::warning(
-            parent, parent->windowTitle(),
-            QStringLiteral("No se ha podido guardar «%1»: %2.").arg(QDir::toNativeSeparators(path), reason));
-}
-
-ChartWindow::ChartWindow(const QString& caseName, QWidget* panel)
-    : QDialog(panel), m_scroll(new FigureScroll), m_contentLayout(new QVBoxLayout), m_stack(new FigureStack)
+ChartWindow::ChartWindow(const QString& caseName, UiServices& services, QWidget* panel)
+    : QDialog(panel), m_services(services), m_scroll(new FigureScroll), m_contentLayout(new QVBoxLayout),
+      m_stack(new FigureStack)
 {
     setWindowTitle(QStringLiteral("Ábaco — %1").arg(caseName));
     setModal(false);
@@ -246,11 +232,11 @@ ChartWindow::ChartWindow(const QString& caseName, QWidget* panel)
     auto* close = new QPushButton(QStringLiteral("&Cerrar"));
     close->setObjectName(QStringLiteral("Cerrar"));
     connect(png, &QPushButton::clicked, this, [this] {
-        saveAs(this, QStringLiteral("Imagen PNG (*.png)"), proposedPath(m_fileStem, QStringLiteral(".png")),
+        saveAs(QStringLiteral("Imagen PNG (*.png)"), QStringLiteral(".png"),
                [this](const QString& path) { return writePng(figures(), m_caption, path); });
     });
     connect(svg, &QPushButton::clicked, this, [this] {
-        saveAs(this, QStringLiteral("Dibujo SVG (*.svg)"), proposedPath(m_fileStem, QStringLiteral(".svg")),
+        saveAs(QStringLiteral("Dibujo SVG (*.svg)"), QStringLiteral(".svg"),
                [this](const QString& path) { return writeSvg(figures(), m_caption, path, plainTitle()); });
     });
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
@@ -279,6 +265,19 @@ QString ChartWindow::plainTitle() const
     QString title = windowTitle();
     if (title.endsWith(outOfDateSuffix())) title.chop(outOfDateSuffix().size());
     return title;
+}
+
+void ChartWindow::saveAs(const QString& filter, const QString& suffix,
+                         const std::function<QString(const QString&)>& write)
+{
+    QString path = m_services.savePath(this, proposedPath(m_fileStem, suffix), filter);
+    if (path.isEmpty()) return;
+    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
+    const QString reason = write(path);
+    if (!reason.isEmpty())
+        m_services.reportFailure(this,
+                                 QStringLiteral("No se ha podido guardar «%1».").arg(QDir::toNativeSeparators(path)),
+                                 reason + QLatin1Char('.'));
 }
 
 void ChartWindow::setOutOfDate(bool outOfDate)
