@@ -5,11 +5,14 @@
 #include "panels/case_c_panel.h"
 #include "panels/case_d_panel.h"
 #include "panels/case_e_panel.h"
+#include "shell/form1.h"
 #include "shell/report_writer.h"
 #include "ui_test_support.h"
 
+#include <QAction>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -116,6 +119,85 @@ private slots:
             if (!line.value.isEmpty()) wanted << line.value;
         for (const QString& w : wanted)
             QVERIFY2(text.contains(w.simplified()), qPrintable(w + " not in: " + text.left(600)));
+    }
+
+    // `retencion --informe SALIDA.pdf ARCHIVO.retencion`: 0 and the sheet, or
+    // 2 and one line on standard error naming what failed.
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("content"); // of the calculation file; empty: no file
+        QTest::addColumn<QString>("output");  // relative to a scratch folder
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said");
+        const QString caseA =
+            R"({"format":"retencion","version":1,"decimalSeparator":",","currentCase":"A","cases":{"A":{"fields":)"
+            R"({"AIP":"10","ATP":"20","ATB":"60","ADL":"1","ACK":"0,6","AINC":"3"},"options":["AOption1","AOption4"]}}})";
+        QTest::newRow("case A") << caseA << "informe.pdf" << 0 << "";
+        QTest::newRow("no such file") << ""
+                                      << "informe.pdf" << 2 << "no se puede abrir";
+        QTest::newRow("not a calculation") << "{"
+                                           << "informe.pdf" << 2 << "incompleto";
+        QTest::newRow("index in front") << QString(caseA).replace(R"("currentCase":"A")", R"("currentCase":"INDICE")")
+                                        << "informe.pdf" << 2 << "índice";
+        QTest::newRow("unwritable output") << caseA << "no/existe/informe.pdf" << 2 << "no se puede escribir";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QString, content);
+        QFETCH(QString, output);
+        QFETCH(int, code);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("calculo.retencion");
+        if (!content.isEmpty()) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content.toUtf8());
+        }
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("QT_QPA_PLATFORM"); // the program needs no display of its own accord
+        environment.insert("LANG", "es_ES.UTF-8");
+        program.setProcessEnvironment(environment);
+        program.start(RETENCION_PROGRAM, {"--informe", dir.filePath(output), file});
+        QVERIFY(program.waitForFinished(30000));
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), code);
+        if (code == 0) {
+            QVERIFY(errors.isEmpty());
+            const QString text = run("pdftotext", {"-enc", "UTF-8", dir.filePath(output), "-"}).simplified();
+            QVERIFY2(text.contains("5529,4") && text.contains("calculo.retencion") &&
+                         text.contains("Comprobación por laminación"),
+                     qPrintable(text.left(400)));
+        } else {
+            QCOMPARE(errors.count('\n'), 1);
+            QVERIFY2(errors.startsWith("retencion: ") && errors.contains(said), qPrintable(errors));
+            QVERIFY(!QFile::exists(dir.filePath(output)));
+        }
+    }
+
+    // "Informe PDF…" writes the sheet of the case in front where the user
+    // chose, the ending added; a failure is told, and the index has none.
+    void menuWritesTheCaseInFront()
+    {
+        RecordingServices services(",");
+        Form1 window(services);
+        auto* informe = window.findChild<QAction*>("InformePDF");
+        QVERIFY(!informe->isEnabled()); // the index is in front
+        window.tabs()->setCurrentIndex(3);
+        QVERIFY(informe->isEnabled() && window.findChild<QAction*>("Imprimir")->isEnabled());
+        QCOMPARE(informe->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+        act(window.casePanel(3), "DOption1 DINC=15 DIP=25 DTP=60");
+        window.casePanel(3)->calcular()->click();
+        QTemporaryDir dir;
+        services.chosenPath = dir.filePath("depósito");
+        informe->trigger();
+        QVERIFY(run("pdftotext", {"-enc", "UTF-8", dir.filePath("depósito.pdf"), "-"}).contains("Caso D"));
+        services.chosenPath = dir.filePath("no/existe.pdf");
+        informe->trigger();
+        QCOMPARE(services.failures.size(), 1);
+        QVERIFY(services.failures[0].contains("no/existe.pdf"));
     }
 
     // A file that cannot be written leaves nothing behind and says why.

@@ -124,7 +124,6 @@ QString parseFailure(const QJsonParseError& error, qsizetype size)
 
 } // namespace
 
-
 QByteArray writeCalculationFile(const CalculationState& state, const QString& decimal)
 {
     QJsonObject cases;

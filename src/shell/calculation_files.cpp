@@ -1,7 +1,7 @@
 #include "shell/calculation_files.h"
 
-#include "shell/program_title.h"
 #include "charts/ui_services.h"
+#include "shell/program_title.h"
 
 #include <QAction>
 #include <QDir>
@@ -151,7 +151,7 @@ bool CalculationFiles::load(const QString& path)
         }
     }
     m_services.reportFailure(&m_window, QStringLiteral("No se puede abrir «%1».").arg(shown(path)),
-                                 reason + QLatin1Char('.'));
+                             reason + QLatin1Char('.'));
     return false;
 }
 
@@ -166,8 +166,7 @@ bool CalculationFiles::saveAs()
         m_path.isEmpty()
             ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("calculo" + kSuffix)
             : m_path;
-    QString chosen =
-        m_services.savePath(&m_window, suggested, QStringLiteral("Cálculos de Retención (*.retencion)"));
+    QString chosen = m_services.savePath(&m_window, suggested, QStringLiteral("Cálculos de Retención (*.retencion)"));
     if (chosen.isEmpty()) return false;
     // The program knows its files by their ending.
     if (!chosen.endsWith(kSuffix, Qt::CaseInsensitive)) chosen += kSuffix;
@@ -190,8 +189,8 @@ bool CalculationFiles::writeTo(const QString& path)
         reason = QStringLiteral("No se ha podido escribir todo su contenido; puede que el disco esté lleno");
     if (!reason.isEmpty()) {
         m_services.reportFailure(&m_window,
-                                     QStringLiteral("No se ha podido guardar el cálculo en «%1».").arg(shown(path)),
-                                     reason + QStringLiteral(". El archivo anterior, si lo había, sigue como estaba."));
+                                 QStringLiteral("No se ha podido guardar el cálculo en «%1».").arg(shown(path)),
+                                 reason + QStringLiteral(". El archivo anterior, si lo había, sigue como estaba."));
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
@@ -232,7 +231,7 @@ void CalculationFiles::openRecent(const QString& path)
     if (!QFileInfo::exists(path)) {
         forget(path);
         m_services.reportFailure(&m_window, QStringLiteral("No se puede abrir «%1».").arg(shown(path)),
-                                     QStringLiteral("El archivo ya no existe; se quita de la lista de recientes."));
+                                 QStringLiteral("El archivo ya no existe; se quita de la lista de recientes."));
         return;
     }
     openPath(path);

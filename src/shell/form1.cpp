@@ -9,6 +9,7 @@
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
 #include "shell/case_index.h"
+#include "shell/report_commands.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -58,7 +59,7 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tab
         [this](const CalculationState& state) { showCalculation(state); });
     for (int tab = 0; tab < kIndexTab; ++tab)
         connect(casePanel(tab), &CasePanel::edited, m_files, [this] { m_files->setModified(true); });
-    buildMenus();
+    buildMenus(services);
 
     // On a small screen, or at a large scale, the window can be smaller than
     // its content: the content then scrolls.
@@ -91,7 +92,7 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tab
     Form_Load();
 }
 
-void Form1::buildMenus()
+void Form1::buildMenus(UiServices& services)
 {
     const auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
                             QKeySequence shortcut = {}) {
@@ -119,6 +120,13 @@ void Form1::buildMenus()
         archivo, "GuardarComo", QStringLiteral("Guardar &como…"), [this] { m_files->saveAs(); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     archivo->addSeparator();
+    QAction* informe = add(
+        archivo, "InformePDF", QStringLiteral("&Informe PDF…"), [this, &services] { saveReportOf(*this, services); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QAction* imprimir = add(
+        archivo, "Imprimir", QStringLiteral("Im&primir…"), [this] { printReportOf(*this); },
+        QKeySequence(Qt::CTRL | Qt::Key_P));
+    archivo->addSeparator();
     add(archivo, "Salir", QStringLiteral("&Salir"), &Form1::Salir_Click);
 
     auto* edicion = menuBar()->addMenu(QStringLiteral("E&dición"));
@@ -135,9 +143,9 @@ void Form1::buildMenus()
     add(ayuda, "Acer", QStringLiteral("Acerca del &Programa"), &Form1::Acer_Click);
 
     // The index has no chart, inputs or results of its own.
-    connect(m_tabs, &QTabWidget::currentChanged, this, [verAbaco, copiar](int tab) {
-        verAbaco->setEnabled(tab != kIndexTab);
-        copiar->setEnabled(tab != kIndexTab);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [=](int tab) {
+        for (QAction* action : {verAbaco, copiar, informe, imprimir})
+            action->setEnabled(tab != kIndexTab);
     });
 }
 

@@ -47,7 +47,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenus();
+    void buildMenus(UiServices& services);
 
     QTabWidget* m_tabs;
     Acerca* m_about = nullptr;

@@ -2,13 +2,36 @@
 #include "shell/calculation_files.h"
 #include "shell/form1.h"
 #include "shell/qt_ui_services.h"
+#include "shell/report_commands.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    // `retencion --informe SALIDA.pdf ARCHIVO.retencion` writes the sheet of
+    // the file's case in front, with no window and no display needed.
+    const bool report = argc >= 2 && std::strcmp(argv[1], "--informe") == 0;
+    if (report) {
+        if (argc != 4) {
+            std::fprintf(stderr, "retencion: uso: retencion --informe SALIDA.pdf ARCHIVO.retencion\n");
+            return 2;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Its one line on standard error is its own: Qt's notes stay quiet.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "retencion: %s\n", text.toLocal8Bit().constData());
+        });
+    }
     QApplication app(argc, argv);
     retencion::setUpApplication(app);
+    if (report) {
+        const QStringList arguments = QApplication::arguments();
+        return retencion::writeReportFromCommandLine(arguments.at(2), arguments.at(3));
+    }
     retencion::QtUiServices services;
     retencion::Form1 window(services);
     window.show();
