@@ -351,7 +351,7 @@ private slots:
         QStringList keys;
         for (QAction* a : form.findChild<QMenu*>("Archivo")->actions())
             if (!a->isSeparator()) keys << a->text().section('&', 1).left(1).toLower();
-        QCOMPARE(keys, (QStringList{"n", "a", "r", "g", "c", "s"}));
+        QCOMPARE(keys, (QStringList{"n", "a", "r", "g", "c", "i", "p", "s"}));
     }
 
     void dropOpensTheFile()
