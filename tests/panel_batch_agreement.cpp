@@ -4,11 +4,7 @@
 // kind, and seeded random rows in and around the studied ranges.
 
 #include "batch/row_calculator.h"
-#include "panels/case_a_panel.h"
-#include "panels/case_b_panel.h"
-#include "panels/case_c_panel.h"
-#include "panels/case_d_panel.h"
-#include "panels/case_e_panel.h"
+#include "panel_factory.h"
 #include "ui_test_support.h"
 
 #include <QtTest>
@@ -136,22 +132,6 @@ QString optionOf(char caso, const std::string& word)
         {"superficie", "Option1"}, {"volumen", "Option1"},     {"caudal", "Option2"},  {"orificio", "Option4"},
         {"vertedero", "Option3"},  {"rectangular", "Option3"}, {"circular", "Option4"}};
     return QChar(caso) + QString(options.at(word));
-}
-
-std::unique_ptr<CasePanel> panelFor(char caso, UiServices& services)
-{
-    switch (caso) {
-    case 'A':
-        return std::make_unique<CaseAPanel>(services);
-    case 'B':
-        return std::make_unique<CaseBPanel>(services);
-    case 'C':
-        return std::make_unique<CaseCPanel>(services);
-    case 'D':
-        return std::make_unique<CaseDPanel>(services);
-    default:
-        return std::make_unique<CaseEPanel>(services);
-    }
 }
 
 } // namespace

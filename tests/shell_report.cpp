@@ -1,10 +1,6 @@
 // The calculation sheet of each case's worked example, written as a PDF and
 // read back with Poppler's tools, as a reader of the file would see it.
-#include "panels/case_a_panel.h"
-#include "panels/case_b_panel.h"
-#include "panels/case_c_panel.h"
-#include "panels/case_d_panel.h"
-#include "panels/case_e_panel.h"
+#include "panel_factory.h"
 #include "shell/form1.h"
 #include "shell/report_writer.h"
 #include "ui_test_support.h"
@@ -22,22 +18,6 @@ using namespace retencion;
 using namespace retencion::test;
 
 namespace {
-
-std::unique_ptr<CasePanel> panelFor(char letter, UiServices& services)
-{
-    switch (letter) {
-    case 'A':
-        return std::make_unique<CaseAPanel>(services);
-    case 'B':
-        return std::make_unique<CaseBPanel>(services);
-    case 'C':
-        return std::make_unique<CaseCPanel>(services);
-    case 'D':
-        return std::make_unique<CaseDPanel>(services);
-    default:
-        return std::make_unique<CaseEPanel>(services);
-    }
-}
 
 QString run(const QString& program, const QStringList& arguments)
 {

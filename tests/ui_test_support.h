@@ -96,17 +96,17 @@ struct Step {
 };
 
 // A fresh panel under one decimal separator, and a user's steps on it.
-struct Session {
+struct UserSteps {
     const char* name;
     const char* decimal;
     std::vector<Step> steps;
 };
 
 // The faults found, none when every step shows what it should.
-template <class Panel> QStringList play(std::initializer_list<Session> sessions)
+template <class Panel> QStringList play(std::initializer_list<UserSteps> sessions)
 {
     QStringList faults;
-    for (const Session& session : sessions) {
+    for (const UserSteps& session : sessions) {
         RecordingServices services(session.decimal);
         Panel panel(services);
         for (std::size_t i = 0; i < session.steps.size(); ++i) {
