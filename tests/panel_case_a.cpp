@@ -173,6 +173,9 @@ private slots:
         QVERIFY(!chart->figures().at(0).point); // nothing read yet
         auto* comprobar = panel.findChild<QPushButton*>("AComprobar");
         QVERIFY(!comprobar->isEnabled());
+        panel.AComprobar_Click(); // with nothing to check, it says why
+        QCOMPARE(services.failures.size(), 1);
+        QVERIFY(services.failures[0].contains("Calcular"));
         act(&panel, kOrifice);
         panel.calcular()->click();
         QVERIFY(chart->figures().at(0).point);

@@ -1,6 +1,7 @@
 #include "panels/case_a_panel.h"
 
 #include "cases/a/case_a_engine.h"
+#include "charts/ui_services.h"
 #include "figures/case_figures.h"
 #include "figures/routing_figures.h"
 #include "panels/routing_check_window.h"
@@ -99,10 +100,20 @@ void CaseAPanel::resultChanged()
 
 void CaseAPanel::AComprobar_Click()
 {
+    const QString cannot = QStringLiteral("No se puede comprobar por laminación.");
     const CaseResult* result = lastResult();
-    if (!result) return;
+    if (!result) {
+        services().reportFailure(this, cannot,
+                                 QStringLiteral("No hay un resultado calculado con los datos del formulario: "
+                                                "pulse «Calcular» primero."));
+        return;
+    }
     const auto check = routing::checkByRouting(m_lastInput, *result);
-    if (!check) return;
+    if (!check) {
+        services().reportFailure(this, cannot,
+                                 QStringLiteral("La laminación no ha dado una respuesta con estos datos."));
+        return;
+    }
     if (!m_routing) {
         m_routing = new RoutingCheckWindow(services(), this);
         followResult(m_routing);
