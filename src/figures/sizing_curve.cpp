@@ -91,7 +91,8 @@ bool sameKind(const Sample& a, const Sample& b)
 {
     if (a.computed() || b.computed()) return a.computed() == b.computed();
     if (!a.result.refusal || !b.result.refusal) return !a.result.refusal == !b.result.refusal;
-    return a.result.refusal->quantity == b.result.refusal->quantity && a.result.refusal->fault == b.result.refusal->fault;
+    return a.result.refusal->quantity == b.result.refusal->quantity &&
+           a.result.refusal->fault == b.result.refusal->fault;
 }
 
 } // namespace
@@ -149,8 +150,8 @@ SizingCurve sweepOnce(const CaseInput& input, int samples)
             line.clear();
         } else if (last.result.refusal && stretchFrom < to) {
             // The first stretch reaches the end of the sweep, open or not.
-            curve.refused.push_back({curve.refused.empty() && curve.runs.empty() ? sweep.low : stretchFrom, to,
-                                     *last.result.refusal});
+            curve.refused.push_back(
+                {curve.refused.empty() && curve.runs.empty() ? sweep.low : stretchFrom, to, *last.result.refusal});
         }
     };
     if (before.computed()) line.push_back({before.given, *before.result.main});
@@ -208,9 +209,11 @@ RoutingCurve routingCurve(const CaseAInput& input, int count, const std::functio
     RoutingCurve out;
     if (input.outlet == CaseAOutlet::None || input.calculation == CalculationType::None || count < 2) return out;
     const Sweep sweep = sweepOf(input);
-    routing::RoutingInput r{input.ip, input.tp, input.tb,
-                            input.outlet == CaseAOutlet::Weir ? routing::Outlet::Weir : routing::Outlet::Orifice,
-                            input.dl, input.ck, 0};
+    routing::RoutingInput r{
+        input.ip, input.tp,
+        input.tb, input.outlet == CaseAOutlet::Weir ? routing::Outlet::Weir : routing::Outlet::Orifice,
+        input.dl, input.ck,
+        0};
     const bool surface = input.calculation == CalculationType::Surface;
     for (int k = 0; k < count; ++k) {
         // Inside the ends: no tank gives Qp = Ip, and none gives Qp = 0.
@@ -333,9 +336,9 @@ std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const RoutingCu
         f.bands.push_back({{std::min(r.from, r.to), std::max(r.from, r.to)}, refusalCaption(r.refusal, separators)});
     if (curve.operating) {
         f.point = Point{curve.operating->given, curve.operating->main};
-        f.pointLabel = names.givenSymbol + " = " + number(curve.operating->given, separators) + " " +
-                       names.givenUnit + "; " + names.mainSymbol + " = " +
-                       number(curve.operating->main, separators) + " " + names.mainUnit;
+        f.pointLabel = names.givenSymbol + " = " + number(curve.operating->given, separators) + " " + names.givenUnit +
+                       "; " + names.mainSymbol + " = " + number(curve.operating->main, separators) + " " +
+                       names.mainUnit;
     }
     std::vector<Figure> out{std::move(f)};
 
@@ -394,9 +397,8 @@ std::vector<InputLine> inputLines(const CaseInput& input, const Separators& s)
 std::string sizingCurveCsv(const SizingCurve& curve, const RoutingCurve* routing, const Separators& separators)
 {
     const Names names = namesOf(curve.input);
-    std::string out =
-        csvHeader(std::string("Caso ") + caseLetter(curve.input) + ": curva de dimensionamiento",
-                  inputLines(curve.input, separators));
+    std::string out = csvHeader(std::string("Caso ") + caseLetter(curve.input) + ": curva de dimensionamiento",
+                                inputLines(curve.input, separators));
     auto cell = [&](double v) { return FormatSignificant(v, 8, separators); };
     out += names.given + ";" + names.main + " por el ábaco\n";
     for (const auto& runPoints : curve.runs)

@@ -77,8 +77,7 @@ struct RoutingCurve {
 
 // `progress(done, count)` is called after each point; it returns false to
 // stop the work there.
-RoutingCurve routingCurve(const CaseAInput& input, int count = 25,
-                          const std::function<bool(int, int)>& progress = {});
+RoutingCurve routingCurve(const CaseAInput& input, int count = 25, const std::function<bool(int, int)>& progress = {});
 
 // "Qp/Ip fuera de 0,1–0,85": why a stretch is refused, in few words.
 std::string refusalCaption(const Refusal& refusal, const Separators& separators);
