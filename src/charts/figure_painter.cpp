@@ -485,8 +485,10 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
         layoutAxes(L, f, m, t, reserve);
         Obstacles clear;
         layoutCurves(L, f, clear);
-        layoutBands(L, f, m, clear);
+        // The point first: its label goes beside it, a band's caption
+        // anywhere along the band.
         layoutPoint(L, f, m, clear);
+        layoutBands(L, f, m, clear);
         L.legend = nameCurves(L, f, m, clear);
         L.legend.insert(L.legend.end(), marks.begin(), marks.end());
         if (!L.bands.empty()) L.legend.push_back(refused);
