@@ -307,18 +307,35 @@ void layoutBands(FigureLayout& L, const Figure& f, const Measures& m, Obstacles&
         const double h = m.line;
         const bool upright = w > r.width() - 4;
         const QSizeF size = upright ? QSizeF(h, w) : QSizeF(w, h);
-        if (size.width() > r.width() - 2 || size.height() > r.height() - 8) continue;
+        // A reason with no room in its stretch is said in the legend.
+        auto toLegend = [&] {
+            if (std::find(L.bandReasonsInLegend.begin(), L.bandReasonsInLegend.end(), text) ==
+                L.bandReasonsInLegend.end())
+                L.bandReasonsInLegend.push_back(text);
+        };
+        if (size.width() > r.width() - 2 || size.height() > r.height() - 8) {
+            toLegend();
+            continue;
+        }
         // From the top down, the first place no curve or name crosses; a
         // caption that finds none is left out rather than drawn over a line.
         const double room = r.height() - 8 - size.height();
-        for (int k = 0; k <= 8; ++k) {
-            const QRectF box(QPointF(r.center().x() - size.width() / 2, r.top() + 4 + room * k / 8), size);
-            if (clear.hits(box)) continue;
-            L.bandCaptions.push_back({text, box});
-            L.bandCaptionUpright.push_back(upright);
-            clear.boxes.push_back(box);
-            break;
+        const double across = r.width() - 2 - size.width();
+        std::optional<QRectF> found;
+        for (int k = 0; k <= 8 && !found; ++k)
+            for (const double side : {0.5, 0.0, 1.0, 0.25, 0.75}) {
+                const QRectF box(QPointF(r.left() + 1 + across * side, r.top() + 4 + room * k / 8), size);
+                if (clear.hits(box)) continue;
+                found = box;
+                break;
+            }
+        if (!found) {
+            toLegend();
+            continue;
         }
+        L.bandCaptions.push_back({text, *found});
+        L.bandCaptionUpright.push_back(upright);
+        clear.boxes.push_back(*found);
     }
 }
 
@@ -492,6 +509,8 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
         L.legend = nameCurves(L, f, m, clear);
         L.legend.insert(L.legend.end(), marks.begin(), marks.end());
         if (!L.bands.empty()) L.legend.push_back(refused);
+        for (const QString& reason : L.bandReasonsInLegend)
+            L.legend.push_back({LegendEntry::Kind::Refused, reason, 0});
         if (studiedBand(L, f)) L.legend.push_back(studied);
         double needed = 0;
         if (L.legend.empty() || placeLegend(L, m, clear, reserve, needed)) return L;
@@ -506,6 +525,8 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
         all.insert(all.end(), marks.begin(), marks.end());
         all.push_back(studied);
         if (!f.bands.empty()) all.push_back(refused);
+        for (const auto& band : f.bands)
+            all.push_back({LegendEntry::Kind::Refused, QString::fromStdString(band.caption), 0});
         int unused = 1;
         reserve = legendBelowSize(m.fm, all, area.width() - 8, unused).height() + 4;
     }

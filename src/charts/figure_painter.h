@@ -62,10 +62,11 @@ struct FigureLayout {
     std::vector<double> yGrid;
     std::vector<std::vector<QPointF>> curves; // each series, in pixels
     std::vector<CurveLabel> labels;
-    std::vector<QRectF> bands;            // each refused stretch, across the plot
-    std::vector<PlacedText> bandCaptions; // its reason, inside it
-    std::vector<bool> bandCaptionUpright; // written upwards where the stretch is narrow
-    QRectF pointMark;                     // the point read, as drawn
+    std::vector<QRectF> bands;                // each refused stretch, across the plot
+    std::vector<PlacedText> bandCaptions;     // its reason, inside it
+    std::vector<bool> bandCaptionUpright;     // written upwards where the stretch is narrow
+    std::vector<QString> bandReasonsInLegend; // reasons that found no room inside their stretch
+    QRectF pointMark;                         // the point read, as drawn
     PlacedText pointLabel;
     std::vector<LegendEntry> legend;
     QRectF legendBox; // empty when there is no legend
