@@ -25,6 +25,7 @@ SizingCurveTab::SizingCurveTab(QWidget* parent)
 {
     setObjectName(QStringLiteral("CurvaDimensionamiento"));
     m_scroll->setObjectName(QStringLiteral("FigurasCurva"));
+    m_stack->setObjectName(QStringLiteral("PilaCurva"));
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidget(m_stack);
