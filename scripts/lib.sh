@@ -5,7 +5,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 # Debian packages the build and the tests need.
-BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-dejavu-core desktop-file-utils dpkg-dev)
+BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-dejavu-core desktop-file-utils dpkg-dev poppler-utils)
 
 # Installs the named Debian packages that are not installed yet. As root it
 # runs apt-get; otherwise it prints the one line to run and fails.

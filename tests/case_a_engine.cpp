@@ -1,6 +1,6 @@
 // Case A against its worked examples, a reading exactly on a chart point,
 // the passing side of every inclusive bound, and the order of its checks.
-#include "engine_result_checks.h"
+#include "engine_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -28,49 +28,32 @@ const double kOnPoint = std::pow((600 * 0.6 * (3.1416 / 4) * 4.4294) / 0.1835 / 
 // S = (Tp·Ck·A·√(2g))² / (x²·Vin).
 const double kX02 = std::pow(1200 * 0.6 * (3.1416 / 4) * 4.4294, 2) / (0.2 * 0.2 * 18000);
 
-struct Row {
-    const char* name;
-    CaseAInput in;
-    Want want;
-};
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
-class CaseA : public testing::TestWithParam<Row> {};
-
-TEST_P(CaseA, GivesWhatItsChartsSay)
-{
-    EXPECT_EQ(mismatch(CaseAEngine(GetParam().in), GetParam().want), "");
-}
-
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, CaseA, testing::Values(
+INSTANTIATE_TEST_SUITE_P(CaseA, EngineRow, testing::Values(
     Row{"orifice_surface", example(kSurface, kOrifice, 1, 0.6, 3), gives(5529.399, 1e-3, 2.065662, 1e-6)},
     Row{"orifice_outflow", example(kOutflow, kOrifice, 1, 0.6, 5529.4), gives(3.028218, 1e-6, 2.104704, 1e-6)},
     Row{"weir_surface", example(kSurface, kWeir, 2, 1.8, 3), gives(38855.339, 1e-3, 0.885549, 1e-6)},
     Row{"weir_outflow", example(kOutflow, kWeir, 2, 1.8, 38855.34), gives(3.010435, 1e-6, 0.887601, 1e-6)},
-    Row{"top_ratio_1_2_uses_curve_5_alone", {1, 1800, 3000, 1, 0.6, 0.5, kSurface, kOrifice}, gives(11751.647, 1e-3, 0.057379, 1e-6)},
-    Row{"ratio_0_4_on_a_chart_point", {1, 600, 3000, 1, 0.6, 0.3392, kSurface, kOrifice}, gives(kOnPoint, 1e-9 * kOnPoint, 0, kAny)},
+    Row{"top_ratio_1_2_uses_curve_5_alone", CaseAInput{1, 1800, 3000, 1, 0.6, 0.5, kSurface, kOrifice}, gives(11751.647, 1e-3, 0.057379, 1e-6)},
+    Row{"ratio_0_4_on_a_chart_point", CaseAInput{1, 600, 3000, 1, 0.6, 0.3392, kSurface, kOrifice}, gives(kOnPoint, 1e-9 * kOnPoint, 0, kAny)},
     // The passing side of the inclusive bounds.
-    Row{"ip_130", {130, 1200, 3600, 1, 0.6, 50, kSurface, kOrifice}, passes()},
-    Row{"tb_14400_s", {10, 4000, 14400, 1, 0.6, 3, kSurface, kOrifice}, passes()},
-    Row{"diameter_10", {10, 1200, 3600, 10, 0.01, 3, kSurface, kOrifice}, passes()},
-    Row{"ck_5", {10, 1200, 3600, 0.3, 5, 3, kSurface, kOrifice}, passes()},
+    Row{"ip_130", CaseAInput{130, 1200, 3600, 1, 0.6, 50, kSurface, kOrifice}, passes()},
+    Row{"tb_14400_s", CaseAInput{10, 4000, 14400, 1, 0.6, 3, kSurface, kOrifice}, passes()},
+    Row{"diameter_10", CaseAInput{10, 1200, 3600, 10, 0.01, 3, kSurface, kOrifice}, passes()},
+    Row{"ck_5", CaseAInput{10, 1200, 3600, 0.3, 5, 3, kSurface, kOrifice}, passes()},
     Row{"flow_ratio_0_1", example(kSurface, kOrifice, 1, 0.6, 1), passes()},
     Row{"flow_ratio_0_85", example(kSurface, kOrifice, 1, 0.6, 8.5), passes()},
     Row{"surface_90000", example(kOutflow, kOrifice, 2, 0.6, 90000), passes()},
     Row{"outlet_parameter_0_2", example(kOutflow, kOrifice, 1, 0.6, kX02), passes()},
     // Tp = 10000 s passes; no base time up to 14400 s then gives a ratio on the charts.
-    Row{"tp_10000_s_passes_on_to_the_ratio", {10, 10000, 14400, 1, 0.6, 3, kSurface, kOrifice}, refuses(Q::HydrographRatio)},
+    Row{"tp_10000_s_passes_on_to_the_ratio", CaseAInput{10, 10000, 14400, 1, 0.6, 3, kSurface, kOrifice}, refuses(Q::HydrographRatio)},
     Row{"qp_equal_to_ip_passes_on_to_the_flow_ratio", example(kSurface, kOrifice, 1, 0.6, 10), refuses(Q::FlowRatio)},
     Row{"outlet_parameter_above_2_95", example(kOutflow, kOrifice, 4, 0.6, 600), refuses(Q::OutletParameter)},
     Row{"outflow_without_outlet", example(kOutflow, CaseAOutlet::None, 1, 0.6, 5529.4), refuses(Q::OutletParameter)},
     // No calculation chosen: nothing, once the common checks hold (the ratio is one of them).
     Row{"no_calculation", example(CalculationType::None, kOrifice, 1, 0.6, NAN), nothing()},
-    Row{"no_calculation_ratio_0_24", {10, 1200, 10000, 1, 0.6, 3, CalculationType::None, kOrifice}, refuses(Q::HydrographRatio)}),
-    [](const auto& info) { return info.param.name; });
+    Row{"no_calculation_ratio_0_24", CaseAInput{10, 1200, 10000, 1, 0.6, 3, CalculationType::None, kOrifice}, refuses(Q::HydrographRatio)}),
+    rowName);
 // clang-format on
 
 } // namespace

@@ -1,7 +1,7 @@
 // Case B against its worked examples, values on the bounds of every check,
 // the order of its checks, and the decisions on its faults. Tolerances are
 // half a unit in the last digit given.
-#include "engine_result_checks.h"
+#include "engine_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -30,27 +30,8 @@ CaseBInput atTp(CaseBInput in, double seconds)
     return in;
 }
 
-struct Row {
-    const char* name;
-    CaseBInput in;
-    Want want;
-};
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
-class CaseB : public testing::TestWithParam<Row> {};
-
-TEST_P(CaseB, GivesWhatItsChartsSay)
-{
-    EXPECT_EQ(mismatch(CaseBEngine(GetParam().in), GetParam().want), "");
-}
-
-const auto rowName = [](const auto& info) { return info.param.name; };
-
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(WorkedExamples, CaseB, testing::Values(
+INSTANTIATE_TEST_SUITE_P(CaseBWorkedExamples, EngineRow, testing::Values(
     Row{"RectSurfaceRatioOnCurve3Alone", rect(10, 30, 1, 2, S, 7), gives(3874.92, 5e-3, 2.1528, 5e-5)},
     Row{"RectOutflowGivesBackQp", rect(10, 30, 1, 2, O, 3874.92), gives(7.000, 5e-4, 2.1528, 5e-5)},
     Row{"RectSurfaceBetweenCurves3And4", rect(10, 30, 1.2, 2, S, 7), gives(3172.04, 5e-3, 2.2322, 5e-5)},
@@ -65,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, CaseB, testing::Values(
     rowName);
 
 // Values on the bounds of every check are accepted.
-INSTANTIATE_TEST_SUITE_P(BoundsAccepted, CaseB, testing::Values(
+INSTANTIATE_TEST_SUITE_P(CaseBBoundsAccepted, EngineRow, testing::Values(
     Row{"Ip100", circ(100, 30, 10, 1, 2, S, 70), gives(2144.21, 5e-3, 46.920, 5e-4)},
     Row{"QbEqualsIpAndQpEqualsIpCircular", circ(10, 30, 10, 1, 2, S, 10), gives(2 * std::pow(1800, 0.7) * std::exp(23.414 / 18.535), 1e-9, 6.7034, 5e-5)},
     Row{"N30WithRectangular", rect(10, 30, 1, 2, S, 7, 30), gives(3874.92, 5e-3, 2.1528, 5e-5)},
@@ -87,9 +68,9 @@ INSTANTIATE_TEST_SUITE_P(BoundsAccepted, CaseB, testing::Values(
 // The first check that fails is named; the depth comes last, and the main
 // result stays when only the depth fails. The given value is no input until
 // a calculation type is chosen.
-INSTANTIATE_TEST_SUITE_P(Checks, CaseB, testing::Values(
-    Row{"SizeAbove10NoConduitIsWidth", {10, 1800, 1, 10.01, 0, 7, OutletConduit::None, S}, refuses(Q::ConduitWidth)},
-    Row{"N31NoConduitNoCalculation", {10, 1800, 1, 2, 31, 7, OutletConduit::None, None}, refuses(Q::ConduitCount)},
+INSTANTIATE_TEST_SUITE_P(CaseBChecks, EngineRow, testing::Values(
+    Row{"SizeAbove10NoConduitIsWidth", CaseBInput{10, 1800, 1, 10.01, 0, 7, OutletConduit::None, S}, refuses(Q::ConduitWidth)},
+    Row{"N31NoConduitNoCalculation", CaseBInput{10, 1800, 1, 2, 31, 7, OutletConduit::None, None}, refuses(Q::ConduitCount)},
     Row{"RatioAbove02BeforeTheCalculationType", rect(10, 30, 2.01, 2, None, 7), refuses(Q::BaseFlowRatio)},
     Row{"QpAboveIpCircular", circ(10, 30, 1, 1, 2, S, 10.01), refuses(Q::GivenOutflow)},
     Row{"QpEqualsIpPassesOnToX0", rect(10, 30, 1, 2, S, 10), refuses(Q::PeakReduction)},
@@ -102,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Checks, CaseB, testing::Values(
     Row{"CircularNNegativeZeroBeforeTheCalculationType", circ(10, 30, 1, 1, -0.0, None, 7), refuses(Q::ConduitCount)},
     Row{"CircularOutflowBelowQb", circ(10, 30, 1, 1, 2, O, 1000000), refuses(Q::ComputedOutflow)},
     Row{"CircularOutflowAboveIp", circ(10, 30, 1, 1, 2, O, 50), refuses(Q::ComputedOutflow)},
-    Row{"NoConduit", {10, 1800, 1, 2, 0, -5, OutletConduit::None, O}, nothing()},
+    Row{"NoConduit", CaseBInput{10, 1800, 1, 2, 0, -5, OutletConduit::None, O}, nothing()},
     Row{"RectangularNoCalculation", rect(10, 30, 1, 2, None, NAN), nothing()},
     Row{"CircularNoCalculation", circ(10, 30, 1, 1, 2, None, -5), nothing()}),
     rowName);

@@ -35,34 +35,34 @@ void expectCurve(const Series& s, const double* xs, const double* ys, std::size_
 TEST(FiguresHoldTheTables, EveryCase)
 {
     for (const auto outlet : {kOrifice, kWeir}) {
-        const CaseAChart& c = outlet == kWeir ? CaseAWeirChart : CaseAOrificeChart;
+        const case_a::Chart& c = outlet == kWeir ? case_a::WeirChart : case_a::OrificeChart;
         const auto a = caseAFigures(outlet, kSurface, nullptr, kComma);
-        ASSERT_EQ(a[0].series.size(), kCaseACurves);
-        for (std::size_t j = 0; j < kCaseACurves; ++j)
+        ASSERT_EQ(a[0].series.size(), case_a::kCurves);
+        for (std::size_t j = 0; j < case_a::kCurves; ++j)
             expectCurve(a[0].series[j], c.x[j].data(), c.y[j].data(), chart::filledPoints(c.x[j]));
         EXPECT_EQ(a[0].series[1].label, "r = 0,6");
     }
     const auto b = caseBFigures(kRect, kSurface, nullptr, kComma);
     ASSERT_EQ(b.size(), 2u);
-    for (std::size_t c = 0; c < 5; ++c)
+    for (std::size_t c = 0; c < case_b::kCurves; ++c)
         expectCurve(b[0].series[c], case_b::SurfaceChart[c].data(), case_b::ReductionChart[c].data(),
                     case_b::kCurvePoints[c]);
     expectCurve(b[1].series[0], case_b::DepthChart.w.data(), case_b::DepthChart.h.data(), case_b::kDepthPoints);
     EXPECT_TRUE(b[1].x.logarithmic);
 
     const auto d = caseDFigures(CalculationType::Volume, nullptr, kComma);
-    for (std::size_t c = 0; c < kCaseDCurves; ++c)
-        expectCurve(d[0].series[c], CaseDVolumeRateChart[c].data(), CaseDReductionChart[c].data(),
-                    case_d_data::kFilledPoints[c]);
+    for (std::size_t c = 0; c < case_d::kCurves; ++c)
+        expectCurve(d[0].series[c], case_d::VolumeRateChart[c].data(), case_d::ReductionChart[c].data(),
+                    case_d::kFilledPoints[c]);
 
     const auto e = caseEFigures(kSurface, nullptr, kComma);
     ASSERT_EQ(e[0].series.size(), 9u);
     // The repeated point of the curve B = 2, Ip = 20 is drawn as it stands.
-    expectCurve(e[0].series[0], case_e::ELamChartX[0][0].data(), case_e::ELamChartY[0][0].data(), 14);
+    expectCurve(e[0].series[0], case_e::AttenuationX[0][0].data(), case_e::AttenuationY[0][0].data(), 14);
     EXPECT_EQ(e[0].series[0].label, "B = 2, Ip = 20");
     for (std::size_t k = 0; k < 3; ++k)
-        expectCurve(e[1].series[k], case_e::EDepthChartX[k].data(), case_e::EDepthChartY[k].data(),
-                    chart::filledPoints(case_e::EDepthChartX[k]));
+        expectCurve(e[1].series[k], case_e::DepthX[k].data(), case_e::DepthY[k].data(),
+                    chart::filledPoints(case_e::DepthX[k]));
 }
 
 // What the figures say, under both separators: the separators the tick
@@ -113,7 +113,8 @@ TEST(TickText, GroupsDigitsAndKeepsTheDecimalsTheStepNeeds)
         EXPECT_EQ(tickText(row.value, row.step, row.separators), row.text) << row.value;
 }
 
-// The outlet's switch is seen through case A's chart window.
+// Case B's conduit switches its charts: the five curves of the reduction
+// chart for a rectangular conduit, the one closed formula for circular ones.
 TEST(FiguresFollowTheOptions, ConduitSwitchesTheChart)
 {
     const auto rect = caseBFigures(kRect, kSurface, nullptr, kComma);

@@ -1,16 +1,13 @@
-#include "cases/refusal_text.h"
-#include "cases/a/case_a_engine.h"
-#include "cases/b/case_b_engine.h"
-#include "cases/c/case_c_engine.h"
-#include "cases/d/case_d_engine.h"
-#include "cases/e/case_e_engine.h"
+// The sentence that explains each refusal of each case, with the values a
+// panel knows, and the check it names.
+#include "engine_result_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <vector>
 
 using namespace retencion;
+using namespace retencion::test;
 using Q = Quantity;
 
 namespace {
@@ -26,71 +23,45 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 // read (times typed in minutes, passed on in seconds) and found.
 struct Refused {
     CaseResult result;
-    std::vector<KnownValue> known;
+    KnownValues known;
     CalculationType calculation;
 };
 
 // The same, with the field of `q` left empty.
 Refused empty(Refused r, Q q)
 {
-    for (KnownValue& k : r.known)
-        if (k.quantity == q) k.missing = true;
+    r.known.markMissing(q);
     return r;
 }
 
-Q given(CalculationType c)
+// What a case's engine gives for `in`, with what its panel knows.
+template <class Input> Refused refusal(CaseResult (*engine)(const Input&), const Input& in)
 {
-    return c == kSurface ? Q::GivenOutflow : Q::GivenSurface;
-}
-
-// After a surface, the sentence may also name the surface found.
-Refused withSurface(Refused r, CalculationType calc)
-{
-    if (r.result.main && calc == kSurface) r.known.push_back({Q::ComputedSurface, *r.result.main});
-    return r;
+    const CaseResult r = engine(in);
+    return {r, knownValues(in, r), in.calculation};
 }
 
 // clang-format off
 Refused caseA(double ip, double tp, double tb, double dl, double ck, double w, CalculationType calc,
               CaseAOutlet outlet = CaseAOutlet::Orifice)
 {
-    const Q size = outlet == CaseAOutlet::Weir ? Q::WeirLength : Q::OrificeDiameter;
-    return {CaseAEngine({ip, tp * 60, tb * 60, dl, ck, w, calc, outlet}),
-            {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {Q::BaseTime, tb * 60}, {size, dl}, {Q::DischargeCoef, ck},
-             {given(calc), w}}, calc};
+    return refusal(CaseAEngine, CaseAInput{ip, tp * 60, tb * 60, dl, ck, w, calc, outlet});
 }
-
-Refused caseB(double ip, double tp, double qb, double d, double n, double w, OutletConduit conduit,
-              CalculationType calc)
+Refused caseB(double ip, double tp, double qb, double d, double n, double w, OutletConduit conduit, CalculationType calc)
 {
-    const Q size = conduit == kCirc ? Q::ConduitDiameter : Q::ConduitWidth;
-    return withSurface({CaseBEngine({ip, tp * 60, qb, d, n, w, conduit, calc}),
-                        {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {Q::BaseFlow, qb}, {size, d},
-                         {Q::ConduitCount, n}, {given(calc), w}}, calc}, calc);
+    return refusal(CaseBEngine, CaseBInput{ip, tp * 60, qb, d, n, w, conduit, calc});
 }
-
 Refused caseC(double ip, double tp, double b, double ho, double w, CalculationType calc)
 {
-    return {CaseCEngine({ip, tp * 60, b, ho, w, calc}),
-            {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {Q::ConduitWidth, b}, {Q::OpeningHeight, ho},
-             {given(calc), w}}, calc};
+    return refusal(CaseCEngine, CaseCInput{ip, tp * 60, b, ho, w, calc});
 }
-
 Refused caseD(double ip, double tp, double w, CalculationType calc)
 {
-    return {CaseDEngine({ip, tp * 60, w, calc}),
-            {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {calc == kVolume ? Q::GivenOutflow : Q::GivenVolume, w}},
-            calc};
+    return refusal(CaseDEngine, CaseDInput{ip, tp * 60, w, calc});
 }
-
 Refused caseE(double ip, double tp, double b, double ho, double l, CalculationType calc, double w)
 {
-    Refused r{CaseEEngine({ip, tp * 60, b, ho, l, w, calc}),
-              {{Q::InflowPeak, ip}, {Q::PeakTime, tp * 60}, {Q::ConduitWidth, b}, {Q::OpeningHeight, ho},
-               {Q::Length, l}},
-              calc};
-    if (calc != CalculationType::None) r.known.push_back({given(calc), w});
-    return withSurface(r, calc);
+    return refusal(CaseEEngine, CaseEInput{ip, tp * 60, b, ho, l, w, calc});
 }
 // clang-format on
 
@@ -113,7 +84,7 @@ TEST_P(RefusalSentence, NamesTheCheckAndItsRange)
     ASSERT_EQ(r.result.outcome, Outcome::OutOfStudiedRange);
     ASSERT_TRUE(r.result.refusal);
     EXPECT_EQ(r.result.refusal->quantity, check);
-    EXPECT_EQ(describeRefusal(*r.result.refusal, r.known, Separators{",", "."}, r.calculation), sentence);
+    EXPECT_EQ(describeRefusal(*r.result.refusal, r.known.span(), Separators{",", "."}, r.calculation), sentence);
 }
 
 // clang-format off

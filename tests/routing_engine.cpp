@@ -240,10 +240,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Tank{"orifice_trickle", RoutingInput{1e-5, 1200, 3600, Outlet::Orifice, 1, 0.6, 5529.4}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(RoutingHeads, WeirHeadIsGivenByBothLaws)
+TEST(RoutingHeads, OutletLawsGiveTheHeadsOfTheForm)
 {
-    // The case A form's weir head for Qp = 3, L = 2, Ck = 1.8 leaves out √(2g).
-    EXPECT_NEAR(weirHeadWithoutSqrt2g(3, 1.8, 2), 0.885549, 1e-6);
+    // The case A form's weir head for Qp = 3, L = 2, Ck = 1.8 is 0.885549 m;
+    // it leaves out √(2g), which the routing's law keeps.
     EXPECT_NEAR(outletLaw(Outlet::Weir, 2, 1.8).head(3), 0.885549 / std::pow(std::sqrt(2 * 9.81), 2.0 / 3.0), 1e-6);
     // The orifice law agrees with the form's H = (Qp/Ck/A)²/2g to the short literals' digits.
     EXPECT_NEAR(outletLaw(Outlet::Orifice, 1, 0.6).head(3), 2.065662, 2e-4);

@@ -1,7 +1,8 @@
 #pragma once
-// A stand-in for the message box and the regional settings, so that panel
-// tests never block on a modal window and choose their own separators, and
-// a user's work at a panel written as rows of a table.
+// A stand-in for the message boxes, the file choosers and the regional
+// settings, so that tests never block on a modal window and choose their own
+// answers and separators, and a user's work at a panel written as rows of a
+// table.
 
 #include "shell/ui_services.h"
 
@@ -23,9 +24,24 @@ public:
     explicit RecordingServices(const char* decimal = ".") : separatorsInUse{decimal, *decimal == '.' ? "," : "."} {}
     void ReportOutOfRange(QWidget*, const QString& detail) override { messages << detail; }
     Separators separators() const override { return separatorsInUse; }
+    SaveChoice askToSave(QWidget*) override
+    {
+        ++questions;
+        return answer;
+    }
+    QString chooseFileToOpen(QWidget*, const QString&) override { return fileToOpen; }
+    QString chooseFileToSave(QWidget*, const QString&) override { return fileToSave; }
+    void reportFileProblem(QWidget*, const QString& message, const QString& reason) override
+    {
+        fileProblems << message + ' ' + reason;
+    }
 
     QStringList messages; // one entry per message shown, holding its detail
     Separators separatorsInUse;
+    int questions = 0;                      // "¿Desea guardar los cambios?" asked
+    SaveChoice answer = SaveChoice::Cancel; // ...and answered
+    QString fileToOpen, fileToSave;         // chosen in the file dialogs; empty: cancelled
+    QStringList fileProblems;               // one entry per file message, its text and reason
 };
 
 inline QLineEdit* field(QWidget* panel, const QString& name)

@@ -2,11 +2,14 @@
 // What every design case shares: what the form asks for, the studied range
 // that a value is held to, and the shape of a result.
 
+#include "cases/chart_math.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <span>
 
 namespace retencion {
 
@@ -112,13 +115,22 @@ struct ChartReading {
     std::uint8_t curveCount = 0;
 };
 
-// The weights of two curves that enclose `value` between their parameters
-// p0 and p1, as the linear interpolation across them gives.
-inline ChartReading readingBetween(double x, double y, std::uint8_t c0, std::uint8_t c1, double value, double p0,
-                                   double p1)
+// The point (x, y) read between curves k-1 and k of a family, weighted as
+// the linear interpolation across them at the parameter p gives.
+inline ChartReading readingBetween(double x, double y, std::span<const double> parameters, std::size_t k, double p)
 {
-    const double t = (value - p0) / (p1 - p0);
-    return {x, y, {CurveWeight{c0, 1 - t}, CurveWeight{c1, t}}, 2};
+    const double t = chart::fractionBetween(parameters, k, p);
+    return {x, y, {CurveWeight{std::uint8_t(k - 1), 1 - t}, CurveWeight{std::uint8_t(k), t}}, 2};
+}
+
+// The point (x, y) read among four corner curves, with the weights that
+// chart::cornerWeights gives, corner for corner.
+inline ChartReading readingAmong(double x, double y, std::array<std::uint8_t, 4> corners, std::array<double, 4> weights)
+{
+    ChartReading reading{x, y, {}, 4};
+    for (std::size_t i = 0; i < 4; ++i)
+        reading.curves[i] = CurveWeight{corners[i], weights[i]};
+    return reading;
 }
 
 // A calculation's answer. `main` and `h` are present only where the case
@@ -162,14 +174,16 @@ inline CaseResult nothingToCompute()
     return {Outcome::NothingToCompute, std::nullopt, std::nullopt, std::nullopt, {}};
 }
 
-inline CaseResult outOfRange(Refusal why, std::optional<double> main = std::nullopt)
+// A refusal, keeping the main value where the case found it before the
+// check that failed.
+inline CaseResult refused(Refusal why, std::optional<double> main = std::nullopt)
 {
     return {Outcome::OutOfStudiedRange, main, std::nullopt, why, {}};
 }
 
-inline CaseResult outOfRange(Quantity q, double value, StudiedRange range, std::optional<double> main = std::nullopt)
+inline CaseResult refused(Quantity q, double value, StudiedRange range, std::optional<double> main = std::nullopt)
 {
-    return outOfRange(Refusal{q, value, range, Fault::OutsideStudiedRange}, main);
+    return refused(Refusal{q, value, range, Fault::OutsideStudiedRange}, main);
 }
 
 // The last guard of every engine: a value that is not a finite number is

@@ -5,6 +5,7 @@
 // Indices here are 0-based; the charts' own tables count from 1, so "the
 // smallest i from 2 to n" of a chart is the smallest index 1..n-1 here.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -28,6 +29,22 @@ constexpr std::size_t bracket(std::span<const double> axis, double x)
     for (std::size_t i = 1; i < axis.size(); ++i)
         if (x < axis[i]) return i;
     return axis.size() - 1;
+}
+
+// Where `value` lies between axis[k-1] and axis[k], as a fraction of the
+// step: 0 at axis[k-1], 1 at axis[k], beyond 0..1 outside them.
+constexpr double fractionBetween(std::span<const double> axis, std::size_t k, double value)
+{
+    return (value - axis[k - 1]) / (axis[k] - axis[k - 1]);
+}
+
+// The bilinear weights of the four corners of a cell for a point at the
+// fractions s along its first axis and t along its second (as
+// fractionBetween gives them), corners in the order (s0, t0), (s1, t0),
+// (s0, t1), (s1, t1).
+constexpr std::array<double, 4> cornerWeights(double s, double t)
+{
+    return {(1 - s) * (1 - t), s * (1 - t), (1 - s) * t, s * t};
 }
 
 // Point along a curve: the smallest i in [from, to] with x <= values[i], or
@@ -58,6 +75,26 @@ constexpr std::optional<double> readCurve(std::span<const double> along, std::sp
     const auto i = pointAtOrAbove(along, value, from, to);
     if (!i || *i == 0) return std::nullopt;
     return readSegment(along, result, value, *i);
+}
+
+// Which curve of a pair the blend across them is written from. The charts
+// blend from the lower curve, except where a chart's answers were worked
+// from the upper one: the last digits depend on it.
+enum class Anchor { Lower, Upper };
+
+// Reads curves k-1 and k of a family at the same value, `readOne(c)` giving
+// curve c's value there or nullopt where it has none, and blends the two
+// across the family's parameters at p. nullopt when either read fails, even
+// where that curve weighs nothing.
+template <class ReadOne>
+constexpr std::optional<double> readAcross(std::span<const double> parameters, std::size_t k, double p, ReadOne readOne,
+                                           Anchor anchor = Anchor::Lower)
+{
+    const std::optional<double> lower = readOne(k - 1);
+    const std::optional<double> upper = readOne(k);
+    if (!lower || !upper) return std::nullopt;
+    if (anchor == Anchor::Upper) return lerp(p, parameters[k], *upper, parameters[k - 1], *lower);
+    return lerp(p, parameters[k - 1], *lower, parameters[k], *upper);
 }
 
 // Number of filled points of a curve stored with empty (zero) cells behind

@@ -6,22 +6,22 @@ namespace retencion::figures {
 std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation, const CaseResult* result,
                                  const Separators& separators)
 {
+    using namespace case_a;
     const bool weir = outlet == CaseAOutlet::Weir;
-    const CaseAChart& chartXY = weir ? CaseAWeirChart : CaseAOrificeChart;
+    const Chart& chartXY = weir ? WeirChart : OrificeChart;
     Figure f;
     f.separators = separators;
     f.title = weir ? "Ábaco de salida tipo vertedero" : "Ábaco de salida tipo orificio";
     f.x.title = weir ? "x = Ck·L·√(2g)·Tp·√Vin / Sup^1,5" : "x = Ck·A·√(2g)·Tp / √(Sup·Vin)";
     f.y.title = "Qp/Ip";
     std::vector<int> seriesOf;
-    for (std::size_t j = 0; j < kCaseACurves; ++j) {
+    for (std::size_t j = 0; j < kCurves; ++j) {
         const std::size_t n = chart::filledPoints(chartXY.x[j]);
-        f.series.push_back(
-            curve({{"r", CaseACurveRatios[j]}}, separators, chartXY.x[j].data(), chartXY.y[j].data(), n));
+        f.series.push_back(curve({{"r", RatioCurves[j]}}, separators, chartXY.x[j].data(), chartXY.y[j].data(), n));
         seriesOf.push_back(int(j));
     }
-    f.studiedX = Range{0.2, 2.95};
-    f.studiedY = Range{0.1, 0.85};
+    f.studiedX = shaded(kOutletParameterRange);
+    f.studiedY = shaded(kFlowRatioRange);
     if (const ChartReading* r = readingOf(result, 0)) {
         // A surface is read at the given flow ratio, an outflow peak at the
         // outlet parameter.

@@ -7,6 +7,8 @@
 namespace retencion::figures {
 namespace {
 
+using namespace case_b;
+
 Figure reductionChart(CalculationType calculation, const CaseResult* result, const Separators& separators)
 {
     Figure f;
@@ -15,13 +17,13 @@ Figure reductionChart(CalculationType calculation, const CaseResult* result, con
     f.x.title = "y = Qb^0,75·Sup·(Ip/B)^0,5 / Tp";
     f.y.title = "Reducción del caudal punta, 100·(Ip − Qp)/Ip (%)";
     std::vector<int> seriesOf;
-    for (std::size_t c = 0; c < case_b::RatioCurves.size(); ++c) {
-        f.series.push_back(curve({{"Qb/Ip", case_b::RatioCurves[c]}}, separators, case_b::SurfaceChart[c].data(),
-                                 case_b::ReductionChart[c].data(), case_b::kCurvePoints[c]));
+    for (std::size_t c = 0; c < RatioCurves.size(); ++c) {
+        f.series.push_back(curve({{"Qb/Ip", RatioCurves[c]}}, separators, SurfaceChart[c].data(),
+                                 ReductionChart[c].data(), kCurvePoints[c]));
         seriesOf.push_back(int(c));
     }
-    f.studiedX = Range{2, 15};
-    f.studiedY = Range{10, 52};
+    f.studiedX = shaded(kSurfaceCoefficientRange);
+    f.studiedY = shaded(kPeakReductionRange);
     if (const ChartReading* r = readingOf(result, 0)) {
         const Across across = calculation == CalculationType::Surface ? Across::XAtY : Across::YAtX;
         showReading(f, *r, seriesOf, across, "y", "reducción", separators);
@@ -37,8 +39,8 @@ Figure depthChart(const CaseResult* result, const Separators& separators)
     f.x.title = "w = Ip^3,5·Tp / Sup / B^2,5";
     f.x.logarithmic = true;
     f.y.title = "H (m)";
-    f.series.push_back(curve("", case_b::DepthChart.w.data(), case_b::DepthChart.h.data(), case_b::kDepthPoints));
-    f.studiedX = Range{7, 100000};
+    f.series.push_back(curve("", DepthChart.w.data(), DepthChart.h.data(), kDepthPoints));
+    f.studiedX = shaded(kDepthParameterRange);
     if (const ChartReading* r = readingOf(result, 1)) {
         f.series[0].emphasis = Emphasis::Used;
         f.point = Point{r->x, r->y};
@@ -47,8 +49,8 @@ Figure depthChart(const CaseResult* result, const Separators& separators)
     return f;
 }
 
-// The closed formulas of circular conduits: the peak reduction
-// x = 18,535·ln(e) − 23,414 and the depth H = 1,0048·v + 0,8888.
+// The closed formulas of circular conduits: the peak reduction against e
+// and the depth against v.
 std::vector<Figure> circularCharts(const CaseResult* result, const Separators& separators)
 {
     Figure f;
@@ -59,7 +61,7 @@ std::vector<Figure> circularCharts(const CaseResult* result, const Separators& s
     Series formula{"x = 18,535·ln(e) − 23,414", {}, Emphasis::Family, -1, {}};
     for (int k = 0; k <= 100; ++k) {
         const double x = k; // from no reduction to none left
-        formula.points.push_back({std::exp((x + 23.414) / 18.535), x});
+        formula.points.push_back({circularE(x), x});
     }
     f.series.push_back(formula);
     f.studiedY = Range{0, 100};
@@ -72,7 +74,7 @@ std::vector<Figure> circularCharts(const CaseResult* result, const Separators& s
     const ChartReading* depth = readingOf(result, 1);
     const double vMax = std::max(10.0, depth ? depth->x * 1.25 : 0.0);
     g.series.push_back(
-        {"H = 1,0048·v + 0,8888", {{0, 0.8888}, {vMax, 1.0048 * vMax + 0.8888}}, Emphasis::Family, -1, {}});
+        {"H = 1,0048·v + 0,8888", {{0, circularDepth(0)}, {vMax, circularDepth(vMax)}}, Emphasis::Family, -1, {}});
 
     if (const ChartReading* r = readingOf(result, 0)) {
         f.series[0].emphasis = Emphasis::Used;

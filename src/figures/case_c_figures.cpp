@@ -6,34 +6,36 @@
 namespace retencion::figures {
 namespace {
 
-constexpr double kXLow = 0.12; // the studied surface indices
-constexpr double kXHigh = 2.5;
+using namespace case_c;
+
+constexpr double kXLow = kSurfaceIndexRange.low->value; // the studied surface indices
+constexpr double kXHigh = kSurfaceIndexRange.high->value;
 
 // The power curves r = A·X^E at every Ip node, for the two ho nodes around
 // ho, sampled on a logarithmic grid of X.
 Figure powerCurves(const CaseCInput& in, const CaseResult* result, const Separators& separators)
 {
-    const std::size_t j = chart::bracket(CaseCHoAxis, in.ho);
+    const std::size_t j = chart::bracket(HoAxis, in.ho);
     Figure f;
     f.separators = separators;
     f.title = "Curvas r = A·X^E";
     f.x.title = "X = Sup / (Tp·B²)";
     f.y.title = "r = Qp/Ip";
-    std::vector<int> seriesOf(kCaseCHoNodes * kCaseCIpNodes, -1);
+    std::vector<int> seriesOf(kHoNodes * kIpNodes, -1);
     for (std::size_t nj = j - 1; nj <= j; ++nj) {
-        for (std::size_t ni = 0; ni < kCaseCIpNodes; ++ni) {
-            std::vector<Parameter> at{{"Ip", CaseCIpAxis[ni]}, {"ho", CaseCHoAxis[nj]}};
+        for (std::size_t ni = 0; ni < kIpNodes; ++ni) {
+            std::vector<Parameter> at{{"Ip", IpAxis[ni]}, {"ho", HoAxis[nj]}};
             Series s{labelOf(at, separators), {}, Emphasis::Family, int(nj - (j - 1)), std::move(at)};
             for (int k = 0; k <= 60; ++k) {
                 const double x = kXLow * std::pow(kXHigh / kXLow, k / 60.0);
-                s.points.push_back({x, CaseCPowerCoef[nj][ni] * std::pow(x, CaseCPowerExp[nj][ni])});
+                s.points.push_back({x, powerCurve(ni, nj, x)});
             }
-            seriesOf[nj * kCaseCIpNodes + ni] = int(f.series.size());
+            seriesOf[nj * kIpNodes + ni] = int(f.series.size());
             f.series.push_back(std::move(s));
         }
     }
-    f.studiedX = Range{kXLow, kXHigh};
-    f.studiedY = Range{0.12, 0.38};
+    f.studiedX = shaded(kSurfaceIndexRange);
+    f.studiedY = shaded(kFlowRatioRange);
     if (const ChartReading* r = readingOf(result, 0)) {
         const Across across = in.calculation == CalculationType::Surface ? Across::XAtY : Across::YAtX;
         showReading(f, *r, seriesOf, across, "X", "r", separators);
@@ -50,16 +52,17 @@ Figure heightLines(const CaseResult* result, const Separators& separators)
     f.title = "Rectas de altura Y = M·X + N";
     f.x.title = "X = Sup / (Tp·B²)";
     f.y.title = "Y = Ip / H";
-    std::vector<int> seriesOf(kCaseCBNodes * kCaseCHeightRows, -1);
-    for (std::size_t l = 0; l < kCaseCBNodes; ++l) {
-        for (std::size_t k = 0; k < kCaseCHeightRows; ++k) {
-            const double m = CaseCHeightSlope[l][k];
-            const double n = CaseCHeightIntercept[l][k];
-            seriesOf[l * kCaseCHeightRows + k] = int(f.series.size());
+    std::vector<int> seriesOf(kBNodes * kHeightRows, -1);
+    for (std::size_t l = 0; l < kBNodes; ++l) {
+        for (std::size_t k = 0; k < kHeightRows; ++k) {
+            seriesOf[l * kHeightRows + k] = int(f.series.size());
             // Row k of the chart is read at the opening height of node k.
-            std::vector<Parameter> at{{"B", CaseCBAxis[l]}, {"ho", CaseCHoAxis[k]}};
-            f.series.push_back(
-                {labelOf(at, separators), {{0, n}, {kXHigh, m * kXHigh + n}}, Emphasis::Family, int(l), std::move(at)});
+            std::vector<Parameter> at{{"B", BAxis[l]}, {"ho", HoAxis[k]}};
+            f.series.push_back({labelOf(at, separators),
+                                {{0, heightLine(l, k, 0)}, {kXHigh, heightLine(l, k, kXHigh)}},
+                                Emphasis::Family,
+                                int(l),
+                                std::move(at)});
         }
     }
     f.studiedX = Range{0, kXHigh};

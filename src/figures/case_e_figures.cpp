@@ -14,14 +14,14 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
     std::vector<int> seriesOf;
     for (std::size_t k = 0; k < kCurves; ++k) {
         for (std::size_t j = 0; j < kCurves; ++j) {
-            const std::size_t n = chart::filledPoints(ELamChartX[k][j]);
-            f.series.push_back(curve({{"B", EBCurves[j]}, {"Ip", EIpCurves[k]}}, separators, ELamChartX[k][j].data(),
-                                     ELamChartY[k][j].data(), n, int(j)));
+            const std::size_t n = chart::filledPoints(AttenuationX[k][j]);
+            f.series.push_back(curve({{"B", BCurves[j]}, {"Ip", IpCurves[k]}}, separators, AttenuationX[k][j].data(),
+                                     AttenuationY[k][j].data(), n, int(j)));
             seriesOf.push_back(int(k * kCurves + j));
         }
     }
-    f.studiedX = Range{0.4, 8};
-    f.studiedY = Range{0.15, 0.75};
+    f.studiedX = shaded(kReducedSurfaceRange);
+    f.studiedY = shaded(kFlowRatioRange);
     if (const ChartReading* r = readingOf(result, 0)) {
         const Across across = calculation == CalculationType::Surface ? Across::XAtY : Across::YAtX;
         showReading(f, *r, seriesOf, across, "x", "r", separators);
@@ -34,12 +34,11 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
     g.y.title = "a (m³/s), H = a·Tp / Sup";
     std::vector<int> columnOf;
     for (std::size_t k = 0; k < kCurves; ++k) {
-        const std::size_t n = chart::filledPoints(EDepthChartX[k]);
-        g.series.push_back(
-            curve({{"Ip", EIpCurves[k]}}, separators, EDepthChartX[k].data(), EDepthChartY[k].data(), n));
+        const std::size_t n = chart::filledPoints(DepthX[k]);
+        g.series.push_back(curve({{"Ip", IpCurves[k]}}, separators, DepthX[k].data(), DepthY[k].data(), n));
         columnOf.push_back(int(k));
     }
-    g.studiedX = Range{0.1, 2.1};
+    g.studiedX = shaded(kDepthIndexRange);
     if (const ChartReading* r = readingOf(result, 1)) showReading(g, *r, columnOf, Across::YAtX, "y", "a", separators);
     return withDecimals({f, g});
 }

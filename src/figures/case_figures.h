@@ -39,6 +39,13 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
 void showReading(Figure& figure, const ChartReading& reading, const std::vector<int>& seriesOf, Across across,
                  const std::string& xName, const std::string& yName, const Separators& separators);
 
+// The studied range of a check as a figure shades it, between its two
+// bounds whether they are included or not.
+inline Range shaded(const StudiedRange& range)
+{
+    return {range.low->value, range.high->value};
+}
+
 inline const ChartReading* readingOf(const CaseResult* result, std::size_t chart)
 {
     if (!result || result->outcome != Outcome::Computed || !result->readings[chart]) return nullptr;

@@ -2,7 +2,9 @@
 
 #include "cases/a/case_a_engine.h"
 #include "figures/case_figures.h"
+#include "figures/routing_figures.h"
 #include "panels/routing_check_window.h"
+#include "panels/routing_summary.h"
 #include "routing/chart_check.h"
 
 namespace retencion {
@@ -109,6 +111,24 @@ void CaseAPanel::AComprobar_Click()
     m_routing->show();
     m_routing->raise();
     m_routing->activateWindow();
+}
+
+CaseReport CaseAPanel::report() const
+{
+    CaseReport r = CasePanel::report();
+    const CaseResult* result = lastResult();
+    if (!result) return r;
+    const auto check = routing::checkByRouting(m_lastInput, *result);
+    if (!check) return r;
+    const Separators s = separators();
+    const RoutingSummary summary = summarizeRouting(*check, m_lastInput, s);
+    r.routingText << summary.law << summary.notes.split(QLatin1Char('\n'));
+    r.routingTable.push_back(
+        {QString(), QStringLiteral("Ábaco"), QStringLiteral("Laminación"), QStringLiteral("Diferencia")});
+    for (const auto& row : summary.rows)
+        r.routingTable.push_back({row.what, row.chart, row.routed, row.difference});
+    r.routingFigures = figures::routingFigures(check->routed, s);
+    return r;
 }
 
 std::vector<figures::Figure> CaseAPanel::figures() const

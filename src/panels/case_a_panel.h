@@ -16,6 +16,8 @@ public:
 
     std::vector<figures::Figure> figures() const override;
     std::optional<figures::CaseInput> curveInput() const override;
+    // With the check by routing of a computed result.
+    CaseReport report() const override;
 
     void AOption3_Click(); // weir
     void AOption4_Click(); // orifice

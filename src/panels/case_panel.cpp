@@ -13,8 +13,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string_view>
 
 namespace retencion {
@@ -128,6 +130,7 @@ void CasePanel::addDescription(const char* name, const QString& text)
     // each width, a good part of the program's start; a narrow window scrolls.
     label->setAlignment(Qt::AlignCenter);
     m_layout->addWidget(label);
+    m_description = label;
 }
 
 void CasePanel::addOptionGroup(const char* frameName, const QString& caption, std::initializer_list<OptionSpec> options)
@@ -135,6 +138,7 @@ void CasePanel::addOptionGroup(const char* frameName, const QString& caption, st
     auto* frame = new QGroupBox(caption, this);
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setAccessibleName(caption);
+    m_optionGroups.push_back(frame);
     auto* row = new QHBoxLayout(frame);
     row->setSpacing(24);
     for (const OptionSpec& o : options) {
@@ -146,6 +150,7 @@ void CasePanel::addOptionGroup(const char* frameName, const QString& caption, st
         // shows the last reading, and the results no longer answer the form.
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (!on) return;
+            if (!m_restoring) emit edited();
             m_last.reset();
             markResultsOutOfDate();
             refreshChart();
@@ -232,6 +237,11 @@ void CasePanel::addInputFrame(const char* frameName, std::initializer_list<Field
     addRows(frame, rows, false);
     for (auto* field : frame->findChildren<QLineEdit*>()) {
         pressCalcularOnEnter(field);
+        // Any change of text, not only a key pressed: a paste, an undo, or an
+        // option that empties the field.
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            if (!m_restoring) emit edited();
+        });
         connect(field, &QLineEdit::textEdited, this, &CasePanel::markResultsOutOfDate);
     }
     addCentred(m_layout, frame);
@@ -283,6 +293,63 @@ void CasePanel::finishLayout()
 {
     m_layout->addStretch(1);
     updateAccessibleNames();
+    for (QLabel* label : findChildren<QLabel*>())
+        m_builtCaptions.emplace_back(label, label->text());
+}
+
+CaseState CasePanel::state() const
+{
+    CaseState state;
+    for (const FieldLabels& f : m_fields)
+        (f.result ? state.results : state.fields).insert(f.field->objectName(), f.field->text());
+    for (const QRadioButton* button : findChildren<QRadioButton*>())
+        if (button->isChecked()) state.options << button->objectName();
+    return state;
+}
+
+void CasePanel::restore(const CaseState& state)
+{
+    const QScopedValueRollback restoring(m_restoring, true);
+    // As built, with nothing chosen...
+    for (const FieldLabels& f : m_fields)
+        f.field->clear();
+    for (QRadioButton* button : findChildren<QRadioButton*>()) {
+        // An exclusive button that is checked cannot be unchecked.
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+    for (const auto& [label, text] : m_builtCaptions)
+        label->setText(text);
+    for (QWidget* widget : m_shownByOptions)
+        widget->setVisible(true);
+    // ...then the options chosen, whose handlers set the captions over empty
+    // fields, and only then the texts.
+    for (const QString& name : state.options)
+        if (auto* button = findChild<QRadioButton*>(name)) button->setChecked(true);
+    for (const FieldLabels& f : m_fields) {
+        const auto& texts = f.result ? state.results : state.fields;
+        f.field->setText(texts.value(f.field->objectName()));
+        if (f.result) markResult(f.field, false);
+    }
+    updateAccessibleNames();
+    m_last.reset();
+    refreshChart();
+    resultChanged();
+}
+
+QString CasePanel::valuesTable() const
+{
+    QString table;
+    for (const bool results : {false, true})
+        for (const FieldLabels& f : m_fields) {
+            if (f.result != results || f.field->isHidden()) continue;
+            QString symbol = f.caption->text();
+            symbol.remove(QLatin1Char('='));
+            table += symbol.trimmed() + QLatin1Char('\t') + f.field->text().trimmed() + QLatin1Char('\t') +
+                     (f.unit ? f.unit->text() : QString()) + QLatin1Char('\n');
+        }
+    return table;
 }
 
 void CasePanel::pressCalcularOnEnter(QLineEdit* field)
@@ -332,8 +399,12 @@ void CasePanel::clearFields(std::initializer_list<const char*> names)
 
 void CasePanel::setShown(std::initializer_list<const char*> names, bool shown)
 {
-    for (const char* name : names)
-        control<QWidget>(QString::fromLatin1(name))->setVisible(shown);
+    for (const char* name : names) {
+        auto* widget = control<QWidget>(QString::fromLatin1(name));
+        widget->setVisible(shown);
+        if (std::find(m_shownByOptions.begin(), m_shownByOptions.end(), widget) == m_shownByOptions.end())
+            m_shownByOptions.push_back(widget);
+    }
 }
 
 QString CasePanel::controlName(const char* role) const
@@ -379,6 +450,7 @@ void CasePanel::writeResult(const FormReading& reading, const CaseResult& result
         markResult(height, !result.h);
     }
 
+    m_refusal.clear();
     if (result.outcome == Outcome::Computed)
         m_last = result;
     else
@@ -445,6 +517,64 @@ Separators CasePanel::separators() const
     return m_services.separators();
 }
 
+namespace {
+
+// What a symbol of the form means, where its field has no tool tip to say it.
+QString meaningOf(const QString& symbol)
+{
+    static const std::pair<const char*, const char*> kMeanings[] = {
+        {"Qp", "Caudal punta de salida del depósito"},
+        {"Sup", "Superficie del depósito"},
+        {"Vol", "Volumen del depósito"},
+        {"H", "Altura de agua"},
+        {"B", "Anchura del conducto de salida"},
+        {"D", "Diámetro"},
+        {"L", "Longitud"},
+        {"Tp", "Tiempo de ocurrencia del caudal punta del hidrograma de entrada"},
+        {"ho", "Altura de la abertura"},
+    };
+    for (const auto& [s, meaning] : kMeanings)
+        if (symbol == QLatin1String(s)) return QString::fromUtf8(meaning);
+    return {};
+}
+
+} // namespace
+
+CaseReport CasePanel::report() const
+{
+    CaseReport r;
+    r.caseName = QStringLiteral("Caso %1").arg(QChar::fromLatin1(m_prefix));
+    if (m_description) r.heading = m_description->text();
+    for (const QGroupBox* group : m_optionGroups) {
+        QString chosen = QStringLiteral("ninguno");
+        for (const QRadioButton* b : group->findChildren<QRadioButton*>())
+            if (b->isChecked()) chosen = b->accessibleName();
+        r.choices.push_back({group->title(), chosen});
+    }
+    const Separators s = separators();
+    for (const FieldLabels& f : m_fields) {
+        if (f.field->isHidden()) continue;
+        ReportLine line;
+        line.symbol = f.caption->text().remove(QLatin1Char('=')).trimmed();
+        line.meaning = f.field->toolTip().isEmpty() || f.result ? meaningOf(line.symbol) : f.field->toolTip();
+        line.unit = f.unit ? f.unit->text() : QString();
+        const QString text = f.field->text().trimmed();
+        if (f.result) {
+            line.value = text;
+            r.results.push_back(line);
+        } else {
+            line.value = text.isEmpty()
+                             ? QStringLiteral("(vacío)")
+                             : QString::fromStdString(FormatSignificant(ReadNumber(textOf(f.field), s), 6, s));
+            r.inputs.push_back(line);
+        }
+    }
+    r.refusal = m_refusal;
+    r.outOfDate = resultsOutOfDate();
+    r.charts = figures();
+    return r;
+}
+
 void CasePanel::showChart()
 {
     if (!m_chart) {
@@ -488,6 +618,7 @@ void CasePanel::reportRefusal(const FormReading& reading, const CaseResult& resu
             if (r.quantity == wanted) culprit = r.field;
         detail = QString::fromStdString(describeRefusal(*result.refusal, known, reading.m_separators, calculation));
     }
+    m_refusal = detail.isEmpty() ? QStringLiteral("Valores fuera de los estudiados") : detail;
     m_services.ReportOutOfRange(this, detail);
     if (culprit) {
         QLineEdit* f = field(culprit);

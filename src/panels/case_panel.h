@@ -8,6 +8,8 @@
 #include "figures/figure.h"
 #include "figures/sizing_curve.h"
 #include "numbers/format_number.h"
+#include "panels/case_report.h"
+#include "panels/case_state.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,14 +23,12 @@
 
 class QBoxLayout;
 class QGroupBox;
-namespace retencion {
-class ChartWindow;
-}
 class QLabel;
 class QLineEdit;
 
 namespace retencion {
 
+class ChartWindow;
 class UiServices;
 
 // One row of a frame: a caption label, a text box and a unit label, placed
@@ -47,7 +47,7 @@ struct FieldRow {
 struct OptionSpec {
     const char* name;
     QString caption;
-    char accessKey = 0; // pressed with Alt; the caption itself is left as it is
+    char accessKey = 0; // its first occurrence in the caption is underlined and pressed with Alt
 };
 
 // The captions of the given value (`INC`) and of the main result (`RES`)
@@ -100,6 +100,25 @@ public:
     virtual std::optional<figures::CaseInput> curveInput() const = 0;
     void showChart();
     ChartWindow* chartWindow() const { return m_chart; } // null until first shown
+
+    // The case as a calculation sheet states it: data, choices, results or
+    // refusal, and its charts.
+    virtual CaseReport report() const;
+
+    // What the panel holds, for a calculation file: every input field, the
+    // options selected and every result field, by control name.
+    CaseState state() const;
+    // Shows `state` exactly as it was kept: the captions follow the options
+    // restored, but no option empties a field; the results shown count as
+    // current. Names the panel does not have are passed over.
+    void restore(const CaseState& state);
+    // "Ip\t10\tm³/s": one line per field shown, inputs and then results,
+    // for a spreadsheet.
+    QString valuesTable() const;
+
+signals:
+    // The user typed in an input field or chose an option.
+    void edited();
 
 protected:
     // `prefix` is the case letter that every control name of the panel
@@ -195,12 +214,20 @@ private:
         bool result;
     };
     std::vector<FieldLabels> m_fields;
+    // Every caption as built, and the controls that options hide (all shown
+    // as built): what the panel looks like before any option is chosen.
+    std::vector<std::pair<QLabel*, QString>> m_builtCaptions;
+    std::vector<QWidget*> m_shownByOptions;
+    bool m_restoring = false;
 
     void refreshChart();
 
     char m_prefix;
     UiServices& m_services;
     std::optional<CaseResult> m_last;
+    QString m_refusal; // the sentence of the last calculation's refusal
+    QLabel* m_description = nullptr;
+    std::vector<QGroupBox*> m_optionGroups;
     std::vector<ChartWindow*> m_following;
     ChartWindow* m_chart = nullptr;
     QBoxLayout* m_layout;

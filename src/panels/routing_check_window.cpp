@@ -1,6 +1,7 @@
 #include "panels/routing_check_window.h"
 
 #include "figures/routing_figures.h"
+#include "panels/routing_summary.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -52,48 +53,22 @@ RoutingCheckWindow::RoutingCheckWindow(QWidget* panel)
 
 void RoutingCheckWindow::setCheck(const routing::ChartCheck& check, const CaseAInput& in, const Separators& s)
 {
-    auto num = [&s](double v, int significant = 5) {
-        return QString::fromStdString(FormatSignificant(v, significant, s));
-    };
-    const bool weir = check.outlet == routing::Outlet::Weir;
-    m_law->setText(weir ? QStringLiteral("Ley de salida del vertedero: Q = Ck·L·√(2g)·h^1,5, con Ck = %1, L = %2 m y "
-                                         "g = 9,81 m/s².")
-                              .arg(num(in.ck), num(in.dl))
-                        : QStringLiteral("Ley de salida del orificio: Q = Ck·A·√(2g·h), con Ck = %1 y "
-                                         "A = π·D²/4 = %2 m² (D = %3 m), g = 9,81 m/s².")
-                              .arg(num(in.ck), num(check.area), num(in.dl)));
-
-    struct Row {
-        QString what;
-        routing::Compared values;
-    };
-    std::vector<Row> rows{{QStringLiteral("Qp (m³/s)"), check.outflowPeak}, {QStringLiteral("H (m)"), check.head}};
-    if (check.surface) rows.push_back({QStringLiteral("Sup para el Qp pedido (m²)"), *check.surface});
-    m_table->setRowCount(int(rows.size()));
-    for (int i = 0; i < int(rows.size()); ++i) {
-        const auto& r = rows[std::size_t(i)];
-        const QString diff = (r.values.differencePercent > 0 ? QStringLiteral("+") : QString()) +
-                             num(r.values.differencePercent, 3) + QStringLiteral(" %");
-        const QString cells[] = {r.what, num(r.values.chart), num(r.values.routed), diff};
+    const RoutingSummary summary = summarizeRouting(check, in, s);
+    m_law->setText(summary.law);
+    m_table->setRowCount(int(summary.rows.size()));
+    for (int i = 0; i < int(summary.rows.size()); ++i) {
+        const auto& r = summary.rows[std::size_t(i)];
+        const QString cells[] = {r.what, r.chart, r.routed, r.difference};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_table->setItem(i, c, item);
         }
     }
-    m_table->setFixedHeight(m_table->horizontalHeader()->height() + m_table->rowHeight(0) * int(rows.size()) + 4);
-
+    m_table->setFixedHeight(m_table->horizontalHeader()->height() + m_table->rowHeight(0) * int(summary.rows.size()) +
+                            4);
+    m_notes->setText(summary.notes);
     const auto& routed = check.routed;
-    QString notes = QStringLiteral("Balance de masa, (entrada − salida − almacenado) / entrada: %1 "
-                                   "(entrada %2 m³, salida %3 m³, almacenado %4 m³).")
-                        .arg(massBalance(routed.massBalancePercent, s), num(routed.inflowVolume, 6),
-                             num(routed.outflowVolume, 6), num(routed.storedVolume, 4));
-    if (weir && check.formWeirHead)
-        notes += QStringLiteral("\nEl H del formulario, %1 m, sale de Q = Ck·L·H^1,5; el ábaco y la laminación "
-                                "usan Q = Ck·L·√(2g)·H^1,5, que para el mismo Qp da H = %2 m.")
-                     .arg(num(*check.formWeirHead), num(check.head.chart));
-    m_notes->setText(notes);
-
     setFigures(figures::routingFigures(routed, s));
     setCaption(QStringLiteral("Caso A: comprobación por laminación — %1")
                    .arg(QString::fromStdString(figures::caseAInputSummary(in, s))));

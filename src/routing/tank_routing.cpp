@@ -96,11 +96,6 @@ PowerLaw outletLaw(Outlet outlet, double dl, double ck)
     return {ck * dl * kSqrt2g, 1.5};
 }
 
-double weirHeadWithoutSqrt2g(double discharge, double ck, double length)
-{
-    return std::pow(discharge / ck / length, 2.0 / 3.0);
-}
-
 std::optional<RoutingResult> route(const RoutingInput& input, const RoutingOptions& options)
 {
     if (!physical(input, true)) return std::nullopt;

@@ -11,8 +11,7 @@
 //   weir     Q = Ck·L·√(2g)·h^1.5, the law that the weir chart's outlet
 //            parameter is built on.
 // The case A form gives the weir head from Q = Ck·L·H^1.5 instead, without
-// √(2g); `weirHeadWithoutSqrt2g` is that head, `outletLaw(...).head(Q)` the
-// routing's.
+// √(2g); `outletLaw(...).head(Q)` is the routing's.
 
 #include "routing/level_pool.h"
 
@@ -36,9 +35,6 @@ struct RoutingInput {
 
 // The outlet's law as Q = coefficient·h^exponent.
 PowerLaw outletLaw(Outlet outlet, double dl, double ck);
-
-// H from Q = Ck·L·H^1.5, the weir head the case A form reports.
-double weirHeadWithoutSqrt2g(double discharge, double ck, double length);
 
 // Routes the triangular inflow 0 → Ip at Tp → 0 at Tb through the tank of
 // `input.surface`. Nothing for a non-physical input (Ip, Tp, D or L, Ck or S

@@ -33,7 +33,7 @@ Acerca::Acerca(QWidget* mainWindow) : QDialog(mainWindow)
     image->setAlignment(Qt::AlignCenter);
     image->setAccessibleName(QStringLiteral("Dibujo de un hidrograma de entrada, su salida laminada y un depósito"));
 
-    auto* version = new QLabel(QStringLiteral("Versión   1.0"), this);
+    auto* version = new QLabel(QStringLiteral("Versión   ") + programVersion(), this);
     version->setObjectName(QStringLiteral("Label3"));
     version->setAlignment(Qt::AlignCenter);
 

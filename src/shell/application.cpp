@@ -9,6 +9,8 @@ namespace retencion {
 
 void setUpApplication(QApplication& app)
 {
+    // Where QSettings keeps the recent files.
+    QApplication::setOrganizationName(QStringLiteral("Retencion"));
     QApplication::setApplicationName(QStringLiteral("Retención"));
     QApplication::setDesktopFileName(QStringLiteral("retencion"));
     QIcon icon;

@@ -7,15 +7,20 @@
 #include "panels/case_e_panel.h"
 #include "shell/acerca.h"
 #include "shell/banner.h"
+#include "shell/calculation_files.h"
 #include "shell/case_index.h"
-#include "shell/program_title.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace retencion {
@@ -38,21 +43,6 @@ public:
 Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tabs(new QTabWidget)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(programTitle());
-
-    auto* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
-    archivo->setObjectName(QStringLiteral("Archivo"));
-    QAction* salir = archivo->addAction(QStringLiteral("&Salir"), this, &Form1::Salir_Click);
-    salir->setObjectName(QStringLiteral("Salir"));
-    auto* abacos = menuBar()->addMenu(QStringLiteral("Á&bacos"));
-    abacos->setObjectName(QStringLiteral("Abacos"));
-    QAction* verAbaco = abacos->addAction(QStringLiteral("&Ver ábaco del caso"), this, &Form1::VerAbaco_Click);
-    verAbaco->setObjectName(QStringLiteral("VerAbaco"));
-    verAbaco->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    auto* ayuda = menuBar()->addMenu(QStringLiteral("Ay&uda"));
-    ayuda->setObjectName(QStringLiteral("Ayuda"));
-    QAction* acer = ayuda->addAction(QStringLiteral("Acerca del &Programa"), this, &Form1::Acer_Click);
-    acer->setObjectName(QStringLiteral("Acer"));
 
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(new CaseAPanel(services), QStringLiteral("Caso A"));
@@ -63,9 +53,12 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tab
     auto* index = new CaseIndex;
     m_tabs->addTab(index, QStringLiteral("INDICE"));
     connect(index, &CaseIndex::caseChosen, m_tabs, &QTabWidget::setCurrentIndex);
-    // The index has no chart of its own.
-    connect(m_tabs, &QTabWidget::currentChanged, verAbaco,
-            [verAbaco](int tab) { verAbaco->setEnabled(tab != kIndexTab); });
+    m_files = new CalculationFiles(
+        *this, services, [this] { return calculation(); },
+        [this](const CalculationState& state) { showCalculation(state); });
+    for (int tab = 0; tab < kIndexTab; ++tab)
+        connect(casePanel(tab), &CasePanel::edited, m_files, [this] { m_files->setModified(true); });
+    buildMenus();
 
     // On a small screen, or at a large scale, the window can be smaller than
     // its content: the content then scrolls.
@@ -89,7 +82,151 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tab
     // room the screen leaves.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(sizeHint().boundedTo(screen->availableGeometry().size()));
+
+    // A calculation file dropped anywhere on the window opens, even on a
+    // field, which would otherwise take its name as typed text.
+    setAcceptDrops(true);
+    for (auto* field : findChildren<QLineEdit*>())
+        field->installEventFilter(this);
     Form_Load();
+}
+
+void Form1::buildMenus()
+{
+    const auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
+                            QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(caption, this, handler);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        return action;
+    };
+    auto* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    archivo->setObjectName(QStringLiteral("Archivo"));
+    add(
+        archivo, "Nuevo", QStringLiteral("&Nuevo"), [this] { m_files->newCalculation(); },
+        QKeySequence(Qt::CTRL | Qt::Key_N));
+    add(
+        archivo, "Abrir", QStringLiteral("&Abrir…"), [this] { m_files->open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+    QMenu* recent = archivo->addMenu(QStringLiteral("Abrir &reciente"));
+    recent->setObjectName(QStringLiteral("AbrirRecienteMenu"));
+    recent->menuAction()->setObjectName(QStringLiteral("AbrirReciente"));
+    m_files->setRecentMenu(recent);
+    archivo->addSeparator();
+    add(
+        archivo, "Guardar", QStringLiteral("&Guardar"), [this] { m_files->save(); },
+        QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(
+        archivo, "GuardarComo", QStringLiteral("Guardar &como…"), [this] { m_files->saveAs(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    archivo->addSeparator();
+    add(archivo, "Salir", QStringLiteral("&Salir"), &Form1::Salir_Click);
+
+    auto* edicion = menuBar()->addMenu(QStringLiteral("E&dición"));
+    edicion->setObjectName(QStringLiteral("Edicion"));
+    QAction* copiar = add(edicion, "CopiarResultados", QStringLiteral("&Copiar resultados"),
+                          &Form1::CopiarResultados_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+
+    auto* abacos = menuBar()->addMenu(QStringLiteral("Á&bacos"));
+    abacos->setObjectName(QStringLiteral("Abacos"));
+    QAction* verAbaco = add(abacos, "VerAbaco", QStringLiteral("&Ver ábaco del caso"), &Form1::VerAbaco_Click,
+                            QKeySequence(Qt::CTRL | Qt::Key_B));
+    auto* ayuda = menuBar()->addMenu(QStringLiteral("Ay&uda"));
+    ayuda->setObjectName(QStringLiteral("Ayuda"));
+    add(ayuda, "Acer", QStringLiteral("Acerca del &Programa"), &Form1::Acer_Click);
+
+    // The index has no chart, inputs or results of its own.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [verAbaco, copiar](int tab) {
+        verAbaco->setEnabled(tab != kIndexTab);
+        copiar->setEnabled(tab != kIndexTab);
+    });
+}
+
+CasePanel* Form1::casePanel(int tab) const
+{
+    return qobject_cast<CasePanel*>(m_tabs->widget(tab));
+}
+
+CalculationState Form1::calculation() const
+{
+    CalculationState state;
+    for (int tab = 0; tab < kIndexTab; ++tab)
+        state.cases.insert(QString(QChar(u'A' + tab)), casePanel(tab)->state());
+    const int current = m_tabs->currentIndex();
+    state.currentCase = current < kIndexTab ? QString(QChar(u'A' + current)) : QStringLiteral("INDICE");
+    return state;
+}
+
+void Form1::showCalculation(const CalculationState& state)
+{
+    for (int tab = 0; tab < kIndexTab; ++tab)
+        casePanel(tab)->restore(state.cases.value(QString(QChar(u'A' + tab))));
+    const qsizetype letter = QStringLiteral("ABCDE").indexOf(state.currentCase);
+    m_tabs->setCurrentIndex(state.currentCase.size() == 1 && letter >= 0 ? int(letter) : kIndexTab);
+}
+
+void Form1::CopiarResultados_Click()
+{
+    if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget()))
+        QGuiApplication::clipboard()->setText(panel->valuesTable());
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (m_leaving || m_files->maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+namespace {
+
+// The calculation file a drag carries, or nothing.
+QString draggedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".retencion"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!draggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QString path = draggedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so that a question asked on the way
+    // does not hold the dragging application.
+    QTimer::singleShot(0, this, [this, path] { m_files->openPath(path); });
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (!draggedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
+            static_cast<QDropEvent*>(event)->acceptProposedAction();
+            return true;
+        }
+        break;
+    case QEvent::Drop:
+        if (!draggedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
+            dropEvent(static_cast<QDropEvent*>(event));
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::Form_Load()
@@ -99,6 +236,8 @@ void Form1::Form_Load()
 
 void Form1::Salir_Click()
 {
+    if (!m_files->maybeSave()) return;
+    m_leaving = true;
     QApplication::quit();
 }
 

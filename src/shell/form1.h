@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/calculation_file.h"
+
 #include <QMainWindow>
 
 class QTabWidget;
@@ -7,10 +9,13 @@ class QTabWidget;
 namespace retencion {
 
 class Acerca;
+class CalculationFiles;
+class CasePanel;
 class UiServices;
 
 // The main window: the banner, the tab control `SSTab1` with the five case
-// panels and the index, and the menu.
+// panels and the index, and the menu; the calculation it shows, as a whole,
+// is what a calculation file keeps.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -20,16 +25,34 @@ public:
 
     QTabWidget* tabs() const { return m_tabs; }
     Acerca* about() const { return m_about; } // null until first opened
+    CalculationFiles& files() const { return *m_files; }
+    CasePanel* casePanel(int tab) const; // tabs 0 to 4
+
+    // Every case and the tab in front; showing one replaces all of them.
+    CalculationState calculation() const;
+    void showCalculation(const CalculationState& state);
 
     void Form_Load();
     void Salir_Click();
     void Acer_Click();
     // Opens the design chart of the case on show (menu "Ábacos").
     void VerAbaco_Click();
+    // The inputs and results of the case in front, tab-separated.
+    void CopiarResultados_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildMenus();
+
     QTabWidget* m_tabs;
     Acerca* m_about = nullptr;
+    CalculationFiles* m_files = nullptr;
+    bool m_leaving = false; // "Salir" has already asked
 };
 
 } // namespace retencion

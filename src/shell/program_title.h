@@ -10,4 +10,10 @@ inline QString programTitle()
     return QStringLiteral("Predimensionamiento de Depósitos de Retención");
 }
 
+// The version the About window and the report name.
+inline QString programVersion()
+{
+    return QStringLiteral("1.0");
+}
+
 } // namespace retencion

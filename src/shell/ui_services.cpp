@@ -3,9 +3,11 @@
 #include "numbers/out_of_range_message.h"
 #include "shell/program_title.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -26,6 +28,54 @@ void QtUiServices::ReportOutOfRange(QWidget* parent, const QString& detail)
             label->setMinimumWidth(std::min(metrics.horizontalAdvance(detail) + 8, metrics.averageCharWidth() * 64));
         }
     }
+    box.exec();
+}
+
+namespace {
+
+const QString kFileFilter = QStringLiteral("Cálculos de Retención (*.retencion)");
+
+} // namespace
+
+SaveChoice QtUiServices::askToSave(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Warning, programTitle(), QStringLiteral("¿Desea guardar los cambios?"),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("GuardarCambios"));
+    box.setInformativeText(QStringLiteral("Si no los guarda, se perderán."));
+    QPushButton* save = box.addButton(QStringLiteral("&Guardar"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("&Descartar"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("&Cancelar"), QMessageBox::RejectRole);
+    save->setObjectName(QStringLiteral("Guardar"));
+    discard->setObjectName(QStringLiteral("Descartar"));
+    cancel->setObjectName(QStringLiteral("Cancelar"));
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return SaveChoice::Save;
+    if (box.clickedButton() == discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
+QString QtUiServices::chooseFileToOpen(QWidget* parent, const QString& folder)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Abrir cálculo"), folder, kFileFilter);
+}
+
+QString QtUiServices::chooseFileToSave(QWidget* parent, const QString& suggested)
+{
+    QFileDialog dialog(parent, QStringLiteral("Guardar cálculo"), suggested, kFileFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("retencion"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtUiServices::reportFileProblem(QWidget* parent, const QString& message, const QString& reason)
+{
+    QMessageBox box(QMessageBox::Warning, programTitle(), message, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("ProblemaArchivo"));
+    box.setInformativeText(reason);
     box.exec();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The thin layer between the program and Qt that the panels rely on: the
-// one modal message of the program and the regional separators. Tests put a
-// recorder in its place, so that no test ever blocks on a modal window.
+// modal messages and questions of the program, the file choosers and the
+// regional separators. Tests put a recorder in its place, so that no test
+// ever blocks on a modal window.
 
 #include "numbers/format_number.h"
 
@@ -10,6 +11,9 @@
 class QWidget;
 
 namespace retencion {
+
+// The answer to "¿Desea guardar los cambios?".
+enum class SaveChoice { Save, Discard, Cancel };
 
 class UiServices {
 public:
@@ -23,6 +27,21 @@ public:
     // The decimal and digit-group separators of the user's regional
     // settings at this moment.
     virtual Separators separators() const = 0;
+
+    // Asks "¿Desea guardar los cambios?" with "Guardar", "Descartar" and
+    // "Cancelar"; closing the question cancels.
+    virtual SaveChoice askToSave(QWidget* parent) = 0;
+
+    // The calculation file to open, starting in `folder`; empty when the
+    // user cancels.
+    virtual QString chooseFileToOpen(QWidget* parent, const QString& folder) = 0;
+    // Where to save the calculation, `suggested` proposed; empty when the
+    // user cancels.
+    virtual QString chooseFileToSave(QWidget* parent, const QString& suggested) = 0;
+
+    // Says why a file could not be opened or saved: `message` names the
+    // file, `reason` says what failed.
+    virtual void reportFileProblem(QWidget* parent, const QString& message, const QString& reason) = 0;
 };
 
 // The real thing: QMessageBox and the system locale.
@@ -30,6 +49,10 @@ class QtUiServices : public UiServices {
 public:
     void ReportOutOfRange(QWidget* parent, const QString& detail) override;
     Separators separators() const override;
+    SaveChoice askToSave(QWidget* parent) override;
+    QString chooseFileToOpen(QWidget* parent, const QString& folder) override;
+    QString chooseFileToSave(QWidget* parent, const QString& suggested) override;
+    void reportFileProblem(QWidget* parent, const QString& message, const QString& reason) override;
 };
 
 } // namespace retencion

@@ -2,30 +2,58 @@
 // The case A design charts: for each hydrograph ratio r = Ip·Tp/Vin, a curve
 // of the flow ratio y = Qp/Ip against the outlet parameter x. One row per
 // curve, points in order along it; the cells behind a curve's last point are
-// empty and read as 0.
+// empty and read as 0. With them, the studied ranges of case A and the short
+// literals its formulas were worked with.
 
+#include "cases/calculation.h"
 #include "cases/chart_math.h"
 
 #include <array>
 
-namespace retencion {
+namespace retencion::case_a {
 
-inline constexpr std::size_t kCaseACurves = 5;
-inline constexpr std::size_t kCaseAPoints = 30;
-using CaseACurve = std::array<double, kCaseAPoints>;
-using CaseAChartTable = std::array<CaseACurve, kCaseACurves>;
+inline constexpr std::size_t kCurves = 5;
+inline constexpr std::size_t kPoints = 30;
+using Curve = std::array<double, kPoints>;
+using ChartTable = std::array<Curve, kCurves>;
 
-struct CaseAChart {
-    CaseAChartTable x; // outlet parameter
-    CaseAChartTable y; // flow ratio Qp/Ip
+struct Chart {
+    ChartTable x; // outlet parameter
+    ChartTable y; // flow ratio Qp/Ip
 };
 
 // Hydrograph ratio r of curves 1 to 5.
-inline constexpr std::array<double, kCaseACurves> CaseACurveRatios = {0.4, 0.6, 0.8, 1.0, 1.2};
+inline constexpr std::array<double, kCurves> RatioCurves = {0.4, 0.6, 0.8, 1.0, 1.2};
 
-namespace case_a_data {
+// The charts were computed with these short literals, not with more precise
+// values; the results are only reproducible with them.
+inline constexpr double kPi = 3.1416;
+inline constexpr double kSqrt2g = 4.4294;
+inline constexpr double k2g = 19.62;
+
+// The studied ranges of the inputs and of the values read on the charts.
+inline constexpr auto kInflowPeakRange = StudiedRange::openClosed(0, 130);
+inline constexpr auto kPeakTimeRange = StudiedRange::openClosed(0, 10000);
+constexpr StudiedRange baseTimeRange(double tp)
+{
+    return StudiedRange::openClosed(tp, 14400);
+}
+inline constexpr auto kOutletSizeRange = StudiedRange::openClosed(0, 10);
+inline constexpr auto kDischargeCoefRange = StudiedRange::openClosed(0, 5);
+inline constexpr auto kRatioRange = StudiedRange::closed(RatioCurves.front(), RatioCurves.back());
+constexpr StudiedRange givenOutflowRange(double ip)
+{
+    return StudiedRange::openClosed(0, ip);
+}
+inline constexpr auto kFlowRatioRange = StudiedRange::closed(0.1, 0.85);
+inline constexpr auto kSurfaceRange = StudiedRange::openClosed(500, 90000);
+// The weir chart reaches x ≈ 7.9, but the studied range is the same for
+// both outlets.
+inline constexpr auto kOutletParameterRange = StudiedRange::closed(0.2, 2.95);
+
+namespace detail {
 // Orifice: outlet parameter x = Ck·A·√(2g)·Tp/√(S·Vin).
-inline constexpr CaseAChartTable OrificeX = {{
+inline constexpr ChartTable OrificeX = {{
     // r = 0.4, 27 points
     {0.015,  0.0449, 0.0936, 0.1423, 0.1835, 0.2322, 0.2884, 0.3333, 0.3858, 0.4419, 0.5243, 0.588,  0.6891, 0.7715,
      0.8539, 0.9663, 1.1086, 1.2285, 1.3633, 1.5281, 1.7041, 1.8689, 2.0449, 2.2472, 2.4569, 2.7303, 3.0038},
@@ -44,7 +72,7 @@ inline constexpr CaseAChartTable OrificeX = {{
 }};
 
 // Orifice: flow ratio Qp/Ip at the same points.
-inline constexpr CaseAChartTable OrificeY = {{
+inline constexpr ChartTable OrificeY = {{
     // r = 0.4, 27 points
     {0.0357, 0.1091, 0.1904, 0.2777, 0.3392, 0.4006, 0.47,   0.5196, 0.5652, 0.6148, 0.6743, 0.7119, 0.7654, 0.7991,
      0.8308, 0.8625, 0.8961, 0.9178, 0.9356, 0.9534, 0.9651, 0.975,  0.9808, 0.9846, 0.9904, 0.9922, 0.996},
@@ -63,7 +91,7 @@ inline constexpr CaseAChartTable OrificeY = {{
 }};
 
 // Weir: outlet parameter x = Ck·L·√(2g)·Tp·√Vin/S^1.5.
-inline constexpr CaseAChartTable WeirX = {{
+inline constexpr ChartTable WeirX = {{
     // r = 0.4, 26 points
     {0.0112182, 0.0535979, 0.106794, 0.170404, 0.263888, 0.376995, 0.509723, 0.662475, 0.834849,
      1.0371,    1.30951,   1.59169,  1.90335,  2.2251,   2.57656,  2.86763,  3.19883,  3.60996,
@@ -85,7 +113,7 @@ inline constexpr CaseAChartTable WeirX = {{
 }};
 
 // Weir: flow ratio Qp/Ip at the same points.
-inline constexpr CaseAChartTable WeirY = {{
+inline constexpr ChartTable WeirY = {{
     // r = 0.4, 26 points
     {0.0301036, 0.0882727, 0.166506, 0.254763, 0.33896,  0.413087, 0.477144, 0.541171, 0.595128,
      0.645024,  0.696823,  0.742583, 0.774242, 0.807894, 0.833469, 0.851103, 0.870684, 0.88613,
@@ -107,27 +135,31 @@ inline constexpr CaseAChartTable WeirY = {{
      0.790401, 0.813712,  0.829142, 0.850158, 0.869212, 0.882378, 0.893656},
 }};
 
-} // namespace case_a_data
+} // namespace detail
 
-inline constexpr CaseAChart CaseAOrificeChart = {case_a_data::OrificeX, case_a_data::OrificeY};
-inline constexpr CaseAChart CaseAWeirChart = {case_a_data::WeirX, case_a_data::WeirY};
+inline constexpr Chart OrificeChart = {detail::OrificeX, detail::OrificeY};
+inline constexpr Chart WeirChart = {detail::WeirX, detail::WeirY};
 
-namespace case_a_data {
-constexpr bool wellFormed(const CaseAChart& chart, std::array<std::size_t, kCaseACurves> counts)
+namespace detail {
+constexpr bool wellFormed(const Chart& chart, std::array<std::size_t, kCurves> counts)
 {
-    for (std::size_t j = 0; j < kCaseACurves; ++j) {
+    for (std::size_t j = 0; j < kCurves; ++j) {
         if (chart::filledPoints(chart.x[j]) != counts[j] || chart::filledPoints(chart.y[j]) != counts[j]) return false;
         if (!chart::strictlyRising(chart.x[j]) || !chart::strictlyRising(chart.y[j])) return false;
-        // Every curve spans the studied flow ratios 0.1..0.85 and outlet
-        // parameters 0.2..2.95, so no search runs off a curve.
-        if (!(chart.y[j][0] < 0.1 && chart.y[j][counts[j] - 1] > 0.85)) return false;
-        if (!(chart.x[j][0] < 0.2 && chart.x[j][counts[j] - 1] > 2.95)) return false;
+        // Every curve spans the studied flow ratios and outlet parameters, so
+        // no search runs off a curve.
+        if (!(chart.y[j][0] < kFlowRatioRange.low->value && chart.y[j][counts[j] - 1] > kFlowRatioRange.high->value))
+            return false;
+        if (!(chart.x[j][0] < kOutletParameterRange.low->value &&
+              chart.x[j][counts[j] - 1] > kOutletParameterRange.high->value))
+            return false;
     }
     return true;
 }
-} // namespace case_a_data
+} // namespace detail
 
-static_assert(case_a_data::wellFormed(CaseAOrificeChart, {27, 24, 22, 26, 26}));
-static_assert(case_a_data::wellFormed(CaseAWeirChart, {26, 23, 24, 21, 23}));
+static_assert(chart::strictlyRising(RatioCurves));
+static_assert(detail::wellFormed(OrificeChart, {27, 24, 22, 26, 26}));
+static_assert(detail::wellFormed(WeirChart, {26, 23, 24, 21, 23}));
 
-} // namespace retencion
+} // namespace retencion::case_a

@@ -24,7 +24,7 @@ struct CaseAInput {
 
 // main: the surface S (m²) or the outflow peak Qp (m³/s); h: the head over
 // the outlet (m). readings[0]: the point (x, Qp/Ip) read on the orifice or
-// weir chart, between curves k-1 and k (0-based, of CaseACurveRatios).
+// weir chart, between curves k-1 and k (0-based, of case_a::RatioCurves).
 using CaseAResult = CaseResult;
 
 CaseAResult CaseAEngine(const CaseAInput& input);

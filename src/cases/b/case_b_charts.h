@@ -5,11 +5,14 @@
 // x = 100·(Ip − Qp)/Ip, and one curve of the water depth against the depth
 // parameter w = Ip^3.5·Tp/S/B^2.5. One row per curve, points in order along
 // it; the cells behind a curve's last point are empty and read as 0.
-// Circular conduits use closed formulas and no chart.
+// Circular conduits use closed formulas and no chart. With them, the
+// studied ranges of case B.
 
+#include "cases/calculation.h"
 #include "cases/chart_math.h"
 
 #include <array>
+#include <cmath>
 
 namespace retencion::case_b {
 
@@ -60,6 +63,9 @@ inline constexpr CurveTable SurfaceChart = {{
      7.25971,  8.31629,  9.49216, 10.5828, 11.6735, 12.8323, 14.0423, 15.1159, 16.2065, 17.229},
 }};
 
+// Filled points of curves 1 to 5.
+inline constexpr std::array<std::size_t, kCurves> kCurvePoints = {22, 21, 20, 22, 20};
+
 // Water depth against the depth parameter; the depth is read linearly in the
 // decimal logarithm of w.
 struct DepthCurve {
@@ -72,9 +78,60 @@ inline constexpr DepthCurve DepthChart = {
     {0.99, 1.25, 1.79, 2.35, 3.11, 4.98, 7.51, 9.82, 13.82},
 };
 
-constexpr bool wellFormed(const CurveTable& along, const CurveTable& other, std::array<std::size_t, kCurves> counts,
-                          double first, double last)
+// The studied ranges of the inputs and of the values read on the charts.
+inline constexpr auto kInflowPeakRange = StudiedRange::openClosed(0, 100);
+inline constexpr auto kPeakTimeRange = StudiedRange::openClosed(0, 10000);
+constexpr StudiedRange baseFlowRange(double ip)
 {
+    return StudiedRange::openClosed(0, ip);
+}
+inline constexpr auto kConduitSizeRange = StudiedRange::openClosed(0, 10);
+// N means nothing to a rectangular conduit but is held to its range all the
+// same; circular conduits need at least one.
+inline constexpr auto kConduitCountRange = StudiedRange::closed(0, 30);
+inline constexpr auto kCircularCountRange = StudiedRange::openClosed(0, 30);
+inline constexpr auto kRatioRange = StudiedRange::closed(RatioCurves.front(), RatioCurves.back());
+// The target outflow peak, and for circular conduits the outflow peak found:
+// outside these bounds the fitted formula runs far beyond its data, down to
+// negative outflows.
+constexpr StudiedRange outflowRange(double qb, double ip)
+{
+    return StudiedRange::closed(qb, ip);
+}
+inline constexpr auto kPeakReductionRange = StudiedRange::closed(10, 52);
+inline constexpr auto kSurfaceRange = StudiedRange::closed(50, 1000000); // the same for both conduits
+inline constexpr auto kSurfaceCoefficientRange = StudiedRange::closed(2, 15);
+// The depth chart begins at w = 7 and nothing is extrapolated below it.
+inline constexpr auto kDepthParameterRange = StudiedRange::openClosed(DepthChart.w.front(), 100000);
+
+// The closed formulas fitted for circular conduits, in e = S/(N·D·Tp^0.7)·
+// (Qb/Ip)^0.5 and v = Ip/(N·D)·(Tp/S)^0.5: the peak reduction
+// x = 18.535·ln(e) − 23.414 and the water depth H = 1.0048·v + 0.8888.
+inline constexpr double kTimeExponent = 0.7;
+inline constexpr double kReductionSlope = 18.535;
+inline constexpr double kReductionOffset = 23.414;
+inline constexpr double kDepthSlope = 1.0048;
+inline constexpr double kDepthIntercept = 0.8888;
+
+// e for the peak reduction x, the formula inverted.
+inline double circularE(double x)
+{
+    return std::exp((x + kReductionOffset) / kReductionSlope);
+}
+inline double circularReduction(double e)
+{
+    return std::log(e) * kReductionSlope - kReductionOffset;
+}
+constexpr double circularDepth(double v)
+{
+    return kDepthSlope * v + kDepthIntercept;
+}
+
+namespace detail {
+constexpr bool wellFormed(const CurveTable& along, const CurveTable& other, std::array<std::size_t, kCurves> counts,
+                          StudiedRange studied)
+{
+    const double first = studied.low->value, last = studied.high->value;
     for (std::size_t c = 0; c < kCurves; ++c) {
         if (chart::filledPoints(along[c]) != counts[c] || chart::filledPoints(other[c]) != counts[c]) return false;
         if (!chart::strictlyRising(along[c]) || !chart::strictlyRising(other[c])) return false;
@@ -85,13 +142,14 @@ constexpr bool wellFormed(const CurveTable& along, const CurveTable& other, std:
     return true;
 }
 
-inline constexpr std::array<std::size_t, kCurves> kCurvePoints = {22, 21, 20, 22, 20};
+} // namespace detail
+
 static_assert(chart::strictlyRising(RatioCurves));
-static_assert(wellFormed(ReductionChart, SurfaceChart, kCurvePoints, 10, 52));
-static_assert(wellFormed(SurfaceChart, ReductionChart, kCurvePoints, 2, 15));
+static_assert(detail::wellFormed(ReductionChart, SurfaceChart, kCurvePoints, kPeakReductionRange));
+static_assert(detail::wellFormed(SurfaceChart, ReductionChart, kCurvePoints, kSurfaceCoefficientRange));
 static_assert(chart::strictlyRising(DepthChart.w) && chart::strictlyRising(DepthChart.h));
 static_assert(chart::filledPoints(DepthChart.w) == kDepthPoints && chart::filledPoints(DepthChart.h) == kDepthPoints);
-// The studied depth parameters (7, 100000] stay within the chart.
-static_assert(DepthChart.w.front() == 7 && DepthChart.w.back() > 100000);
+// The studied depth parameters stay within the chart.
+static_assert(DepthChart.w.front() == 7 && DepthChart.w.back() > kDepthParameterRange.high->value);
 
 } // namespace retencion::case_b

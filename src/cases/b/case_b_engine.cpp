@@ -8,29 +8,16 @@
 namespace retencion {
 namespace {
 
-using case_b::Curve;
-using case_b::kCurvePoints;
-
-// The studied range of the given surface, the same for both conduits.
-constexpr auto kSurfaceRange = StudiedRange::closed(50, 1000000);
+using namespace case_b;
 
 // The value of curves k-1 and k at `value`, blended across the curves at the
 // base-flow ratio r.
-std::optional<double> readChart(const case_b::CurveTable& along, const case_b::CurveTable& result, std::size_t k,
-                                double r, double value)
+std::optional<double> readChart(const CurveTable& along, const CurveTable& result, std::size_t k, double r,
+                                double value)
 {
-    const auto v0 = chart::readCurve(along[k - 1], result[k - 1], value, 0, kCurvePoints[k - 1] - 1);
-    const auto v1 = chart::readCurve(along[k], result[k], value, 0, kCurvePoints[k] - 1);
-    if (!v0 || !v1) return std::nullopt;
-    return chart::lerp(r, case_b::RatioCurves[k - 1], *v0, case_b::RatioCurves[k], *v1);
-}
-
-// The point (surface coefficient, peak reduction) read between curves k-1
-// and k of the reduction chart.
-ChartReading curvesAt(double y, double x, std::size_t k, double r)
-{
-    return readingBetween(y, x, std::uint8_t(k - 1), std::uint8_t(k), r, case_b::RatioCurves[k - 1],
-                          case_b::RatioCurves[k]);
+    return chart::readAcross(RatioCurves, k, r, [&](std::size_t c) {
+        return chart::readCurve(along[c], result[c], value, 0, kCurvePoints[c] - 1);
+    });
 }
 
 double lg(double v)
@@ -38,22 +25,21 @@ double lg(double v)
     return std::log(v) / std::log(10.0);
 }
 
-// The water depth over a rectangular conduit. The depth chart begins at
-// w = 7 and nothing is extrapolated below it, so the depth parameter is held
-// to (7, 100000]; the main result has been found and stays present.
-CaseBResult rectangularDepth(const CaseBInput& in, Quantity what, double main, double s, ChartReading read)
+// The water depth over a rectangular conduit. The main result has been found
+// and stays present when the depth parameter is refused.
+CaseBResult rectangularWithDepth(const CaseBInput& in, Quantity what, double main, double s, ChartReading read)
 {
-    if (auto bad = notFinite(what, main)) return outOfRange(*bad);
+    if (auto bad = notFinite(what, main)) return refused(*bad);
     const double w = ((std::pow(in.ip, 3.5) * in.tp) / s) / std::pow(in.size, 2.5);
-    const auto wRange = StudiedRange::openClosed(case_b::DepthChart.w.front(), 100000);
-    if (!wRange.holds(w)) return outOfRange(Quantity::DepthParameter, w, wRange, main);
+    const auto& wRange = kDepthParameterRange;
+    if (!wRange.holds(w)) return refused(Quantity::DepthParameter, w, wRange, main);
 
-    const auto& depth = case_b::DepthChart;
-    const auto j = chart::pointAtOrAbove(depth.w, w, 0, case_b::kDepthPoints - 1);
-    if (!j || *j == 0) return outOfRange(Refusal{Quantity::DepthParameter, w, wRange, Fault::OutsideCurve}, main);
+    const auto& depth = DepthChart;
+    const auto j = chart::pointAtOrAbove(depth.w, w, 0, kDepthPoints - 1);
+    if (!j || *j == 0) return refused(Refusal{Quantity::DepthParameter, w, wRange, Fault::OutsideCurve}, main);
     // Linear in the decimal logarithm of w.
     const double h = chart::lerp(lg(w), lg(depth.w[*j - 1]), depth.h[*j - 1], lg(depth.w[*j]), depth.h[*j]);
-    if (auto bad = notFinite(what, h)) return outOfRange(*bad, main);
+    if (auto bad = notFinite(what, h)) return refused(*bad, main);
     CaseBResult result = computed(main, h);
     result.readings = {read, ChartReading{w, h, {}, 0}};
     return result;
@@ -61,37 +47,35 @@ CaseBResult rectangularDepth(const CaseBInput& in, Quantity what, double main, d
 
 CaseBResult rectangular(const CaseBInput& in, double r)
 {
-    const auto rRange = StudiedRange::closed(case_b::RatioCurves.front(), case_b::RatioCurves.back());
-    if (!rRange.holds(r)) return outOfRange(Quantity::BaseFlowRatio, r, rRange);
+    if (!kRatioRange.holds(r)) return refused(Quantity::BaseFlowRatio, r, kRatioRange);
     // Curves k-1 and k enclose r; a ratio on an inner curve takes the bracket
     // above it, so it is read on that curve alone.
-    const std::size_t k = chart::bracket(case_b::RatioCurves, r);
+    const std::size_t k = chart::bracket(RatioCurves, r);
 
     switch (in.calculation) {
     case CalculationType::Surface: {
         const double qp = in.given;
-        const auto qpRange = StudiedRange::closed(in.qb, in.ip);
-        if (!qpRange.holds(qp)) return outOfRange(Quantity::GivenOutflow, qp, qpRange);
+        const auto qpRange = outflowRange(in.qb, in.ip);
+        if (!qpRange.holds(qp)) return refused(Quantity::GivenOutflow, qp, qpRange);
         const double x = ((in.ip - qp) * 100) / in.ip;
-        const auto xRange = StudiedRange::closed(10, 52);
-        if (!xRange.holds(x)) return outOfRange(Quantity::PeakReduction, x, xRange);
+        if (!kPeakReductionRange.holds(x)) return refused(Quantity::PeakReduction, x, kPeakReductionRange);
 
-        const auto y = readChart(case_b::ReductionChart, case_b::SurfaceChart, k, r, x);
-        if (!y) return outOfRange(Refusal{Quantity::PeakReduction, x, xRange, Fault::OutsideCurve});
+        const auto y = readChart(ReductionChart, SurfaceChart, k, r, x);
+        if (!y) return refused(Refusal{Quantity::PeakReduction, x, kPeakReductionRange, Fault::OutsideCurve});
         const double s = ((*y * in.tp) / std::pow(in.qb, 0.75)) / std::pow(in.ip / in.size, 0.5);
-        return rectangularDepth(in, Quantity::ComputedSurface, s, s, curvesAt(*y, x, k, r));
+        return rectangularWithDepth(in, Quantity::ComputedSurface, s, s, readingBetween(*y, x, RatioCurves, k, r));
     }
     case CalculationType::Outflow: {
         const double s = in.given;
-        if (!kSurfaceRange.holds(s)) return outOfRange(Quantity::GivenSurface, s, kSurfaceRange);
+        if (!kSurfaceRange.holds(s)) return refused(Quantity::GivenSurface, s, kSurfaceRange);
         const double y = ((std::pow(in.qb, 0.75) * s) / in.tp) * std::pow(in.ip / in.size, 0.5);
-        const auto yRange = StudiedRange::closed(2, 15);
-        if (!yRange.holds(y)) return outOfRange(Quantity::SurfaceCoefficient, y, yRange);
+        const auto& yRange = kSurfaceCoefficientRange;
+        if (!yRange.holds(y)) return refused(Quantity::SurfaceCoefficient, y, yRange);
 
-        const auto x = readChart(case_b::SurfaceChart, case_b::ReductionChart, k, r, y);
-        if (!x) return outOfRange(Refusal{Quantity::SurfaceCoefficient, y, yRange, Fault::OutsideCurve});
+        const auto x = readChart(SurfaceChart, ReductionChart, k, r, y);
+        if (!x) return refused(Refusal{Quantity::SurfaceCoefficient, y, yRange, Fault::OutsideCurve});
         const double qp = in.ip - (*x / 100) * in.ip;
-        return rectangularDepth(in, Quantity::ComputedOutflow, qp, s, curvesAt(y, *x, k, r));
+        return rectangularWithDepth(in, Quantity::ComputedOutflow, qp, s, readingBetween(y, *x, RatioCurves, k, r));
     }
     case CalculationType::None:
     case CalculationType::Volume:
@@ -102,12 +86,12 @@ CaseBResult rectangular(const CaseBInput& in, double r)
 
 // The water depth over N circular conduits, from the closed formula fitted
 // to the same family of tanks.
-CaseBResult circularDepth(const CaseBInput& in, Quantity what, double main, double s, ChartReading read)
+CaseBResult circularWithDepth(const CaseBInput& in, Quantity what, double main, double s, ChartReading read)
 {
     const double v = ((in.ip / in.n) / in.size) * std::pow(in.tp / s, 0.5);
-    const double h = 1.0048 * v + 0.8888;
-    if (auto bad = notFinite(what, main)) return outOfRange(*bad);
-    if (auto bad = notFinite(what, h)) return outOfRange(*bad, main);
+    const double h = circularDepth(v);
+    if (auto bad = notFinite(what, main)) return refused(*bad);
+    if (auto bad = notFinite(what, h)) return refused(*bad, main);
     CaseBResult result = computed(main, h);
     result.readings = {read, ChartReading{v, h, {}, 0}};
     return result;
@@ -117,31 +101,27 @@ CaseBResult circular(const CaseBInput& in)
 {
     // N = 0 passes the input checks (the field means nothing to a
     // rectangular conduit) but leaves no conduit to empty the tank.
-    const auto nRange = StudiedRange::openClosed(0, 30);
-    if (!nRange.holds(in.n)) return outOfRange(Quantity::ConduitCount, in.n, nRange);
+    if (!kCircularCountRange.holds(in.n)) return refused(Quantity::ConduitCount, in.n, kCircularCountRange);
 
     const double d = in.size;
+    const auto qpRange = outflowRange(in.qb, in.ip);
     switch (in.calculation) {
     case CalculationType::Surface: {
         const double qp = in.given;
-        const auto qpRange = StudiedRange::closed(in.qb, in.ip);
-        if (!qpRange.holds(qp)) return outOfRange(Quantity::GivenOutflow, qp, qpRange);
+        if (!qpRange.holds(qp)) return refused(Quantity::GivenOutflow, qp, qpRange);
         const double x = (100 * (in.ip - qp)) / in.ip;
-        const double e = std::exp((x + 23.414) / 18.535);
-        const double s = (((e * in.n) * d) * std::pow(in.tp, 0.7)) * std::pow(in.qb / in.ip, 0.5);
-        return circularDepth(in, Quantity::ComputedSurface, s, s, ChartReading{e, x, {}, 0});
+        const double e = circularE(x);
+        const double s = (((e * in.n) * d) * std::pow(in.tp, kTimeExponent)) * std::pow(in.qb / in.ip, 0.5);
+        return circularWithDepth(in, Quantity::ComputedSurface, s, s, ChartReading{e, x, {}, 0});
     }
     case CalculationType::Outflow: {
         const double s = in.given;
-        if (!kSurfaceRange.holds(s)) return outOfRange(Quantity::GivenSurface, s, kSurfaceRange);
-        const double e = (((s / in.n) / d) / std::pow(in.tp, 0.7)) * std::pow(in.ip / in.qb, 0.5);
-        const double x = std::log(e) * 18.535 - 23.414;
+        if (!kSurfaceRange.holds(s)) return refused(Quantity::GivenSurface, s, kSurfaceRange);
+        const double e = (((s / in.n) / d) / std::pow(in.tp, kTimeExponent)) * std::pow(in.ip / in.qb, 0.5);
+        const double x = circularReduction(e);
         const double qp = in.ip - (x / 100) * in.ip;
-        // Outside these bounds the fitted formula runs far beyond its data,
-        // down to negative outflows: not a physical answer.
-        const auto qpRange = StudiedRange::closed(in.qb, in.ip);
-        if (!qpRange.holds(qp)) return outOfRange(Quantity::ComputedOutflow, qp, qpRange);
-        return circularDepth(in, Quantity::ComputedOutflow, qp, s, ChartReading{e, x, {}, 0});
+        if (!qpRange.holds(qp)) return refused(Quantity::ComputedOutflow, qp, qpRange);
+        return circularWithDepth(in, Quantity::ComputedOutflow, qp, s, ChartReading{e, x, {}, 0});
     }
     case CalculationType::None:
     case CalculationType::Volume:
@@ -159,16 +139,12 @@ Quantity sizeQuantity(OutletConduit conduit)
 
 CaseBResult CaseBEngine(const CaseBInput& in)
 {
-    const auto ipRange = StudiedRange::openClosed(0, 100);
-    if (!ipRange.holds(in.ip)) return outOfRange(Quantity::InflowPeak, in.ip, ipRange);
-    const auto tpRange = StudiedRange::openClosed(0, 10000);
-    if (!tpRange.holds(in.tp)) return outOfRange(Quantity::PeakTime, in.tp, tpRange);
-    const auto qbRange = StudiedRange::openClosed(0, in.ip);
-    if (!qbRange.holds(in.qb)) return outOfRange(Quantity::BaseFlow, in.qb, qbRange);
-    const auto sizeRange = StudiedRange::openClosed(0, 10);
-    if (!sizeRange.holds(in.size)) return outOfRange(sizeQuantity(in.conduit), in.size, sizeRange);
-    const auto nRange = StudiedRange::closed(0, 30);
-    if (!nRange.holds(in.n)) return outOfRange(Quantity::ConduitCount, in.n, nRange);
+    if (!kInflowPeakRange.holds(in.ip)) return refused(Quantity::InflowPeak, in.ip, kInflowPeakRange);
+    if (!kPeakTimeRange.holds(in.tp)) return refused(Quantity::PeakTime, in.tp, kPeakTimeRange);
+    const auto qbRange = baseFlowRange(in.ip);
+    if (!qbRange.holds(in.qb)) return refused(Quantity::BaseFlow, in.qb, qbRange);
+    if (!kConduitSizeRange.holds(in.size)) return refused(sizeQuantity(in.conduit), in.size, kConduitSizeRange);
+    if (!kConduitCountRange.holds(in.n)) return refused(Quantity::ConduitCount, in.n, kConduitCountRange);
 
     const double r = in.qb / in.ip;
     switch (in.conduit) {

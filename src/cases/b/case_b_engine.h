@@ -28,7 +28,7 @@ struct CaseBInput {
 // out of range with `main` present.
 // readings[0]: rectangular conduit, the point (surface coefficient y, peak
 // reduction x %) between reduction-chart curves k-1 and k (0-based, of
-// RatioCurves); circular conduits, the point (e, x %) on the closed formula
+// case_b::RatioCurves); circular conduits, the point (e, x %) on the closed formula
 // x = 18.535·ln(e) − 23.414. readings[1]: the depth read, (w, H) on the
 // depth chart or (v, H) on the line H = 1.0048·v + 0.8888.
 using CaseBResult = CaseResult;

@@ -6,38 +6,40 @@
 // width node l. Every cell is filled.
 //
 // Each table is laid out as the chart lists it, one line per node of its
-// second index: CaseCPowerCoef[j][i] is A at inflow peak node i on the curve
-// of opening height node j, and CaseCHeightSlope[l][k] is M in row k for
-// conduit width node l.
+// second index: PowerCoef[j][i] is A at inflow peak node i on the curve of
+// opening height node j, and HeightSlope[l][k] is M in row k for conduit
+// width node l. With them, the studied ranges of case C.
 
+#include "cases/calculation.h"
 #include "cases/chart_math.h"
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 
-namespace retencion {
+namespace retencion::case_c {
 
-inline constexpr std::size_t kCaseCIpNodes = 7;
-inline constexpr std::size_t kCaseCHoNodes = 5;
-inline constexpr std::size_t kCaseCBNodes = 4;
-inline constexpr std::size_t kCaseCHeightRows = 5;
+inline constexpr std::size_t kIpNodes = 7;
+inline constexpr std::size_t kHoNodes = 5;
+inline constexpr std::size_t kBNodes = 4;
+inline constexpr std::size_t kHeightRows = 5;
 
 // Inflow peak nodes, m³/s.
-inline constexpr std::array<double, kCaseCIpNodes> CaseCIpAxis = {9, 11, 13, 20, 25, 35, 50};
+inline constexpr std::array<double, kIpNodes> IpAxis = {9, 11, 13, 20, 25, 35, 50};
 // Opening height nodes, m.
-inline constexpr std::array<double, kCaseCHoNodes> CaseCHoAxis = {0.4, 0.5, 0.6, 0.7, 0.8};
+inline constexpr std::array<double, kHoNodes> HoAxis = {0.4, 0.5, 0.6, 0.7, 0.8};
 // Conduit width nodes, m.
-inline constexpr std::array<double, kCaseCBNodes> CaseCBAxis = {2, 3, 4, 5};
+inline constexpr std::array<double, kBNodes> BAxis = {2, 3, 4, 5};
 
 // One line per opening height node, values along the inflow peak axis.
-using CaseCPowerTable = std::array<std::array<double, kCaseCIpNodes>, kCaseCHoNodes>;
+using PowerTable = std::array<std::array<double, kIpNodes>, kHoNodes>;
 // One line per conduit width node, values along the rows of the height lines.
 // The rows run against the opening height axis: an opening height between
 // axis nodes j-1 and j (0-based) is read on rows 4-j and 5-j.
-using CaseCHeightTable = std::array<std::array<double, kCaseCHeightRows>, kCaseCBNodes>;
+using HeightTable = std::array<std::array<double, kHeightRows>, kBNodes>;
 
 // Coefficient A of the power curve r = A·X^E.
-inline constexpr CaseCPowerTable CaseCPowerCoef = {{
+inline constexpr PowerTable PowerCoef = {{
     // HO 0.4 m
     {0.1932, 0.1733, 0.161, 0.1318, 0.1165, 0.1017, 0.0874},
     // HO 0.5 m
@@ -51,7 +53,7 @@ inline constexpr CaseCPowerTable CaseCPowerCoef = {{
 }};
 
 // Exponent E of the same power curve.
-inline constexpr CaseCPowerTable CaseCPowerExp = {{
+inline constexpr PowerTable PowerExp = {{
     // HO 0.4 m
     {-0.3358, -0.3612, -0.3728, -0.4166, -0.4253, -0.4274, -0.4315},
     // HO 0.5 m
@@ -65,7 +67,7 @@ inline constexpr CaseCPowerTable CaseCPowerExp = {{
 }};
 
 // Slope M of the height line Y = M·X + N, m²/s.
-inline constexpr CaseCHeightTable CaseCHeightSlope = {{
+inline constexpr HeightTable HeightSlope = {{
     // B 2 m
     {6.9794, 6.9794, 7.0144, 6.9918, 6.9894},
     // B 3 m
@@ -77,7 +79,7 @@ inline constexpr CaseCHeightTable CaseCHeightSlope = {{
 }};
 
 // Intercept N of the same height line, m²/s.
-inline constexpr CaseCHeightTable CaseCHeightIntercept = {{
+inline constexpr HeightTable HeightIntercept = {{
     // B 2 m
     {1.7311, 1.5917, 1.3893, 1.2503, 1.0619},
     // B 3 m
@@ -88,7 +90,29 @@ inline constexpr CaseCHeightTable CaseCHeightIntercept = {{
     {4.408, 3.99, 3.5475, 3.0418, 2.5048},
 }};
 
-namespace case_c_data {
+// The flow ratio r = A·X^E on the power curve of Ip node i and ho node j.
+inline double powerCurve(std::size_t i, std::size_t j, double x)
+{
+    return PowerCoef[j][i] * std::pow(x, PowerExp[j][i]);
+}
+
+// The height divisor Y = M·X + N on the line of row k for B node l.
+constexpr double heightLine(std::size_t l, std::size_t k, double x)
+{
+    return HeightSlope[l][k] * x + HeightIntercept[l][k];
+}
+
+// The studied ranges of the inputs and of the values read on the charts:
+// the inputs span the chart's nodes.
+inline constexpr auto kInflowPeakRange = StudiedRange::closed(IpAxis.front(), IpAxis.back());
+inline constexpr auto kPeakTimeRange = StudiedRange::openClosed(0, 10000);
+inline constexpr auto kConduitWidthRange = StudiedRange::closed(BAxis.front(), BAxis.back());
+inline constexpr auto kOpeningHeightRange = StudiedRange::closed(HoAxis.front(), HoAxis.back());
+inline constexpr auto kFlowRatioRange = StudiedRange::closed(0.12, 0.38);
+inline constexpr auto kSurfaceRange = StudiedRange::closed(50, 100000);
+inline constexpr auto kSurfaceIndexRange = StudiedRange::closed(0.12, 2.5);
+
+namespace detail {
 template <std::size_t N, std::size_t M>
 constexpr bool allOf(const std::array<std::array<double, N>, M>& t, bool (*pred)(double))
 {
@@ -105,20 +129,20 @@ constexpr bool negative(double v)
 {
     return v < 0;
 }
-} // namespace case_c_data
+} // namespace detail
 
-static_assert(chart::strictlyRising(CaseCIpAxis) && chart::filledPoints(CaseCIpAxis) == kCaseCIpNodes);
-static_assert(chart::strictlyRising(CaseCHoAxis) && chart::filledPoints(CaseCHoAxis) == kCaseCHoNodes);
-static_assert(chart::strictlyRising(CaseCBAxis) && chart::filledPoints(CaseCBAxis) == kCaseCBNodes);
+static_assert(chart::strictlyRising(IpAxis) && chart::filledPoints(IpAxis) == kIpNodes);
+static_assert(chart::strictlyRising(HoAxis) && chart::filledPoints(HoAxis) == kHoNodes);
+static_assert(chart::strictlyRising(BAxis) && chart::filledPoints(BAxis) == kBNodes);
 // The height lines are read at the opening height axis positions of their rows.
-static_assert(kCaseCHeightRows == kCaseCHoNodes);
+static_assert(kHeightRows == kHoNodes);
 // Every cell filled (none reads as an empty 0). A positive coefficient and a
 // negative exponent make each power curve fall as the surface grows, so it can
 // be inverted for X at any flow ratio; the height lines rise from a positive
 // intercept.
-static_assert(case_c_data::allOf(CaseCPowerCoef, case_c_data::positive));
-static_assert(case_c_data::allOf(CaseCPowerExp, case_c_data::negative));
-static_assert(case_c_data::allOf(CaseCHeightSlope, case_c_data::positive));
-static_assert(case_c_data::allOf(CaseCHeightIntercept, case_c_data::positive));
+static_assert(detail::allOf(PowerCoef, detail::positive));
+static_assert(detail::allOf(PowerExp, detail::negative));
+static_assert(detail::allOf(HeightSlope, detail::positive));
+static_assert(detail::allOf(HeightIntercept, detail::positive));
 
-} // namespace retencion
+} // namespace retencion::case_c

@@ -9,14 +9,16 @@
 namespace retencion {
 namespace {
 
+using namespace case_c;
+
 // Reads the power-curve family at the four nodes around (Ip, ho), where
 // `atNode(i, j)` is the chart's value on the curve of Ip node i and ho node j:
 // first along Ip on the curves of both ho nodes, then across ho.
 template <class AtNode> double readPowerCharts(const CaseCInput& in, std::size_t i, std::size_t j, AtNode atNode)
 {
-    const double lower = chart::lerp(in.ip, CaseCIpAxis[i - 1], atNode(i - 1, j - 1), CaseCIpAxis[i], atNode(i, j - 1));
-    const double upper = chart::lerp(in.ip, CaseCIpAxis[i - 1], atNode(i - 1, j), CaseCIpAxis[i], atNode(i, j));
-    return chart::lerp(in.ho, CaseCHoAxis[j - 1], lower, CaseCHoAxis[j], upper);
+    const double lower = chart::lerp(in.ip, IpAxis[i - 1], atNode(i - 1, j - 1), IpAxis[i], atNode(i, j - 1));
+    const double upper = chart::lerp(in.ip, IpAxis[i - 1], atNode(i - 1, j), IpAxis[i], atNode(i, j));
+    return chart::lerp(in.ho, HoAxis[j - 1], lower, HoAxis[j], upper);
 }
 
 // Height divisor Y at ho on the lines of rows k and k+1 for conduit width
@@ -27,18 +29,16 @@ template <class AtNode> double readPowerCharts(const CaseCInput& in, std::size_t
 // the heights they give depend on it.
 double heightDivisor(double x, double ho, std::size_t k, std::size_t l)
 {
-    const double y0 = CaseCHeightSlope[l][k] * x + CaseCHeightIntercept[l][k];
-    const double y1 = CaseCHeightSlope[l][k + 1] * x + CaseCHeightIntercept[l][k + 1];
-    return chart::lerp(ho, CaseCHoAxis[k], y0, CaseCHoAxis[k + 1], y1);
+    return chart::lerp(ho, HoAxis[k], heightLine(l, k, x), HoAxis[k + 1], heightLine(l, k + 1, x));
 }
 
 // Water height H = Ip/Y for surface index x; j and l are the brackets of ho
 // and B. The rows run against the ho axis: bracket j is read on rows 4-j, 5-j.
 double height(const CaseCInput& in, double x, std::size_t j, std::size_t l)
 {
-    const std::size_t k = kCaseCHoNodes - 1 - j;
-    const double y = chart::lerp(in.b, CaseCBAxis[l - 1], heightDivisor(x, in.ho, k, l - 1), CaseCBAxis[l],
-                                 heightDivisor(x, in.ho, k, l));
+    const std::size_t k = kHoNodes - 1 - j;
+    const double y =
+        chart::lerp(in.b, BAxis[l - 1], heightDivisor(x, in.ho, k, l - 1), BAxis[l], heightDivisor(x, in.ho, k, l));
     return in.ip / y;
 }
 
@@ -46,14 +46,10 @@ double height(const CaseCInput& in, double x, std::size_t j, std::size_t l)
 // curves, numbered ho node × 7 + Ip node.
 ChartReading powerReading(const CaseCInput& in, double x, double r, std::size_t i, std::size_t j)
 {
-    const double tIp = (in.ip - CaseCIpAxis[i - 1]) / (CaseCIpAxis[i] - CaseCIpAxis[i - 1]);
-    const double tHo = (in.ho - CaseCHoAxis[j - 1]) / (CaseCHoAxis[j] - CaseCHoAxis[j - 1]);
-    const auto node = [](std::size_t ni, std::size_t nj) { return std::uint8_t(nj * kCaseCIpNodes + ni); };
-    return {x,
-            r,
-            {CurveWeight{node(i - 1, j - 1), (1 - tIp) * (1 - tHo)}, CurveWeight{node(i, j - 1), tIp * (1 - tHo)},
-             CurveWeight{node(i - 1, j), (1 - tIp) * tHo}, CurveWeight{node(i, j), tIp * tHo}},
-            4};
+    const auto node = [](std::size_t ni, std::size_t nj) { return std::uint8_t(nj * kIpNodes + ni); };
+    return readingAmong(
+        x, r, {node(i - 1, j - 1), node(i, j - 1), node(i - 1, j), node(i, j)},
+        chart::cornerWeights(chart::fractionBetween(IpAxis, i, in.ip), chart::fractionBetween(HoAxis, j, in.ho)));
 }
 
 // The point (X, Y) on the height lines, with the weights of the four lines,
@@ -61,35 +57,27 @@ ChartReading powerReading(const CaseCInput& in, double x, double r, std::size_t 
 // line through them is extended to ho.
 ChartReading heightReading(const CaseCInput& in, double x, double y, std::size_t j, std::size_t l)
 {
-    const std::size_t k = kCaseCHoNodes - 1 - j;
-    const double tRow = (in.ho - CaseCHoAxis[k]) / (CaseCHoAxis[k + 1] - CaseCHoAxis[k]);
-    const double tB = (in.b - CaseCBAxis[l - 1]) / (CaseCBAxis[l] - CaseCBAxis[l - 1]);
-    const auto line = [](std::size_t nl, std::size_t row) { return std::uint8_t(nl * kCaseCHeightRows + row); };
-    return {x,
-            y,
-            {CurveWeight{line(l - 1, k), (1 - tRow) * (1 - tB)}, CurveWeight{line(l - 1, k + 1), tRow * (1 - tB)},
-             CurveWeight{line(l, k), (1 - tRow) * tB}, CurveWeight{line(l, k + 1), tRow * tB}},
-            4};
+    const std::size_t k = kHoNodes - 1 - j;
+    const auto line = [](std::size_t nl, std::size_t row) { return std::uint8_t(nl * kHeightRows + row); };
+    return readingAmong(
+        x, y, {line(l - 1, k), line(l - 1, k + 1), line(l, k), line(l, k + 1)},
+        chart::cornerWeights(chart::fractionBetween(HoAxis, k + 1, in.ho), chart::fractionBetween(BAxis, l, in.b)));
 }
 
 } // namespace
 
 CaseCResult CaseCEngine(const CaseCInput& in)
 {
-    const auto ipRange = StudiedRange::closed(9, 50);
-    if (!ipRange.holds(in.ip)) return outOfRange(Quantity::InflowPeak, in.ip, ipRange);
-    const auto tpRange = StudiedRange::openClosed(0, 10000);
-    if (!tpRange.holds(in.tp)) return outOfRange(Quantity::PeakTime, in.tp, tpRange);
-    const auto bRange = StudiedRange::closed(2, 5);
-    if (!bRange.holds(in.b)) return outOfRange(Quantity::ConduitWidth, in.b, bRange);
-    const auto hoRange = StudiedRange::closed(0.4, 0.8);
-    if (!hoRange.holds(in.ho)) return outOfRange(Quantity::OpeningHeight, in.ho, hoRange);
+    if (!kInflowPeakRange.holds(in.ip)) return refused(Quantity::InflowPeak, in.ip, kInflowPeakRange);
+    if (!kPeakTimeRange.holds(in.tp)) return refused(Quantity::PeakTime, in.tp, kPeakTimeRange);
+    if (!kConduitWidthRange.holds(in.b)) return refused(Quantity::ConduitWidth, in.b, kConduitWidthRange);
+    if (!kOpeningHeightRange.holds(in.ho)) return refused(Quantity::OpeningHeight, in.ho, kOpeningHeightRange);
 
     // A value on an inner node takes the bracket above it; the top of each
     // range takes the last bracket.
-    const std::size_t i = chart::bracket(CaseCIpAxis, in.ip);
-    const std::size_t j = chart::bracket(CaseCHoAxis, in.ho);
-    const std::size_t l = chart::bracket(CaseCBAxis, in.b);
+    const std::size_t i = chart::bracket(IpAxis, in.ip);
+    const std::size_t j = chart::bracket(HoAxis, in.ho);
+    const std::size_t l = chart::bracket(BAxis, in.b);
 
     double x = 0; // with no calculation chosen the height is read at X = 0
     double ratio = 0;
@@ -98,12 +86,11 @@ CaseCResult CaseCEngine(const CaseCInput& in)
     switch (in.calculation) {
     case CalculationType::Surface: {
         const double r = in.given / in.ip;
-        const auto rRange = StudiedRange::closed(0.12, 0.38);
-        if (!rRange.holds(r)) return outOfRange(Quantity::FlowRatio, r, rRange);
+        if (!kFlowRatioRange.holds(r)) return refused(Quantity::FlowRatio, r, kFlowRatioRange);
         // Each curve r = A·X^E inverted at its node.
         x = readPowerCharts(in, i, j, [r](std::size_t ni, std::size_t nj) {
-            const double e = CaseCPowerExp[nj][ni];
-            return std::pow(r, 1 / e) / std::pow(CaseCPowerCoef[nj][ni], 1 / e);
+            const double e = PowerExp[nj][ni];
+            return std::pow(r, 1 / e) / std::pow(PowerCoef[nj][ni], 1 / e);
         });
         main = x * in.tp * in.b * in.b;
         ratio = r;
@@ -112,14 +99,11 @@ CaseCResult CaseCEngine(const CaseCInput& in)
     }
     case CalculationType::Outflow: {
         const double s = in.given;
-        const auto sRange = StudiedRange::closed(50, 100000);
-        if (!sRange.holds(s)) return outOfRange(Quantity::GivenSurface, s, sRange);
+        if (!kSurfaceRange.holds(s)) return refused(Quantity::GivenSurface, s, kSurfaceRange);
         x = s / in.tp / in.b / in.b;
-        const auto xRange = StudiedRange::closed(0.12, 2.5);
-        if (!xRange.holds(x)) return outOfRange(Quantity::SurfaceIndex, x, xRange);
-        const double r = readPowerCharts(in, i, j, [x](std::size_t ni, std::size_t nj) {
-            return CaseCPowerCoef[nj][ni] * std::pow(x, CaseCPowerExp[nj][ni]);
-        });
+        if (!kSurfaceIndexRange.holds(x)) return refused(Quantity::SurfaceIndex, x, kSurfaceIndexRange);
+        const double r =
+            readPowerCharts(in, i, j, [x](std::size_t ni, std::size_t nj) { return powerCurve(ni, nj, x); });
         main = r * in.ip;
         ratio = r;
         what = Quantity::ComputedOutflow;
@@ -131,8 +115,8 @@ CaseCResult CaseCEngine(const CaseCInput& in)
     }
 
     const double h = height(in, x, j, l);
-    if (auto bad = notFinite(what, main.value_or(0))) return outOfRange(*bad);
-    if (auto bad = notFinite(what, h)) return outOfRange(*bad);
+    if (auto bad = notFinite(what, main.value_or(0))) return refused(*bad);
+    if (auto bad = notFinite(what, h)) return refused(*bad);
     CaseCResult result{Outcome::Computed, main, h, std::nullopt, {}};
     if (main) result.readings[0] = powerReading(in, x, ratio, i, j);
     result.readings[1] = heightReading(in, x, in.ip / h, j, l);

@@ -18,7 +18,7 @@ struct CaseDInput {
 // main: the volume V (m³) or the outflow peak Qp (m³/s); h is never present,
 // case D has no height.
 // readings[0]: the point (volume rate W, peak reduction R %) between curves
-// c-1 and c (0-based, of CaseDIpAxis).
+// c-1 and c (0-based, of case_d::IpCurves).
 using CaseDResult = CaseResult;
 
 CaseDResult CaseDEngine(const CaseDInput& input);

@@ -4,8 +4,10 @@
 // reduced surface x = (S/Tp)·(L/ho)^0.3. The depth chart: for each Ip, a
 // curve of a (m³/s) against y = (S/Tp)/B, from which the depth H = a·Tp/S.
 // One row per curve, points in order along it; the cells behind a curve's
-// last point are empty and read as 0.
+// last point are empty and read as 0. With them, the studied ranges of
+// case E.
 
+#include "cases/calculation.h"
 #include "cases/chart_math.h"
 
 #include <array>
@@ -15,20 +17,20 @@ namespace retencion::case_e {
 
 inline constexpr std::size_t kCurves = 3; // B curves, and Ip curves
 inline constexpr std::size_t kPoints = 15;
-using ECurve = std::array<double, kPoints>;
+using Curve = std::array<double, kPoints>;
 // Indexed [k][j]: k the Ip curve, j the B curve; each row a curve's points.
-using ELamChart = std::array<std::array<ECurve, kCurves>, kCurves>;
+using AttenuationTable = std::array<std::array<Curve, kCurves>, kCurves>;
 // Indexed [k]: k the Ip curve.
-using EDepthChart = std::array<ECurve, kCurves>;
+using DepthTable = std::array<Curve, kCurves>;
 
 // Outlet-conduit width B of the curves j, m (whole metres).
-inline constexpr std::array<double, kCurves> EBCurves = {2, 4, 5};
+inline constexpr std::array<double, kCurves> BCurves = {2, 4, 5};
 // Inflow peak Ip of the curves k, m³/s (whole numbers).
-inline constexpr std::array<double, kCurves> EIpCurves = {20, 35, 50};
+inline constexpr std::array<double, kCurves> IpCurves = {20, 35, 50};
 
 // Attenuation chart: reduced surface x = (S/Tp)·(L/ho)^0.3, S in m², Tp in s.
 // clang-format off
-inline constexpr ELamChart ELamChartX = {{
+inline constexpr AttenuationTable AttenuationX = {{
     {{ // Ip = 20
         // B = 2, 14 points; points 3 and 4 share their abscissa
         {0.130233, 0.195349, 0.316279, 0.316279, 0.502326, 0.902326, 1.40465, 1.91628, 2.71628, 3.42326, 4.31628, 5.47907, 6.57674, 7.85116},
@@ -58,7 +60,7 @@ inline constexpr ELamChart ELamChartX = {{
 
 // Attenuation chart: flow ratio r = Qp/Ip at the same points.
 // clang-format off
-inline constexpr ELamChart ELamChartY = {{
+inline constexpr AttenuationTable AttenuationY = {{
     {{ // Ip = 20
         // B = 2, 14 points; point 4 lies a little below point 3
         {0.164064, 0.222743, 0.289203, 0.288604, 0.347275, 0.40773, 0.460994, 0.507071, 0.566304, 0.607579, 0.654831, 0.706259, 0.749307, 0.798332},
@@ -88,7 +90,7 @@ inline constexpr ELamChart ELamChartY = {{
 
 // Depth chart: abscissa y = (S/Tp)/B.
 // clang-format off
-inline constexpr EDepthChart EDepthChartX = {{
+inline constexpr DepthTable DepthX = {{
     // Ip = 20, 14 rows
     {0.00480103, 0.0452801, 0.119005, 0.204602, 0.306827, 0.447077, 0.627723, 0.817871, 1.10302, 1.3454, 1.55925, 1.86335, 2.16745, 2.46913},
     // Ip = 35, 13 rows
@@ -100,7 +102,7 @@ inline constexpr EDepthChart EDepthChartX = {{
 
 // Depth chart: ordinate a, m³/s, at the same rows; the depth is H = a·Tp/S.
 // clang-format off
-inline constexpr EDepthChart EDepthChartY = {{
+inline constexpr DepthTable DepthY = {{
     // Ip = 20, 14 rows
     {0.443873, 1.43938, 2.50232, 3.56532, 4.70912, 6.17591, 7.93882, 9.74213, 11.8553, 13.632, 15.0857, 16.8896, 18.586, 19.9595},
     // Ip = 35, 13 rows
@@ -116,8 +118,21 @@ inline constexpr EDepthChart EDepthChartY = {{
 inline constexpr std::size_t kFirstSearched = 1;
 inline constexpr std::size_t kLastSearched = 12;
 
+// The studied ranges of the inputs and of the values read on the charts.
+inline constexpr auto kInflowPeakRange = StudiedRange::closed(IpCurves.front(), IpCurves.back());
+inline constexpr auto kPeakTimeRange = StudiedRange::above(0);
+inline constexpr auto kConduitWidthRange = StudiedRange::closed(BCurves.front(), BCurves.back());
+inline constexpr auto kOpeningHeightRange = StudiedRange::closed(0.1, 5);
+inline constexpr auto kLengthRange = StudiedRange::atLeast(0.2);
+inline constexpr auto kFlowRatioRange = StudiedRange::closed(0.15, 0.75);
+inline constexpr auto kReducedSurfaceRange = StudiedRange::closed(0.4, 8);
+inline constexpr auto kDepthIndexRange = StudiedRange::closed(0.1, 2.1);
+// Below a curve's first point the chart is extrapolated, and a low ratio can
+// give a surface of 0 or less: no tank has it.
+inline constexpr auto kComputedSurfaceRange = StudiedRange::above(0);
+
 namespace detail {
-constexpr bool lamCounts(const ELamChart& chart, std::array<std::array<std::size_t, kCurves>, kCurves> counts)
+constexpr bool lamCounts(const AttenuationTable& chart, std::array<std::array<std::size_t, kCurves>, kCurves> counts)
 {
     for (std::size_t k = 0; k < kCurves; ++k)
         for (std::size_t j = 0; j < kCurves; ++j)
@@ -127,7 +142,7 @@ constexpr bool lamCounts(const ELamChart& chart, std::array<std::array<std::size
 
 // Every curve rises, except the curve B = 2, Ip = 20, which was digitised
 // with a repeated abscissa and a dip of the ratio at points 3 and 4.
-constexpr bool lamRising(const ELamChart& chart)
+constexpr bool lamRising(const AttenuationTable& chart)
 {
     for (std::size_t k = 0; k < kCurves; ++k)
         for (std::size_t j = 0; j < kCurves; ++j)
@@ -135,41 +150,42 @@ constexpr bool lamRising(const ELamChart& chart)
     return true;
 }
 
-// A reduced surface up to 8 ends its search on a segment of two stored
-// points: some searched point reaches 8, or the point after the last
-// searched one is stored.
-constexpr bool lamCoversReducedSurface(const ELamChart& chart)
+// A reduced surface up to the studied top ends its search on a segment of
+// two stored points: some searched point reaches it, or the point after the
+// last searched one is stored.
+constexpr bool lamCoversReducedSurface(const AttenuationTable& chart)
 {
     for (std::size_t k = 0; k < kCurves; ++k)
         for (std::size_t j = 0; j < kCurves; ++j)
-            if (!chart::pointAtOrAbove(chart[k][j], 8.0, kFirstSearched, kLastSearched) &&
+            if (!chart::pointAtOrAbove(chart[k][j], kReducedSurfaceRange.high->value, kFirstSearched, kLastSearched) &&
                 chart::filledPoints(chart[k][j]) <= kLastSearched + 1)
                 return false;
     return true;
 }
 
-// Each depth column spans the studied y = 0.1 .. 2.1, so every admitted y
+// Each depth column spans the studied depth indices, so every admitted y
 // finds its row between the second row and the column's last.
-constexpr bool depthCovers(const EDepthChart& chart)
+constexpr bool depthCovers(const DepthTable& chart)
 {
-    for (const ECurve& column : chart)
-        if (!(column[0] < 0.1 && column[chart::filledPoints(column) - 1] > 2.1)) return false;
+    for (const Curve& column : chart)
+        if (!(column[0] < kDepthIndexRange.low->value &&
+              column[chart::filledPoints(column) - 1] > kDepthIndexRange.high->value))
+            return false;
     return true;
 }
 } // namespace detail
 
-static_assert(chart::strictlyRising(EBCurves) && chart::strictlyRising(EIpCurves));
-static_assert(detail::lamCounts(ELamChartX, {{{14, 14, 12}, {15, 14, 11}, {13, 13, 11}}}));
-static_assert(detail::lamCounts(ELamChartY, {{{14, 14, 12}, {15, 14, 11}, {13, 13, 11}}}));
-static_assert(detail::lamRising(ELamChartX) && detail::lamRising(ELamChartY));
-static_assert(ELamChartX[0][0][2] == ELamChartX[0][0][3] && ELamChartY[0][0][3] < ELamChartY[0][0][2]);
-static_assert(detail::lamCoversReducedSurface(ELamChartX));
-static_assert(chart::filledPoints(EDepthChartX[0]) == 14 && chart::filledPoints(EDepthChartX[1]) == 13 &&
-              chart::filledPoints(EDepthChartX[2]) == 10);
-static_assert(chart::filledPoints(EDepthChartY[0]) == 14 && chart::filledPoints(EDepthChartY[1]) == 13 &&
-              chart::filledPoints(EDepthChartY[2]) == 10);
-static_assert(chart::strictlyRising(EDepthChartX[0]) && chart::strictlyRising(EDepthChartX[1]) &&
-              chart::strictlyRising(EDepthChartX[2]));
-static_assert(detail::depthCovers(EDepthChartX));
+static_assert(chart::strictlyRising(BCurves) && chart::strictlyRising(IpCurves));
+static_assert(detail::lamCounts(AttenuationX, {{{14, 14, 12}, {15, 14, 11}, {13, 13, 11}}}));
+static_assert(detail::lamCounts(AttenuationY, {{{14, 14, 12}, {15, 14, 11}, {13, 13, 11}}}));
+static_assert(detail::lamRising(AttenuationX) && detail::lamRising(AttenuationY));
+static_assert(AttenuationX[0][0][2] == AttenuationX[0][0][3] && AttenuationY[0][0][3] < AttenuationY[0][0][2]);
+static_assert(detail::lamCoversReducedSurface(AttenuationX));
+static_assert(chart::filledPoints(DepthX[0]) == 14 && chart::filledPoints(DepthX[1]) == 13 &&
+              chart::filledPoints(DepthX[2]) == 10);
+static_assert(chart::filledPoints(DepthY[0]) == 14 && chart::filledPoints(DepthY[1]) == 13 &&
+              chart::filledPoints(DepthY[2]) == 10);
+static_assert(chart::strictlyRising(DepthX[0]) && chart::strictlyRising(DepthX[1]) && chart::strictlyRising(DepthX[2]));
+static_assert(detail::depthCovers(DepthX));
 
 } // namespace retencion::case_e

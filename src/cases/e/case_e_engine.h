@@ -24,7 +24,7 @@ struct CaseEInput {
 // out-of-range result may still carry `main`.
 // readings[0]: the point (reduced surface x, Qp/Ip) on the attenuation
 // chart, over the four curves numbered Ip curve × 3 + B curve (0-based, of
-// EIpCurves and EBCurves). readings[1]: the point (y, a) on the depth chart,
+// case_e::IpCurves and case_e::BCurves). readings[1]: the point (y, a) on the depth chart,
 // between columns iIp-1 and iIp.
 using CaseEResult = CaseResult;
 

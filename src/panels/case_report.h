@@ -1,0 +1,41 @@
+#pragma once
+// What a calculation sheet says of one case, gathered from its panel as the
+// window shows it, so that the report and the window never disagree.
+
+#include "figures/figure.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace retencion {
+
+struct ReportLine {
+    QString symbol;  // "Ip"
+    QString meaning; // "Caudal punta del hidrograma de entrada"
+    QString value;   // as read (inputs) or as shown (results)
+    QString unit;    // may be empty
+};
+
+struct ReportChoice {
+    QString group;  // "Tipo de Cálculo"
+    QString chosen; // "Cálculo de la Superficie del Depósito", or "ninguno"
+};
+
+struct CaseReport {
+    QString caseName; // "Caso A"
+    QString heading;  // the description on its tab
+    std::vector<ReportChoice> choices;
+    std::vector<ReportLine> inputs;
+    std::vector<ReportLine> results;
+    QString refusal;        // the last calculation's refusal, empty when it was not refused
+    bool outOfDate = false; // the results no longer answer the data
+    std::vector<figures::Figure> charts;
+    // Case A: the check by routing, in words and figures; empty elsewhere.
+    QStringList routingText;
+    std::vector<std::vector<QString>> routingTable; // header row first
+    std::vector<figures::Figure> routingFigures;
+};
+
+} // namespace retencion

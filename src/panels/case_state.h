@@ -1,0 +1,29 @@
+#pragma once
+// What one case tab holds, by control name: what a calculation file keeps
+// of it, and what opening one restores.
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace retencion {
+
+struct CaseState {
+    QMap<QString, QString> fields;  // input fields, the text as typed
+    QStringList options;            // the option buttons selected
+    QMap<QString, QString> results; // result fields, the text as shown
+
+    // Nothing typed, chosen or shown: such a case is left out of a file.
+    bool isEmpty() const
+    {
+        const auto blank = [](const QMap<QString, QString>& texts) {
+            return std::all_of(texts.begin(), texts.end(), [](const QString& t) { return t.isEmpty(); });
+        };
+        return options.isEmpty() && blank(fields) && blank(results);
+    }
+    bool operator==(const CaseState&) const = default;
+};
+
+} // namespace retencion

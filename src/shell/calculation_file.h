@@ -1,0 +1,38 @@
+#pragma once
+// A calculation as it is kept in a `.retencion` file, and the file's bytes:
+// the only place that knows the format (docs/file-format.md). No widgets
+// here, so that the reader can be fuzzed with Qt Core alone.
+
+#include "panels/case_state.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+namespace retencion {
+
+struct CalculationState {
+    QString currentCase = QStringLiteral("INDICE"); // "A" to "E", or "INDICE"
+    QMap<QString, CaseState> cases;                 // by case letter; absent: empty
+    bool operator==(const CalculationState&) const = default;
+};
+
+// Larger files are refused unread: no calculation comes near it, and a
+// larger file is not one of ours.
+inline constexpr qsizetype kMaxCalculationFileSize = 1024 * 1024;
+inline constexpr int kCalculationFileVersion = 1;
+
+// The bytes of a file that holds `state`, whose texts were typed and shown
+// under the decimal separator `decimal`.
+QByteArray writeCalculationFile(const CalculationState& state, const QString& decimal);
+
+// The calculation a file holds, its texts written as they would be typed
+// and shown under the decimal separator `decimal`; or, when the file is
+// refused, a sentence in Spanish (capitalised, without a final period) that
+// says what is wrong.
+std::variant<CalculationState, QString> readCalculationFile(const QByteArray& bytes, const QString& decimal);
+
+} // namespace retencion
