@@ -55,6 +55,7 @@ private slots:
         QVERIFY(tab->routing() && tab->routing()->complete);
         const auto figures = window->curveFigures();
         QCOMPARE(figures.size(), std::size_t(2));
+        QCOMPARE(panel.report().sizingCurve.size(), std::size_t(2)); // the report draws what the window has
         QVERIFY(!tab->findChild<QProgressBar*>("ProgresoLaminacion")->isVisible());
         // The values under the mouse at the operating point, with a comma.
         tabs->setCurrentWidget(tab);

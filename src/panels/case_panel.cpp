@@ -572,6 +572,7 @@ CaseReport CasePanel::report() const
     r.refusal = m_refusal;
     r.outOfDate = resultsOutOfDate();
     r.charts = figures();
+    if (m_chart) r.sizingCurve = m_chart->curveFigures();
     return r;
 }
 
