@@ -38,16 +38,16 @@ void Open(benchmark::State& state)
 {
     QTemporaryDir dir;
     RecordingServices services;
-    services.fileToSave = dir.filePath("todo.retencion");
+    services.chosenPath = dir.filePath("todo.retencion");
     Form1 saved(services), form(services);
     fill(saved);
     saved.files().saveAs();
     form.show();
     for (auto _ : state) {
-        form.files().openPath(services.fileToSave);
+        form.files().openPath(services.chosenPath);
         QApplication::processEvents(); // the window repaints what it shows
     }
-    if (!services.fileProblems.isEmpty() || form.calculation() != saved.calculation())
+    if (!services.failures.isEmpty() || form.calculation() != saved.calculation())
         state.SkipWithError("the file did not open as saved");
 }
 
@@ -55,13 +55,13 @@ void Save(benchmark::State& state)
 {
     QTemporaryDir dir;
     RecordingServices services;
-    services.fileToSave = dir.filePath("todo.retencion");
+    services.chosenPath = dir.filePath("todo.retencion");
     Form1 form(services);
     fill(form);
     form.files().saveAs();
     for (auto _ : state)
         form.files().save();
-    if (!services.fileProblems.isEmpty()) state.SkipWithError("the file was not saved");
+    if (!services.failures.isEmpty()) state.SkipWithError("the file was not saved");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "first_paint.h"
 #include "shell/application.h"
 #include "shell/form1.h"
-#include "shell/ui_services.h"
+#include "shell/qt_ui_services.h"
 
 int main(int argc, char** argv)
 {

@@ -4,30 +4,65 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
-# Debian packages the build and the tests need.
-BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-dejavu-core desktop-file-utils dpkg-dev poppler-utils)
+# Debian packages the program needs to build and run (Qt's CMake files ask
+# pkg-config for some of Qt's own dependencies).
+PROGRAM_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core)
+# And what the tests and the benchmarks built beside them need besides.
+TEST_PACKAGES=("${PROGRAM_PACKAGES[@]}" libgtest-dev libbenchmark-dev desktop-file-utils poppler-utils)
+
+# Runs a command with its output in a log, shown only when it fails.
+quietly() {
+    local log="$1"
+    shift
+    if ! "$@" >"$log" 2>&1; then
+        cat "$log" >&2
+        return 1
+    fi
+}
 
 # Installs the named Debian packages that are not installed yet. As root it
 # runs apt-get; otherwise it prints the one line to run and fails.
 ensure_packages() {
-    local missing=()
-    local pkg
+    local installed missing=() pkg
+    installed=$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "$@" 2>/dev/null | awk '$2 == "installed" {print $1}' || true)
     for pkg in "$@"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+        grep -qxF "$pkg" <<<"$installed" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
-        echo "Missing packages. Run as root:" >&2
+        echo "Faltan paquetes. Como root, ejecute:" >&2
         echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
         exit 1
     fi
-    echo "Installing: ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    echo "Instalando paquetes… (${missing[*]})"
+    local log
+    log=$(mktemp)
+    if ! { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"; } >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
 }
 
-# Configures (once) and builds the project in $BUILD_DIR.
+# build_project DIR [CMAKE_OPTION...] [-- TARGET...]
+# Configures the build in DIR with the options given (the cache keeps those
+# of earlier runs) and builds the targets named after "--", or everything.
+# Each step's output is shown only when it fails.
 build_project() {
-    cmake -S "$ROOT" -B "$BUILD_DIR" "$@" >/dev/null
-    cmake --build "$BUILD_DIR" -j"$(nproc)"
+    local dir="$1"
+    shift
+    local options=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+        options+=("$1")
+        shift
+    done
+    [ $# -gt 0 ] && shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    mkdir -p "$dir"
+    echo "Configurando…"
+    quietly "$dir/configure.log" cmake -S "$ROOT" -B "$dir" "${options[@]}"
+    echo "Compilando…"
+    quietly "$dir/build.log" cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }

@@ -7,12 +7,17 @@
 #include "figures/sizing_curve.h"
 #include "panels/routing_check_window.h"
 #include "routing/chart_check.h"
+#include "ui_test_support.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <set>
@@ -186,9 +191,10 @@ private slots:
     {
         QWidget panel;
         panel.show();
-        ChartWindow chart(QStringLiteral("Caso B"), &panel);
+        test::RecordingServices services;
+        ChartWindow chart(QStringLiteral("Caso B"), services, &panel);
         chart.setFigures(caseBFigures(OutletConduit::Rectangular, kSurface, nullptr, kComma));
-        RoutingCheckWindow routing(&panel);
+        RoutingCheckWindow routing(services, &panel);
         const CaseResult result = CaseAEngine(kOrificeInput);
         routing.setCheck(*routing::checkByRouting(kOrificeInput, result), kOrificeInput, kComma);
         for (ChartWindow* window : {&chart, static_cast<ChartWindow*>(&routing)}) {
@@ -212,7 +218,8 @@ private slots:
 
     void outOfDateMarksTheTitle()
     {
-        RoutingCheckWindow window(nullptr);
+        test::RecordingServices services;
+        RoutingCheckWindow window(services, nullptr);
         const QString title = window.windowTitle();
         window.setOutOfDate(true);
         window.setOutOfDate(true); // marked once however often it is said
@@ -225,7 +232,8 @@ private slots:
     // the picture taller; a file that cannot be written says why.
     void exports()
     {
-        RoutingCheckWindow window(nullptr);
+        test::RecordingServices services;
+        RoutingCheckWindow window(services, nullptr);
         window.setCheck(*routing::checkByRouting(kOrificeInput, CaseAEngine(kOrificeInput)), kOrificeInput, kComma);
         QTemporaryDir dir;
         QVERIFY(window.exportCsv(dir.filePath("h.csv")));
@@ -257,6 +265,48 @@ private slots:
         QVERIFY(!reason.isEmpty());
         QVERIFY(!window.exportPng(dir.filePath("no/existe/a.png"), &reason));
         QVERIFY(!reason.isEmpty());
+    }
+
+    // Each export button writes where the user chose, with the extension
+    // added when missing; giving up writes nothing; a file that cannot be
+    // written is reported through the services, naming it, without a modal box.
+    void exportButtonsSaveWhereTheUserChose()
+    {
+        test::RecordingServices services(",");
+        RoutingCheckWindow window(services, nullptr);
+        window.setCheck(*routing::checkByRouting(kOrificeInput, CaseAEngine(kOrificeInput)), kOrificeInput, kComma);
+        QTemporaryDir dir;
+        const struct {
+            const char* button;
+            QString chosen; // empty: the user gives up
+            const char* written;
+            qsizetype failures;
+        } rows[] = {
+            {"ExportarPNG", dir.filePath("a"), "a.png", 0},
+            {"ExportarSVG", dir.filePath("b.SVG"), "b.SVG", 0},
+            {"ExportarCSV", dir.filePath("c.csv"), "c.csv", 0},
+            {"ExportarPNG", QString(), nullptr, 0},
+            {"ExportarCSV", dir.filePath("no/existe/d.csv"), nullptr, 1},
+            {"ExportarSVG", dir.filePath("no/existe/e"), nullptr, 2},
+        };
+        for (const auto& row : rows) {
+            services.chosenPath = row.chosen;
+            bool modal = false;
+            QTimer::singleShot(0, &window, [&modal] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    modal = true;
+                    box->close();
+                }
+            });
+            window.findChild<QPushButton*>(row.button)->click();
+            QCoreApplication::processEvents();
+            const QString where = QString::fromUtf8(row.button) + " " + row.chosen;
+            QVERIFY2(!modal, qPrintable(where));
+            QVERIFY2(services.failures.size() == row.failures, qPrintable(where));
+            if (row.written) QVERIFY2(QFileInfo(dir.filePath(row.written)).size() > 0, qPrintable(where));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+        QVERIFY(services.failures.last().contains(QDir::toNativeSeparators(dir.filePath("no/existe/e.svg"))));
     }
 
     void massBalanceIsReadable()

@@ -91,7 +91,7 @@ private slots:
         Form1 saved(services);
         fillEveryCase(saved, ",");
         act(saved.casePanel(0), "AOption3 ADL=2,5"); // a weir: "L =", and results out of date
-        services.fileToSave = path("todo");
+        services.chosenPath = path("todo");
         saved.findChild<QAction*>("Guardar")->trigger();
         QCOMPARE(saved.windowTitle(), "todo.retencion — Predimensionamiento de Depósitos de Retención");
 
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(caption(&opened, "BLabelD"), QStringLiteral("B ="));
         QVERIFY(field(&opened, "BN")->isHidden()); // a rectangular conduit has no N
         QVERIFY(!field(&opened, "BRES")->property("outOfDate").toBool());
-        QVERIFY(!opened.isWindowModified() && services.fileProblems.isEmpty());
+        QVERIFY(!opened.isWindowModified() && services.failures.isEmpty());
         QCOMPARE(opened.tabs()->currentIndex(), 2);
 
         // "Nuevo" empties every case and its captions go back to their first text.
@@ -131,9 +131,9 @@ private slots:
         RecordingServices writer(qPrintable(written)), reader(qPrintable(reading));
         Form1 saved(writer), opened(reader);
         fillEveryCase(saved, written);
-        writer.fileToSave = path("separador.retencion");
+        writer.chosenPath = path("separador.retencion");
         QVERIFY(saved.files().saveAs());
-        QVERIFY(opened.files().openPath(writer.fileToSave));
+        QVERIFY(opened.files().openPath(writer.chosenPath));
         for (const Example& e : kExamples) {
             const QString shown = text(&opened, e.result);
             QVERIFY2(!shown.isEmpty(), e.result);
@@ -179,10 +179,10 @@ private slots:
         QCOMPARE(form.calculation(), before);
         QCOMPARE(form.windowTitle(), title);
         QVERIFY(form.isWindowModified());
-        QCOMPARE(services.fileProblems.size(), 1);
-        QVERIFY2(services.fileProblems[0].startsWith("No se puede abrir «" + bad + "».") &&
-                     services.fileProblems[0].contains(reason),
-                 qPrintable(services.fileProblems[0]));
+        QCOMPARE(services.failures.size(), 1);
+        QVERIFY2(services.failures[0].startsWith("No se puede abrir «" + bad + "».") &&
+                     services.failures[0].contains(reason),
+                 qPrintable(services.failures[0]));
     }
 
     // A save that fails leaves the file that was there whole, says where and
@@ -213,7 +213,7 @@ private slots:
         RecordingServices services;
         Form1 form(services);
         fillEveryCase(form, ".");
-        services.fileToSave = where;
+        services.chosenPath = where;
 
         // Past this many bytes, the system refuses to write any file, as a
         // full disk does.
@@ -232,9 +232,9 @@ private slots:
         QVERIFY(form.isWindowModified() && form.files().path().isEmpty());
         if (diskFull) QCOMPARE(contents(where), old);
         QCOMPARE(QDir(QFileInfo(where).absolutePath()).entryList(QDir::Files).size(), diskFull ? 1 : 0);
-        QCOMPARE(services.fileProblems.size(), 1);
-        QVERIFY2(services.fileProblems[0].contains("«" + where + "»") && services.fileProblems[0].contains(reason),
-                 qPrintable(services.fileProblems[0]));
+        QCOMPARE(services.failures.size(), 1);
+        QVERIFY2(services.failures[0].contains("«" + where + "»") && services.failures[0].contains(reason),
+                 qPrintable(services.failures[0]));
     }
 
     // Every way out of unsaved work asks first, and each answer does what it says.
@@ -263,7 +263,7 @@ private slots:
         RecordingServices services;
         services.answer = SaveChoice(answer);
         services.fileToOpen = other;
-        services.fileToSave = kept;
+        services.chosenPath = kept;
         Form1 form(services);
         form.show();
         if (typed) act(form.casePanel(0), "AOption4 AIP=10");
@@ -304,13 +304,13 @@ private slots:
         act(form.casePanel(3), "DIP=4");
         QCOMPARE(form.windowTitle(), program + "[*]");
         QVERIFY(form.isWindowModified());
-        services.fileToSave = path("título"); // the ending is added
+        services.chosenPath = path("título"); // the ending is added
         form.findChild<QAction*>("GuardarComo")->trigger();
         QCOMPARE(form.windowTitle(), "título.retencion — " + program);
         QVERIFY(!form.isWindowModified());
         act(form.casePanel(3), "DOption2");
         QCOMPARE(form.windowTitle(), "título.retencion[*] — " + program);
-        services.fileToSave.clear(); // "Guardar" asks nothing once there is a file
+        services.chosenPath.clear(); // "Guardar" asks nothing once there is a file
         form.findChild<QAction*>("Guardar")->trigger();
         QVERIFY(!form.isWindowModified());
         QVERIFY(contents(path("título.retencion")).contains("DOption2"));
@@ -324,7 +324,7 @@ private slots:
         Form1 form(services);
         QVERIFY(!form.findChild<QAction*>("AbrirReciente")->isEnabled());
         for (int i = 1; i <= 9; ++i) {
-            services.fileToSave = path(qPrintable(QStringLiteral("r%1.retencion").arg(i)));
+            services.chosenPath = path(qPrintable(QStringLiteral("r%1.retencion").arg(i)));
             QVERIFY(form.files().saveAs());
         }
         QStringList want;
@@ -337,8 +337,8 @@ private slots:
         gone->trigger();
         want.removeAt(3);
         QCOMPARE(form.files().recentFiles(), want);
-        QCOMPARE(services.fileProblems.size(), 1);
-        QVERIFY(services.fileProblems[0].contains("ya no existe"));
+        QCOMPARE(services.failures.size(), 1);
+        QVERIFY(services.failures[0].contains("ya no existe"));
         form.findChild<QAction*>("Reciente7")->trigger(); // now the oldest, r2
         QCOMPARE(form.files().recentFiles().first(), path("r2.retencion"));
     }

@@ -1,5 +1,5 @@
 #include "shell/qt_spanish.h"
-#include "shell/ui_services.h"
+#include "shell/qt_ui_services.h"
 
 #include <QAbstractButton>
 #include <QApplication>

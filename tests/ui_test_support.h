@@ -4,7 +4,7 @@
 // answers and separators, and a user's work at a panel written as rows of a
 // table.
 
-#include "shell/ui_services.h"
+#include "charts/ui_services.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +23,11 @@ class RecordingServices : public UiServices {
 public:
     explicit RecordingServices(const char* decimal = ".") : separatorsInUse{decimal, *decimal == '.' ? "," : "."} {}
     void ReportOutOfRange(QWidget*, const QString& detail) override { messages << detail; }
+    void reportFailure(QWidget*, const QString& message, const QString& reason) override
+    {
+        failures << message + ' ' + reason;
+    }
+    QString savePath(QWidget*, const QString&, const QString&) override { return chosenPath; }
     Separators separators() const override { return separatorsInUse; }
     SaveChoice askToSave(QWidget*) override
     {
@@ -30,18 +35,14 @@ public:
         return answer;
     }
     QString chooseFileToOpen(QWidget*, const QString&) override { return fileToOpen; }
-    QString chooseFileToSave(QWidget*, const QString&) override { return fileToSave; }
-    void reportFileProblem(QWidget*, const QString& message, const QString& reason) override
-    {
-        fileProblems << message + ' ' + reason;
-    }
 
     QStringList messages; // one entry per message shown, holding its detail
+    QStringList failures; // one entry per failure reported: what failed, and why
+    QString chosenPath;   // where the user saves when asked; empty: gives up
     Separators separatorsInUse;
     int questions = 0;                      // "¿Desea guardar los cambios?" asked
     SaveChoice answer = SaveChoice::Cancel; // ...and answered
-    QString fileToOpen, fileToSave;         // chosen in the file dialogs; empty: cancelled
-    QStringList fileProblems;               // one entry per file message, its text and reason
+    QString fileToOpen;                     // chosen to open; empty: cancelled
 };
 
 inline QLineEdit* field(QWidget* panel, const QString& name)

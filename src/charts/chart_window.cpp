@@ -2,15 +2,14 @@
 
 #include "charts/figure_painter.h"
 #include "charts/sizing_curve_tab.h"
+#include "charts/ui_services.h"
 
 #include <QDate>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -248,23 +247,9 @@ QString proposedPath(const QString& stem, const QString& suffix)
     return documents.isEmpty() ? name : QDir(documents).filePath(name);
 }
 
-void saveAs(QWidget* parent, const QString& filter, const QString& proposed,
-            const std::function<QString(const QString&)>& write)
-{
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Exportar"), proposed, filter);
-    if (path.isEmpty()) return;
-    const QString suffix = proposed.mid(proposed.lastIndexOf(QLatin1Char('.')));
-    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
-    const QString reason = write(path);
-    if (!reason.isEmpty())
-        QMessageBox::warning(
-            parent, parent->windowTitle(),
-            QStringLiteral("No se ha podido guardar «%1»: %2.").arg(QDir::toNativeSeparators(path), reason));
-}
-
-ChartWindow::ChartWindow(const QString& caseName, QWidget* panel)
-    : QDialog(panel), m_tabs(new QTabWidget), m_scroll(new FigureScroll), m_contentLayout(new QVBoxLayout),
-      m_stack(new FigureStack)
+ChartWindow::ChartWindow(const QString& caseName, UiServices& services, QWidget* panel)
+    : QDialog(panel), m_services(services), m_tabs(new QTabWidget), m_scroll(new FigureScroll),
+      m_contentLayout(new QVBoxLayout), m_stack(new FigureStack)
 {
     setWindowTitle(QStringLiteral("Ábaco — %1").arg(caseName));
     setModal(false);
@@ -296,11 +281,11 @@ ChartWindow::ChartWindow(const QString& caseName, QWidget* panel)
     auto* close = new QPushButton(QStringLiteral("&Cerrar"));
     close->setObjectName(QStringLiteral("Cerrar"));
     connect(png, &QPushButton::clicked, this, [this] {
-        saveAs(this, QStringLiteral("Imagen PNG (*.png)"), proposedPath(shownStem(), QStringLiteral(".png")),
+        saveAs(QStringLiteral("Imagen PNG (*.png)"), QStringLiteral(".png"),
                [this](const QString& path) { return writePng(shownFigures(), m_caption, path); });
     });
     connect(svg, &QPushButton::clicked, this, [this] {
-        saveAs(this, QStringLiteral("Dibujo SVG (*.svg)"), proposedPath(shownStem(), QStringLiteral(".svg")),
+        saveAs(QStringLiteral("Dibujo SVG (*.svg)"), QStringLiteral(".svg"),
                [this](const QString& path) { return writeSvg(shownFigures(), m_caption, path, plainTitle()); });
     });
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
@@ -324,6 +309,11 @@ void ChartWindow::setSizingCurve(const std::optional<figures::CaseInput>& input,
     if (!m_curveTab) {
         m_curveTab = new SizingCurveTab;
         m_tabs->addTab(m_curveTab, QStringLiteral("Curva de &dimensionamiento"));
+        connect(m_curveTab->csvButton(), &QPushButton::clicked, this, [this] {
+            saveAs(
+                QStringLiteral("Texto separado por punto y coma (*.csv)"), QStringLiteral(".csv"),
+                [this](const QString& path) { return writeBytes(QByteArray::fromStdString(m_curveTab->csv()), path); });
+        });
     }
     m_curveTab->setInput(input, separators);
 }
@@ -355,6 +345,19 @@ QString ChartWindow::plainTitle() const
     QString title = windowTitle();
     if (title.endsWith(outOfDateSuffix())) title.chop(outOfDateSuffix().size());
     return title;
+}
+
+void ChartWindow::saveAs(const QString& filter, const QString& suffix,
+                         const std::function<QString(const QString&)>& write)
+{
+    QString path = m_services.savePath(this, proposedPath(shownStem(), suffix), filter);
+    if (path.isEmpty()) return;
+    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
+    const QString reason = write(path);
+    if (!reason.isEmpty())
+        m_services.reportFailure(this,
+                                 QStringLiteral("No se ha podido guardar «%1».").arg(QDir::toNativeSeparators(path)),
+                                 reason + QLatin1Char('.'));
 }
 
 void ChartWindow::setOutOfDate(bool outOfDate)

@@ -17,6 +17,7 @@ class QVBoxLayout;
 namespace retencion {
 
 class SizingCurveTab;
+class UiServices;
 
 // One figure on screen, redrawn at whatever size it is given; below its
 // minimum the window scrolls rather than squeezing the chart unreadable.
@@ -78,18 +79,13 @@ bool exportSvg(const std::vector<figures::Figure>& figures, const QString& path,
 // "caso-a-abaco-2026-12-07.png" in the user's documents folder.
 QString proposedPath(const QString& stem, const QString& suffix);
 
-// Asks where to save, proposing `proposed`, adds the extension when
-// missing, and says which file could not be written and why. `write` gets
-// the chosen path and gives the reason it failed, or an empty text.
-void saveAs(QWidget* parent, const QString& filter, const QString& proposed,
-            const std::function<QString(const QString&)>& write);
-
 // A case's design charts in a window of their own, with the point the last
 // calculation read; it stays open beside the form and follows it.
 class ChartWindow : public QDialog {
     Q_OBJECT
 public:
-    ChartWindow(const QString& caseName, QWidget* panel);
+    // `services` ask where to save an export and report one that failed.
+    ChartWindow(const QString& caseName, UiServices& services, QWidget* panel);
 
     void setFigures(std::vector<figures::Figure> figures);
     std::vector<figures::Figure> figures() const { return m_stack->figures(); }
@@ -124,6 +120,11 @@ protected:
     QVBoxLayout* contentLayout() const { return m_contentLayout; }
     // The window's title without the out-of-date mark, for exports.
     QString plainTitle() const;
+    // Asks where to save, proposing a file named after the window with
+    // `suffix`, adds the suffix when missing, and says which file could not
+    // be written and why. `write` gets the chosen path and gives the reason
+    // it failed, or an empty text.
+    void saveAs(const QString& filter, const QString& suffix, const std::function<QString(const QString&)>& write);
     QBoxLayout* m_buttons = nullptr;
     QString m_fileStem; // of the proposed file names, e.g. "caso-a-abaco"
 
@@ -132,6 +133,7 @@ private:
     std::vector<figures::Figure> shownFigures() const;
     QString shownStem() const;
 
+    UiServices& m_services;
     QTabWidget* m_tabs;
     SizingCurveTab* m_curveTab = nullptr;
     FigureScroll* m_scroll;

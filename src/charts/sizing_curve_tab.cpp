@@ -53,14 +53,6 @@ SizingCurveTab::SizingCurveTab(QWidget* parent)
     connect(&m_watcher, &QFutureWatcher<figures::RoutingCurve>::progressValueChanged, m_progress,
             &QProgressBar::setValue);
     connect(&m_watcher, &QFutureWatcher<figures::RoutingCurve>::finished, this, &SizingCurveTab::routed);
-    connect(m_csv, &QPushButton::clicked, this, [this] {
-        if (!m_curve) return;
-        const QString stem =
-            QStringLiteral("caso-%1-curva").arg(QChar::fromLatin1(figures::caseLetter(m_curve->input)));
-        saveAs(this, QStringLiteral("Texto separado por punto y coma (*.csv)"),
-               proposedPath(stem, QStringLiteral(".csv")),
-               [this](const QString& path) { return writeBytes(QByteArray::fromStdString(csv()), path); });
-    });
 }
 
 SizingCurveTab::~SizingCurveTab()

@@ -38,6 +38,8 @@ public:
     const std::optional<figures::SizingCurve>& curve() const { return m_curve; }
     const std::optional<figures::RoutingCurve>& routing() const { return m_routing; }
     std::string csv() const;
+    // "Exportar CSV…": the window asks where, as for its other exports.
+    QPushButton* csvButton() const { return m_csv; }
 
 signals:
     void routingFinished();

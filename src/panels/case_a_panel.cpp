@@ -104,7 +104,7 @@ void CaseAPanel::AComprobar_Click()
     const auto check = routing::checkByRouting(m_lastInput, *result);
     if (!check) return;
     if (!m_routing) {
-        m_routing = new RoutingCheckWindow(this);
+        m_routing = new RoutingCheckWindow(services(), this);
         followResult(m_routing);
     }
     m_routing->setCheck(*check, m_lastInput, separators());

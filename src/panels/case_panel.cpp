@@ -3,9 +3,9 @@
 #include "cases/refusal_text.h"
 #include "charts/chart_window.h"
 #include "charts/sizing_curve_tab.h"
+#include "charts/ui_services.h"
 #include "numbers/format_number.h"
 #include "numbers/read_number.h"
-#include "shell/ui_services.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -579,7 +579,7 @@ CaseReport CasePanel::report() const
 void CasePanel::showChart()
 {
     if (!m_chart) {
-        m_chart = new ChartWindow(QStringLiteral("Caso %1").arg(QChar::fromLatin1(m_prefix)), this);
+        m_chart = new ChartWindow(QStringLiteral("Caso %1").arg(QChar::fromLatin1(m_prefix)), m_services, this);
         m_chart->setObjectName(controlName("Abaco"));
         followResult(m_chart);
     }

@@ -168,6 +168,8 @@ protected:
     // The last computed result, or null.
     const CaseResult* lastResult() const { return m_last ? &*m_last : nullptr; }
     Separators separators() const;
+    // For the windows the panel opens.
+    UiServices& services() const { return m_services; }
 
     // A new reading of the form, for the calculation about to run.
     FormReading reading() const { return FormReading(*this); }

@@ -11,8 +11,8 @@
 
 namespace retencion {
 
-RoutingCheckWindow::RoutingCheckWindow(QWidget* panel)
-    : ChartWindow(QStringLiteral("Caso A"), panel), m_law(new QLabel), m_table(new QTableWidget(0, 4)),
+RoutingCheckWindow::RoutingCheckWindow(UiServices& services, QWidget* panel)
+    : ChartWindow(QStringLiteral("Caso A"), services, panel), m_law(new QLabel), m_table(new QTableWidget(0, 4)),
       m_notes(new QLabel)
 {
     setObjectName(QStringLiteral("ALaminacion"));
@@ -41,8 +41,8 @@ RoutingCheckWindow::RoutingCheckWindow(QWidget* panel)
     auto* csv = new QPushButton(QStringLiteral("Exportar C&SV…"));
     csv->setObjectName(QStringLiteral("ExportarCSV"));
     connect(csv, &QPushButton::clicked, this, [this] {
-        saveAs(this, QStringLiteral("Texto separado por punto y coma (*.csv)"),
-               proposedPath(m_fileStem, QStringLiteral(".csv")), [this](const QString& path) {
+        saveAs(QStringLiteral("Texto separado por punto y coma (*.csv)"), QStringLiteral(".csv"),
+               [this](const QString& path) {
                    QString reason;
                    exportCsv(path, &reason);
                    return reason;

@@ -15,7 +15,7 @@ namespace retencion {
 class RoutingCheckWindow : public ChartWindow {
     Q_OBJECT
 public:
-    explicit RoutingCheckWindow(QWidget* panel);
+    RoutingCheckWindow(UiServices& services, QWidget* panel);
 
     void setCheck(const routing::ChartCheck& check, const CaseAInput& input, const Separators& separators);
     // The hydrographs with the case's inputs above them; `error` gets the

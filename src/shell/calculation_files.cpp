@@ -1,7 +1,7 @@
 #include "shell/calculation_files.h"
 
 #include "shell/program_title.h"
-#include "shell/ui_services.h"
+#include "charts/ui_services.h"
 
 #include <QAction>
 #include <QDir>
@@ -150,7 +150,7 @@ bool CalculationFiles::load(const QString& path)
             return true;
         }
     }
-    m_services.reportFileProblem(&m_window, QStringLiteral("No se puede abrir «%1».").arg(shown(path)),
+    m_services.reportFailure(&m_window, QStringLiteral("No se puede abrir «%1».").arg(shown(path)),
                                  reason + QLatin1Char('.'));
     return false;
 }
@@ -166,7 +166,8 @@ bool CalculationFiles::saveAs()
         m_path.isEmpty()
             ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("calculo" + kSuffix)
             : m_path;
-    QString chosen = m_services.chooseFileToSave(&m_window, suggested);
+    QString chosen =
+        m_services.savePath(&m_window, suggested, QStringLiteral("Cálculos de Retención (*.retencion)"));
     if (chosen.isEmpty()) return false;
     // The program knows its files by their ending.
     if (!chosen.endsWith(kSuffix, Qt::CaseInsensitive)) chosen += kSuffix;
@@ -188,7 +189,7 @@ bool CalculationFiles::writeTo(const QString& path)
     else if (file.write(bytes) != bytes.size() || !file.commit())
         reason = QStringLiteral("No se ha podido escribir todo su contenido; puede que el disco esté lleno");
     if (!reason.isEmpty()) {
-        m_services.reportFileProblem(&m_window,
+        m_services.reportFailure(&m_window,
                                      QStringLiteral("No se ha podido guardar el cálculo en «%1».").arg(shown(path)),
                                      reason + QStringLiteral(". El archivo anterior, si lo había, sigue como estaba."));
         return false;
@@ -230,7 +231,7 @@ void CalculationFiles::openRecent(const QString& path)
 {
     if (!QFileInfo::exists(path)) {
         forget(path);
-        m_services.reportFileProblem(&m_window, QStringLiteral("No se puede abrir «%1».").arg(shown(path)),
+        m_services.reportFailure(&m_window, QStringLiteral("No se puede abrir «%1».").arg(shown(path)),
                                      QStringLiteral("El archivo ya no existe; se quita de la lista de recientes."));
         return;
     }

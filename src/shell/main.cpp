@@ -1,7 +1,7 @@
 #include "shell/application.h"
 #include "shell/calculation_files.h"
 #include "shell/form1.h"
-#include "shell/ui_services.h"
+#include "shell/qt_ui_services.h"
 
 #include <QApplication>
 

@@ -1,6 +1,5 @@
-#include "shell/ui_services.h"
+#include "shell/qt_ui_services.h"
 
-#include "numbers/out_of_range_message.h"
 #include "shell/program_title.h"
 
 #include <QFileDialog>
@@ -12,11 +11,17 @@
 #include <algorithm>
 
 namespace retencion {
+namespace {
+
+// The one message every calculation shows when an input lies outside the
+// range that the design charts were drawn for.
+const char kOutOfRangeMessage[] = "Valores fuera de los estudiados";
+
+} // namespace
 
 void QtUiServices::ReportOutOfRange(QWidget* parent, const QString& detail)
 {
-    QMessageBox box(QMessageBox::NoIcon, programTitle(),
-                    QString::fromUtf8(kOutOfRangeMessage.data(), qsizetype(kOutOfRangeMessage.size())), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, programTitle(), QString::fromUtf8(kOutOfRangeMessage), QMessageBox::Ok,
                     parent);
     box.setObjectName(QStringLiteral("OutOfRangeMessage"));
     if (!detail.isEmpty()) {
@@ -62,21 +67,20 @@ QString QtUiServices::chooseFileToOpen(QWidget* parent, const QString& folder)
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Abrir cálculo"), folder, kFileFilter);
 }
 
-QString QtUiServices::chooseFileToSave(QWidget* parent, const QString& suggested)
-{
-    QFileDialog dialog(parent, QStringLiteral("Guardar cálculo"), suggested, kFileFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("retencion"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-void QtUiServices::reportFileProblem(QWidget* parent, const QString& message, const QString& reason)
+void QtUiServices::reportFailure(QWidget* parent, const QString& message, const QString& reason)
 {
     QMessageBox box(QMessageBox::Warning, programTitle(), message, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("ProblemaArchivo"));
+    box.setObjectName(QStringLiteral("Fallo"));
     box.setInformativeText(reason);
     box.exec();
+}
+
+QString QtUiServices::savePath(QWidget* parent, const QString& proposed, const QString& filter)
+{
+    QFileDialog dialog(parent, QStringLiteral("Guardar como"), proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 Separators QtUiServices::separators() const

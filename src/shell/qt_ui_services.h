@@ -1,0 +1,18 @@
+#pragma once
+
+#include "charts/ui_services.h"
+
+namespace retencion {
+
+// The real services: message boxes, file dialogs and the system locale.
+class QtUiServices : public UiServices {
+public:
+    void ReportOutOfRange(QWidget* parent, const QString& detail) override;
+    void reportFailure(QWidget* parent, const QString& message, const QString& reason) override;
+    QString savePath(QWidget* parent, const QString& proposed, const QString& filter) override;
+    Separators separators() const override;
+    SaveChoice askToSave(QWidget* parent) override;
+    QString chooseFileToOpen(QWidget* parent, const QString& folder) override;
+};
+
+} // namespace retencion
