@@ -4,6 +4,7 @@
 #include "charts/figure_painter.h"
 #include "figures/case_figures.h"
 #include "figures/routing_figures.h"
+#include "figures/sizing_curve.h"
 #include "panels/routing_check_window.h"
 #include "routing/chart_check.h"
 #include "ui_test_support.h"
@@ -69,6 +70,17 @@ std::vector<FigureSet> everyFigure()
         {"E solo", caseEFigures(kSurface, nullptr, kComma)},
     };
     if (check) sets.push_back({"laminación", routingFigures(check->routed, kComma)});
+    // The sizing curves of the worked examples, in both calculations, with
+    // their refused stretches; case A's with routing's curve beside it.
+    static const RoutingCurve routed = routingCurve(kOrificeInput);
+    for (const CaseInput& in : std::initializer_list<CaseInput>{
+             kOrificeInput, CaseAInput{10, 1200, 3600, 2, 1.8, 38855.34, kOutflow, CaseAOutlet::Weir},
+             CaseBInput{10, 1800, 1.2, 2, 0, 7, OutletConduit::Rectangular, kSurface}, cSurface, cOutflow,
+             CaseDInput{25, 3600, 15, CalculationType::Volume}, CaseDInput{40, 1800, 20000, kOutflow},
+             CaseEInput{30, 3600, 3, 1, 1, 10, kSurface}, CaseEInput{30, 3600, 3, 1, 1, 4000, kOutflow}})
+        sets.push_back(
+            {QStringLiteral("curva %1").arg(caseLetter(in)), sizingCurveFigures(sizingCurve(in), nullptr, kComma)});
+    sets.push_back({"curva A con laminación", sizingCurveFigures(sizingCurve(kOrificeInput), &routed, kComma)});
     return sets;
 }
 
@@ -100,6 +112,12 @@ QStringList layoutFaults(const Figure& f, const QRectF& area)
             if (runsThrough(L.curves[i], l.box)) faults << where + l.text + " crossed by curve " + QString::number(i);
     }
     if (f.point) boxes.push_back({QStringLiteral("point"), L.pointLabel.box});
+    for (const PlacedText& t : L.bandCaptions) {
+        boxes.push_back({t.text, t.box});
+        if (!L.plot.contains(t.box)) faults << where + t.text + " outside the plot";
+        for (std::size_t i = 0; i < L.curves.size(); ++i)
+            if (runsThrough(L.curves[i], t.box)) faults << where + t.text + " crossed by curve " + QString::number(i);
+    }
     if (!L.legendBox.isEmpty()) boxes.push_back({QStringLiteral("legend"), L.legendBox});
     for (std::size_t i = 0; i < boxes.size(); ++i)
         for (std::size_t j = i + 1; j < boxes.size(); ++j)

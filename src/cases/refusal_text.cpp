@@ -281,6 +281,11 @@ std::string sentence(const Refusal& refusal, std::span<const KnownValue> known, 
 
 } // namespace
 
+const char* quantitySymbol(Quantity q)
+{
+    return describe(q).symbol;
+}
+
 const char* quantityUnit(Quantity q)
 {
     return describe(q).unit;

@@ -36,4 +36,8 @@ std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> 
 // for a ratio.
 const char* quantityUnit(Quantity q);
 
+// The symbol the sentence writes for `q` ("Qp/Ip", "Sup"), or the formula of
+// a derived quantity.
+const char* quantitySymbol(Quantity q);
+
 } // namespace retencion

@@ -1,6 +1,7 @@
 #include "charts/chart_window.h"
 
 #include "charts/figure_painter.h"
+#include "charts/sizing_curve_tab.h"
 #include "charts/ui_services.h"
 
 #include <QDate>
@@ -9,6 +10,7 @@
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
@@ -16,6 +18,8 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QSvgGenerator>
+#include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -85,6 +89,45 @@ ChartView::ChartView(figures::Figure figure, QWidget* parent) : QWidget(parent),
 {
     setAccessibleName(QString::fromStdString(m_figure.title));
     setAccessibleDescription(QString::fromStdString(m_figure.pointLabel));
+    setMouseTracking(true);
+}
+
+QString ChartView::valuesAt(QPointF at) const
+{
+    const FigureLayout L = layoutFigure(rect(), m_figure, font());
+    constexpr double kReach = 8; // pixels
+    double best = kReach * kReach;
+    const figures::Point* found = nullptr;
+    for (std::size_t i = 0; i < L.curves.size() && i < m_figure.series.size(); ++i) {
+        const auto& pixels = L.curves[i];
+        // The pixels skip only points a logarithmic axis cannot show.
+        std::size_t k = 0;
+        for (const auto& p : m_figure.series[i].points) {
+            if ((L.sx.log && p.x <= 0) || (L.sy.log && p.y <= 0)) continue;
+            if (k >= pixels.size()) break;
+            const QPointF d = pixels[k++] - at;
+            const double d2 = d.x() * d.x() + d.y() * d.y();
+            if (d2 < best) {
+                best = d2;
+                found = &p;
+            }
+        }
+    }
+    if (!found) return {};
+    const auto& s = m_figure.separators;
+    return QStringLiteral("%1 = %2\n%3 = %4")
+        .arg(QString::fromStdString(m_figure.x.title), QString::fromStdString(figures::number(found->x, s)),
+             QString::fromStdString(m_figure.y.title), QString::fromStdString(figures::number(found->y, s)));
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QString text = valuesAt(event->position());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPosition().toPoint(), text, this);
+    QWidget::mouseMoveEvent(event);
 }
 
 QSize ChartView::minimumSizeHint() const
@@ -205,8 +248,8 @@ QString proposedPath(const QString& stem, const QString& suffix)
 }
 
 ChartWindow::ChartWindow(const QString& caseName, UiServices& services, QWidget* panel)
-    : QDialog(panel), m_services(services), m_scroll(new FigureScroll), m_contentLayout(new QVBoxLayout),
-      m_stack(new FigureStack)
+    : QDialog(panel), m_services(services), m_tabs(new QTabWidget), m_scroll(new FigureScroll),
+      m_contentLayout(new QVBoxLayout), m_stack(new FigureStack)
 {
     setWindowTitle(QStringLiteral("Ábaco — %1").arg(caseName));
     setModal(false);
@@ -222,8 +265,14 @@ ChartWindow::ChartWindow(const QString& caseName, UiServices& services, QWidget*
     m_scroll->setWidgetResizable(true);
     m_scroll->setWidget(content);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // One tab, the chart's, until a sizing curve is set: the bar shows only
+    // when there is a choice.
+    m_tabs->setObjectName(QStringLiteral("Pestanas"));
+    m_tabs->setTabBarAutoHide(true);
+    m_tabs->setDocumentMode(true);
+    m_tabs->addTab(m_scroll, QStringLiteral("Á&baco"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_scroll, 1);
+    layout->addWidget(m_tabs, 1);
 
     auto* png = new QPushButton(QStringLiteral("Exportar &PNG…"));
     png->setObjectName(QStringLiteral("ExportarPNG"));
@@ -233,11 +282,11 @@ ChartWindow::ChartWindow(const QString& caseName, UiServices& services, QWidget*
     close->setObjectName(QStringLiteral("Cerrar"));
     connect(png, &QPushButton::clicked, this, [this] {
         saveAs(QStringLiteral("Imagen PNG (*.png)"), QStringLiteral(".png"),
-               [this](const QString& path) { return writePng(figures(), m_caption, path); });
+               [this](const QString& path) { return writePng(shownFigures(), m_caption, path); });
     });
     connect(svg, &QPushButton::clicked, this, [this] {
         saveAs(QStringLiteral("Dibujo SVG (*.svg)"), QStringLiteral(".svg"),
-               [this](const QString& path) { return writeSvg(figures(), m_caption, path, plainTitle()); });
+               [this](const QString& path) { return writeSvg(shownFigures(), m_caption, path, plainTitle()); });
     });
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
@@ -255,6 +304,37 @@ void ChartWindow::setFigures(std::vector<figures::Figure> figures)
     m_scroll->updateGeometry();
 }
 
+void ChartWindow::setSizingCurve(const std::optional<figures::CaseInput>& input, const Separators& separators)
+{
+    if (!m_curveTab) {
+        m_curveTab = new SizingCurveTab;
+        m_tabs->addTab(m_curveTab, QStringLiteral("Curva de &dimensionamiento"));
+        connect(m_curveTab->csvButton(), &QPushButton::clicked, this, [this] {
+            saveAs(
+                QStringLiteral("Texto separado por punto y coma (*.csv)"), QStringLiteral(".csv"),
+                [this](const QString& path) { return writeBytes(QByteArray::fromStdString(m_curveTab->csv()), path); });
+        });
+    }
+    m_curveTab->setInput(input, separators);
+}
+
+std::vector<figures::Figure> ChartWindow::curveFigures() const
+{
+    return m_curveTab ? m_curveTab->figures() : std::vector<figures::Figure>{};
+}
+
+std::vector<figures::Figure> ChartWindow::shownFigures() const
+{
+    return m_curveTab && m_tabs->currentWidget() == m_curveTab ? curveFigures() : figures();
+}
+
+QString ChartWindow::shownStem() const
+{
+    if (!m_curveTab || m_tabs->currentWidget() != m_curveTab) return m_fileStem;
+    QString stem = m_fileStem;
+    return stem.replace(QStringLiteral("-abaco"), QStringLiteral("-curva"));
+}
+
 QString ChartWindow::outOfDateSuffix()
 {
     return QStringLiteral(" — resultado anterior: los datos han cambiado");
@@ -270,7 +350,7 @@ QString ChartWindow::plainTitle() const
 void ChartWindow::saveAs(const QString& filter, const QString& suffix,
                          const std::function<QString(const QString&)>& write)
 {
-    QString path = m_services.savePath(this, proposedPath(m_fileStem, suffix), filter);
+    QString path = m_services.savePath(this, proposedPath(shownStem(), suffix), filter);
     if (path.isEmpty()) return;
     if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
     const QString reason = write(path);

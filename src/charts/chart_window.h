@@ -1,6 +1,7 @@
 #pragma once
 
 #include "figures/figure.h"
+#include "figures/sizing_curve.h"
 
 #include <QDialog>
 #include <QScrollArea>
@@ -10,10 +11,12 @@
 #include <vector>
 
 class QBoxLayout;
+class QTabWidget;
 class QVBoxLayout;
 
 namespace retencion {
 
+class SizingCurveTab;
 class UiServices;
 
 // One figure on screen, redrawn at whatever size it is given; below its
@@ -23,12 +26,16 @@ class ChartView : public QWidget {
 public:
     explicit ChartView(figures::Figure figure, QWidget* parent = nullptr);
     const figures::Figure& figure() const { return m_figure; }
+    // The values of the curve point nearest `at` (within a few pixels), as
+    // the tool tip shows them; empty when no curve passes there.
+    QString valuesAt(QPointF at) const;
     // A chart with many curves needs the height of the legend that names them.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     figures::Figure m_figure;
@@ -83,6 +90,14 @@ public:
     void setFigures(std::vector<figures::Figure> figures);
     std::vector<figures::Figure> figures() const { return m_stack->figures(); }
 
+    // The "Curva de dimensionamiento" tab beside the chart's, added by the
+    // first call: the curve for the inputs of the last calculation.
+    void setSizingCurve(const std::optional<figures::CaseInput>& input, const Separators& separators);
+    // What the report draws of the curve: none before a curve is set.
+    std::vector<figures::Figure> curveFigures() const;
+    SizingCurveTab* curveTab() const { return m_curveTab; }
+    QTabWidget* tabs() const { return m_tabs; }
+
     // Marks the figures as the answer to data the form no longer holds.
     void setOutOfDate(bool outOfDate);
     bool isOutOfDate() const { return m_outOfDate; }
@@ -114,7 +129,13 @@ protected:
     QString m_fileStem; // of the proposed file names, e.g. "caso-a-abaco"
 
 private:
+    // What the export buttons write: the figures of the tab in sight.
+    std::vector<figures::Figure> shownFigures() const;
+    QString shownStem() const;
+
     UiServices& m_services;
+    QTabWidget* m_tabs;
+    SizingCurveTab* m_curveTab = nullptr;
     FigureScroll* m_scroll;
     QVBoxLayout* m_contentLayout;
     FigureStack* m_stack;

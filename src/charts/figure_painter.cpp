@@ -56,6 +56,12 @@ void fit(AxisScale& s, const Figure& f, bool xAxis)
         for (const auto& p : series.points)
             take(xAxis ? p.x : p.y);
     if (f.point) take(xAxis ? f.point->x : f.point->y);
+    // A refused stretch at an end of the sweep is part of what is shown.
+    if (xAxis)
+        for (const auto& band : f.bands) {
+            take(band.x.low);
+            take(band.x.high);
+        }
     if (!(low < high)) {
         low = s.log ? 1 : 0;
         high = s.log ? 10 : 1;
@@ -285,6 +291,54 @@ void layoutCurves(FigureLayout& L, const Figure& f, Obstacles& clear)
     }
 }
 
+// The refused stretches across the plot, each with its reason at the top:
+// along it where it is wide enough, upwards where it is narrow, left out
+// where neither fits. The captions are obstacles for every other name.
+void layoutBands(FigureLayout& L, const Figure& f, const Measures& m, Obstacles& clear)
+{
+    for (const auto& band : f.bands) {
+        const double x0 = std::max(L.plot.left(), std::min(L.sx(band.x.low), L.sx(band.x.high)));
+        const double x1 = std::min(L.plot.right(), std::max(L.sx(band.x.low), L.sx(band.x.high)));
+        if (!(x1 > x0)) continue;
+        const QRectF r(QPointF(x0, L.plot.top()), QPointF(x1, L.plot.bottom()));
+        L.bands.push_back(r);
+        const QString text = QString::fromStdString(band.caption);
+        const double w = m.fm.horizontalAdvance(text) + 8;
+        const double h = m.line;
+        const bool upright = w > r.width() - 4;
+        const QSizeF size = upright ? QSizeF(h, w) : QSizeF(w, h);
+        // A reason with no room in its stretch is said in the legend.
+        auto toLegend = [&] {
+            if (std::find(L.bandReasonsInLegend.begin(), L.bandReasonsInLegend.end(), text) ==
+                L.bandReasonsInLegend.end())
+                L.bandReasonsInLegend.push_back(text);
+        };
+        if (size.width() > r.width() - 2 || size.height() > r.height() - 8) {
+            toLegend();
+            continue;
+        }
+        // From the top down, the first place no curve or name crosses; a
+        // caption that finds none is left out rather than drawn over a line.
+        const double room = r.height() - 8 - size.height();
+        const double across = r.width() - 2 - size.width();
+        std::optional<QRectF> found;
+        for (int k = 0; k <= 8 && !found; ++k)
+            for (const double side : {0.5, 0.0, 1.0, 0.25, 0.75}) {
+                const QRectF box(QPointF(r.left() + 1 + across * side, r.top() + 4 + room * k / 8), size);
+                if (clear.hits(box)) continue;
+                found = box;
+                break;
+            }
+        if (!found) {
+            toLegend();
+            continue;
+        }
+        L.bandCaptions.push_back({text, *found});
+        L.bandCaptionUpright.push_back(upright);
+        clear.boxes.push_back(*found);
+    }
+}
+
 // The point read, its guides and its coordinates, where they cross the
 // fewest curves (the box is opaque, yet a curve is better seen).
 void layoutPoint(FigureLayout& L, const Figure& f, const Measures& m, Obstacles& clear)
@@ -433,6 +487,7 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
     std::vector<LegendEntry> marks;
     if (f.point) marks.push_back({LegendEntry::Kind::Point, QStringLiteral("Punto leído"), 0});
     const LegendEntry studied{LegendEntry::Kind::StudiedRange, QStringLiteral("Intervalo estudiado"), 0};
+    const LegendEntry refused{LegendEntry::Kind::Refused, QStringLiteral("Fuera del ábaco"), 0};
 
     // Laid out again with room below for a legend that fits nowhere else;
     // after a few tries, room for every name there could be settles it.
@@ -447,9 +502,15 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
         layoutAxes(L, f, m, t, reserve);
         Obstacles clear;
         layoutCurves(L, f, clear);
+        // The point first: its label goes beside it, a band's caption
+        // anywhere along the band.
         layoutPoint(L, f, m, clear);
+        layoutBands(L, f, m, clear);
         L.legend = nameCurves(L, f, m, clear);
         L.legend.insert(L.legend.end(), marks.begin(), marks.end());
+        if (!L.bands.empty()) L.legend.push_back(refused);
+        for (const QString& reason : L.bandReasonsInLegend)
+            L.legend.push_back({LegendEntry::Kind::Refused, reason, 0});
         if (studiedBand(L, f)) L.legend.push_back(studied);
         double needed = 0;
         if (L.legend.empty() || placeLegend(L, m, clear, reserve, needed)) return L;
@@ -463,6 +524,9 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
                 all.push_back({LegendEntry::Kind::Curve, QString::fromStdString(f.series[i].label), i});
         all.insert(all.end(), marks.begin(), marks.end());
         all.push_back(studied);
+        if (!f.bands.empty()) all.push_back(refused);
+        for (const auto& band : f.bands)
+            all.push_back({LegendEntry::Kind::Refused, QString::fromStdString(band.caption), 0});
         int unused = 1;
         reserve = legendBelowSize(m.fm, all, area.width() - 8, unused).height() + 4;
     }
@@ -499,6 +563,8 @@ public:
         m_p.drawText(m_L.title.box, Qt::AlignCenter, m_L.title.text);
         m_p.setFont(m_font);
         if (const auto band = studiedBand(m_L, m_f)) drawBand(*band);
+        for (const QRectF& r : m_L.bands)
+            drawRefused(r);
         axes();
     }
 
@@ -522,6 +588,19 @@ public:
 
     void labels()
     {
+        for (std::size_t i = 0; i < m_L.bandCaptions.size(); ++i) {
+            const PlacedText& t = m_L.bandCaptions[i];
+            m_p.setPen(m_text);
+            if (!m_L.bandCaptionUpright[i]) {
+                m_p.drawText(t.box, Qt::AlignCenter, t.text);
+                continue;
+            }
+            m_p.save();
+            m_p.translate(t.box.left(), t.box.bottom());
+            m_p.rotate(-90);
+            m_p.drawText(QRectF(0, 0, t.box.height(), t.box.width()), Qt::AlignCenter, t.text);
+            m_p.restore();
+        }
         QColor back = m_palette.color(QPalette::Base);
         back.setAlpha(200);
         for (const CurveLabel& l : m_L.labels) {
@@ -577,6 +656,9 @@ public:
             case LegendEntry::Kind::StudiedRange:
                 drawBand(sample);
                 break;
+            case LegendEntry::Kind::Refused:
+                drawRefused(sample);
+                break;
             }
             m_p.setPen(m_text);
             m_p.drawText(QRectF(x + kSample + 6, y, column - kSample - 6, m_L.line), Qt::AlignLeft | Qt::AlignVCenter,
@@ -621,6 +703,16 @@ private:
         m_p.setPen(QPen(shade, 1, Qt::DashLine));
         m_p.setBrush(Qt::NoBrush);
         m_p.drawRect(r);
+    }
+
+    // Grey and hatched, unlike the studied range: no line is drawn here.
+    void drawRefused(const QRectF& r)
+    {
+        QColor shade = m_text;
+        shade.setAlpha(28);
+        m_p.fillRect(r, shade);
+        shade.setAlpha(60);
+        m_p.fillRect(r, QBrush(shade, Qt::BDiagPattern));
     }
 
     void drawMark(QPointF at)

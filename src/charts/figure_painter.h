@@ -40,7 +40,7 @@ struct CurveLabel {
 };
 
 struct LegendEntry {
-    enum class Kind { Curve, Point, StudiedRange };
+    enum class Kind { Curve, Point, StudiedRange, Refused };
     Kind kind = Kind::Curve;
     QString text;
     std::size_t series = 0; // for a curve
@@ -62,7 +62,11 @@ struct FigureLayout {
     std::vector<double> yGrid;
     std::vector<std::vector<QPointF>> curves; // each series, in pixels
     std::vector<CurveLabel> labels;
-    QRectF pointMark; // the point read, as drawn
+    std::vector<QRectF> bands;                // each refused stretch, across the plot
+    std::vector<PlacedText> bandCaptions;     // its reason, inside it
+    std::vector<bool> bandCaptionUpright;     // written upwards where the stretch is narrow
+    std::vector<QString> bandReasonsInLegend; // reasons that found no room inside their stretch
+    QRectF pointMark;                         // the point read, as drawn
     PlacedText pointLabel;
     std::vector<LegendEntry> legend;
     QRectF legendBox; // empty when there is no legend

@@ -48,6 +48,13 @@ struct Range {
     double high = 0;
 };
 
+// A stretch of the abscissa shaded across the whole plot, with a caption
+// saying what it is: where a curve's engine refuses, and why.
+struct Band {
+    Range x;
+    std::string caption;
+};
+
 struct Figure {
     std::string title;
     Axis x;
@@ -58,6 +65,7 @@ struct Figure {
     std::optional<Range> studiedY;
     std::optional<Point> point; // the point read, with its coordinates
     std::string pointLabel;
+    std::vector<Band> bands;
     Separators separators; // of the tick labels, as the builder's texts
 };
 

@@ -77,6 +77,7 @@ void CaseBPanel::BCalcular_Click()
     if (in.calculation != CalculationType::None)
         in.given = form.number("BINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
+    m_lastInput = in;
     writeResult(form, CaseBEngine(in), in.calculation, caseBMasks(in.calculation));
 }
 
@@ -84,6 +85,12 @@ std::vector<figures::Figure> CaseBPanel::figures() const
 {
     const OutletConduit conduit = selected("BOption4") ? OutletConduit::Circular : OutletConduit::Rectangular;
     return figures::caseBFigures(conduit, calculationChosen(CalculationType::Surface), lastResult(), separators());
+}
+
+std::optional<figures::CaseInput> CaseBPanel::curveInput() const
+{
+    if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
+    return figures::CaseInput{m_lastInput};
 }
 
 } // namespace retencion

@@ -2,6 +2,7 @@
 // The "Caso B" tab: a tank without bypass, free outlet through one rectangular
 // conduit or N circular ones, the conduit's influence considered.
 
+#include "cases/b/case_b_engine.h"
 #include "panels/case_panel.h"
 
 namespace retencion {
@@ -12,10 +13,14 @@ public:
     explicit CaseBPanel(UiServices& services, QWidget* parent = nullptr);
 
     std::vector<figures::Figure> figures() const override;
+    std::optional<figures::CaseInput> curveInput() const override;
 
     void BOption3_Click(); // rectangular conduit
     void BOption4_Click(); // circular conduits
     void BCalcular_Click();
+
+private:
+    CaseBInput m_lastInput; // what the last calculation read
 };
 
 } // namespace retencion

@@ -12,6 +12,7 @@ public:
     explicit CaseCPanel(UiServices& services, QWidget* parent = nullptr);
 
     std::vector<figures::Figure> figures() const override;
+    std::optional<figures::CaseInput> curveInput() const override;
 
     void CCalcular_Click();
 

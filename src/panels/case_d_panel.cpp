@@ -34,12 +34,19 @@ void CaseDPanel::DCalcular_Click()
     if (in.calculation != CalculationType::None)
         in.given = form.number("DINC", volume ? Quantity::GivenOutflow : Quantity::GivenVolume);
 
+    m_lastInput = in;
     writeResult(form, CaseDEngine(in), in.calculation, caseDMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseDPanel::figures() const
 {
     return figures::caseDFigures(calculationChosen(CalculationType::Volume), lastResult(), separators());
+}
+
+std::optional<figures::CaseInput> CaseDPanel::curveInput() const
+{
+    if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
+    return figures::CaseInput{m_lastInput};
 }
 
 } // namespace retencion

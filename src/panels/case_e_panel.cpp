@@ -49,12 +49,19 @@ void CaseEPanel::ECalcular_Click()
     if (in.calculation != CalculationType::None)
         in.given = form.number("EINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
 
+    m_lastInput = in;
     writeResult(form, CaseEEngine(in), in.calculation, caseEMasks(in.calculation));
 }
 
 std::vector<figures::Figure> CaseEPanel::figures() const
 {
     return figures::caseEFigures(calculationChosen(CalculationType::Surface), lastResult(), separators());
+}
+
+std::optional<figures::CaseInput> CaseEPanel::curveInput() const
+{
+    if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
+    return figures::CaseInput{m_lastInput};
 }
 
 } // namespace retencion

@@ -2,6 +2,7 @@
 // The "Caso E" tab: a tank with bypass, the interaction between tank and
 // network considered.
 
+#include "cases/e/case_e_engine.h"
 #include "panels/case_panel.h"
 
 namespace retencion {
@@ -12,8 +13,12 @@ public:
     explicit CaseEPanel(UiServices& services, QWidget* parent = nullptr);
 
     std::vector<figures::Figure> figures() const override;
+    std::optional<figures::CaseInput> curveInput() const override;
 
     void ECalcular_Click();
+
+private:
+    CaseEInput m_lastInput; // what the last calculation read
 };
 
 } // namespace retencion

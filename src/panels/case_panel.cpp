@@ -2,6 +2,7 @@
 
 #include "cases/refusal_text.h"
 #include "charts/chart_window.h"
+#include "charts/sizing_curve_tab.h"
 #include "charts/ui_services.h"
 #include "numbers/format_number.h"
 #include "numbers/read_number.h"
@@ -571,6 +572,7 @@ CaseReport CasePanel::report() const
     r.refusal = m_refusal;
     r.outOfDate = resultsOutOfDate();
     r.charts = figures();
+    if (m_chart) r.sizingCurve = m_chart->curveFigures();
     return r;
 }
 
@@ -582,6 +584,7 @@ void CasePanel::showChart()
         followResult(m_chart);
     }
     m_chart->setFigures(figures());
+    m_chart->setSizingCurve(curveInput(), separators());
     m_chart->setCaption(inputsCaption());
     m_chart->show();
     m_chart->raise();
@@ -590,8 +593,14 @@ void CasePanel::showChart()
 
 void CasePanel::refreshChart()
 {
-    if (!m_chart || !m_chart->isVisible()) return;
+    if (!m_chart) return;
+    if (!m_chart->isVisible()) {
+        // A curve still being routed answers data the form no longer holds.
+        if (m_chart->curveTab()) m_chart->curveTab()->cancelRouting();
+        return;
+    }
     m_chart->setFigures(figures());
+    m_chart->setSizingCurve(curveInput(), separators());
     m_chart->setCaption(inputsCaption());
 }
 

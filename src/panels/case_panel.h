@@ -6,6 +6,7 @@
 
 #include "cases/calculation.h"
 #include "figures/figure.h"
+#include "figures/sizing_curve.h"
 #include "numbers/format_number.h"
 #include "panels/case_report.h"
 #include "panels/case_state.h"
@@ -94,6 +95,9 @@ public:
     // (the charts alone before any, after a refusal, or once an option
     // changed what the form asks for).
     virtual std::vector<figures::Figure> figures() const = 0;
+    // The inputs of the last calculation, for the sizing curve; none before
+    // the first.
+    virtual std::optional<figures::CaseInput> curveInput() const = 0;
     void showChart();
     ChartWindow* chartWindow() const { return m_chart; } // null until first shown
 

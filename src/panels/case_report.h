@@ -32,6 +32,8 @@ struct CaseReport {
     QString refusal;        // the last calculation's refusal, empty when it was not refused
     bool outOfDate = false; // the results no longer answer the data
     std::vector<figures::Figure> charts;
+    // The sizing curve, when the chart window has one.
+    std::vector<figures::Figure> sizingCurve;
     // Case A: the check by routing, in words and figures; empty elsewhere.
     QStringList routingText;
     std::vector<std::vector<QString>> routingTable; // header row first

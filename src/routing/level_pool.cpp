@@ -20,6 +20,14 @@ double PowerLaw::head(double discharge) const
     return std::pow(discharge / coefficient, 1 / exponent);
 }
 
+double PowerLaw::slope(double head) const
+{
+    if (!(head > 0)) return exponent < 1 ? INFINITY : (exponent == 1 ? coefficient : 0);
+    if (exponent == 0.5) return 0.5 * coefficient / std::sqrt(head);
+    if (exponent == 1) return coefficient;
+    return coefficient * exponent * std::pow(head, exponent - 1);
+}
+
 namespace {
 
 // State: the level h (m) and the volume that has left through the outlet (m³).
@@ -48,17 +56,26 @@ struct Segment {
 
 // The level over one accepted step, for sampling afterwards: either the exact
 // parabola of an orifice tank filling from empty, or the dense output.
+// A stiff step keeps the cubic through its ends and their rates of rise.
 struct StepRecord {
+    enum class Kind { Dense, Exact, Hermite };
     double t0 = 0;
     double dt = 0;
-    bool exact = false;
+    Kind kind = Kind::Dense;
     double alpha = 0; // exact: h = alpha·(t − t0)²
     std::array<double, 5> r{};
 
     double level(double t) const
     {
-        if (exact) return alpha * (t - t0) * (t - t0);
+        if (kind == Kind::Exact) return alpha * (t - t0) * (t - t0);
         const double th = std::clamp((t - t0) / dt, 0.0, 1.0);
+        if (kind == Kind::Hermite) {
+            // r: h0, h1, dt·h0', dt·h1'
+            const double th2 = th * th;
+            const double th3 = th2 * th;
+            return (2 * th3 - 3 * th2 + 1) * r[0] + (th3 - 2 * th2 + th) * r[2] + (-2 * th3 + 3 * th2) * r[1] +
+                   (th3 - th2) * r[3];
+        }
         return r[0] + th * (r[1] + (1 - th) * (r[2] + th * (r[3] + (1 - th) * r[4])));
     }
 };
@@ -67,6 +84,17 @@ struct Stages {
     State k1, k2, k3, k4, k5, k6, k7;
     State y1;
 };
+
+// Shampine's Rosenbrock 2(3) pair: the same first and last rates as the
+// explicit pair keeps in k1 and k7, and the estimate of its local error.
+struct StiffStep {
+    State f0, f2;
+    State y1;
+    State err;
+};
+
+constexpr double kRosD = 0.29289321881345247559915563789515;  // 1/(2 + √2)
+constexpr double kRosE32 = 7.4142135623730950488016887242097; // 6 + √2
 
 class Router {
 public:
@@ -85,9 +113,12 @@ private:
     }
 
     void step(const Segment& seg, double t, double dt, const State& y, Stages& s) const;
+    void stiffStep(const Segment& seg, double t, double dt, const State& y, const State& f0, StiffStep& s) const;
+    bool stiff(const Segment& seg, double level) const;
     bool fillOrificeFromEmpty(const Segment& seg);
     bool integrate(const Segment& seg);
     void peakInside(const Segment& seg, double t, double dt, const State& y, const Stages& s);
+    void peakInsideStiff(const Segment& seg, double t, double dt, const State& y, const StiffStep& s);
     void notePeak(double level, double time);
     double inflowAt(double t) const;
     void sample(RoutingResult& result) const;
@@ -132,6 +163,54 @@ void Router::step(const Segment& seg, double t, double dt, const State& y, Stage
     s.k7 = rate(seg, t + dt, s.y1);
 }
 
+// One linearly implicit step. The Jacobian of (h, V)' = ((I − Q)/S, Q) is
+// lower triangular, so W = 1 − dt·d·J is inverted by hand.
+void Router::stiffStep(const Segment& seg, double t, double dt, const State& y, const State& f0, StiffStep& s) const
+{
+    // The true slope however low the level: an orifice tank nearly empty
+    // is stiffer than any level above it.
+    const double dq = m_law.slope(std::max(y[0], 1e-12 * m_atolLevel));
+    const double hd = dt * kRosD;
+    const double w00 = 1 + hd * dq / m_surface;
+    auto solve = [&](const State& b) -> State {
+        const double x0 = b[0] / w00;
+        return {x0, b[1] + hd * dq * x0};
+    };
+    const double ft = (seg.q1 - seg.q0) / (seg.t1 - seg.t0) / m_surface; // ∂f/∂t of the level
+    s.f0 = f0;
+    const State k1 = solve({f0[0] + hd * ft, f0[1]});
+    const State f1 = rate(seg, t + 0.5 * dt, {y[0] + 0.5 * dt * k1[0], y[1] + 0.5 * dt * k1[1]});
+    State k2 = solve({f1[0] - k1[0], f1[1] - k1[1]});
+    k2 = {k2[0] + k1[0], k2[1] + k1[1]};
+    s.y1 = {y[0] + dt * k2[0], y[1] + dt * k2[1]};
+    s.f2 = rate(seg, t + dt, s.y1);
+    State b3;
+    for (int i = 0; i < 2; ++i)
+        b3[i] = s.f2[i] - kRosE32 * (k2[i] - f1[i]) - 2 * (k1[i] - f0[i]) + (i == 0 ? hd * ft : 0);
+    const State k3 = solve(b3);
+    for (int i = 0; i < 2; ++i)
+        s.err[i] = dt / 6 * (k1[i] - 2 * k2[i] + k3[i]);
+}
+
+// Stiff where the level settles (in S/Q'(h)) more than 10⁴ times faster
+// than the segment lasts: there the explicit pair is held by stability, not
+// by accuracy.
+bool Router::stiff(const Segment& seg, double level) const
+{
+    const double rate = m_law.slope(std::max(level, m_atolLevel)) / m_surface;
+    return rate * (seg.t1 - seg.t0) > 1e4;
+}
+
+StepRecord hermiteLevel(double t, double dt, const State& y, const StiffStep& s)
+{
+    StepRecord rec;
+    rec.t0 = t;
+    rec.dt = dt;
+    rec.kind = StepRecord::Kind::Hermite;
+    rec.r = {y[0], s.y1[0], dt * s.f0[0], dt * s.f2[0], 0};
+    return rec;
+}
+
 StepRecord denseLevel(double t, double dt, const State& y, const Stages& s)
 {
     StepRecord rec;
@@ -158,7 +237,7 @@ bool Router::fillOrificeFromEmpty(const Segment& seg)
     StepRecord rec;
     rec.t0 = seg.t0;
     rec.dt = span;
-    rec.exact = true;
+    rec.kind = StepRecord::Kind::Exact;
     rec.alpha = rootAlpha * rootAlpha;
     m_y = {rec.alpha * span * span, c * rootAlpha * span * span / 2};
     m_t = seg.t1;
@@ -192,6 +271,27 @@ void Router::peakInside(const Segment& seg, double t, double dt, const State& y,
     notePeak(fresh.y1[0], t + dtPeak);
 }
 
+// The same for a stiff step, whose cubic is too coarse for the instant of a
+// flat peak: each trial is a fresh stiff step from the start of this one.
+void Router::peakInsideStiff(const Segment& seg, double t, double dt, const State& y, const StiffStep& s)
+{
+    double lo = 0;
+    double hi = 1;
+    StiffStep fresh;
+    while (hi - lo > 1e-12) {
+        const double mid = (lo + hi) / 2;
+        stiffStep(seg, t, mid * dt, y, s.f0, fresh);
+        if (fresh.f2[0] > 0)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    const double dtPeak = (lo + hi) / 2 * dt;
+    if (!(dtPeak > 0)) return;
+    stiffStep(seg, t, dtPeak, y, s.f0, fresh);
+    notePeak(fresh.y1[0], t + dtPeak);
+}
+
 void Router::notePeak(double level, double time)
 {
     if (level > m_maxLevel) {
@@ -206,41 +306,62 @@ bool Router::integrate(const Segment& seg)
     const double minStep = 1e-12 * (seg.t1 - seg.t0);
     if (m_dt <= 0) m_dt = 1e-3 * (seg.t1 - seg.t0);
     Stages s;
+    StiffStep r;
     s.k1 = rate(seg, m_t, m_y);
     bool rejectedLast = false;
+    const std::array<double, 2> atol{m_atolLevel, m_atolVolume};
     while (m_t < seg.t1) {
         if (m_accepted + m_rejected >= m_options.maxSteps) return false;
         double dt = m_dt;
         const bool last = m_t + dt >= seg.t1 || seg.t1 - (m_t + dt) < 1e-2 * dt;
         if (last) dt = seg.t1 - m_t;
-        step(seg, m_t, dt, m_y, s);
+        const bool implicit = stiff(seg, m_y[0]);
+        State y1;
+        std::array<double, 2> err;
+        if (implicit) {
+            stiffStep(seg, m_t, dt, m_y, s.k1, r);
+            y1 = r.y1;
+            err = r.err;
+        } else {
+            step(seg, m_t, dt, m_y, s);
+            y1 = s.y1;
+            for (int i = 0; i < 2; ++i)
+                err[i] = dt * (e1 * s.k1[i] + e3 * s.k3[i] + e4 * s.k4[i] + e5 * s.k5[i] + e6 * s.k6[i] + e7 * s.k7[i]);
+        }
 
-        const std::array<double, 2> atol{m_atolLevel, m_atolVolume};
         double sum = 0;
         for (int i = 0; i < 2; ++i) {
-            const double err =
-                dt * (e1 * s.k1[i] + e3 * s.k3[i] + e4 * s.k4[i] + e5 * s.k5[i] + e6 * s.k6[i] + e7 * s.k7[i]);
-            const double scale = atol[i] + tol * std::max(std::abs(m_y[i]), std::abs(s.y1[i]));
-            sum += (err / scale) * (err / scale);
+            const double scale = atol[i] + tol * std::max(std::abs(m_y[i]), std::abs(y1[i]));
+            sum += (err[i] / scale) * (err[i] / scale);
         }
         const double norm = std::sqrt(sum / 2);
         // Usual controller: aim at 0.9 of the tolerance, change the step by a
         // factor between 0.2 and 10, and not upwards right after a rejection.
+        // The error of the explicit pair goes as dt⁵, of the stiff one as dt³.
+        const double order = implicit ? 3 : 5;
         const double factor =
-            std::isfinite(norm) ? (norm > 0 ? std::clamp(0.9 * std::pow(norm, -0.2), 0.2, 10.0) : 10.0) : 0.2;
-        if (norm <= 1) {
+            std::isfinite(norm) ? (norm > 0 ? std::clamp(0.9 * std::pow(norm, -1 / order), 0.2, 10.0) : 10.0) : 0.2;
+        if (norm <= 1 && y1[0] >= -m_atolLevel) {
             ++m_accepted;
-            if (s.k1[0] > 0 && !(s.k7[0] > 0)) peakInside(seg, m_t, dt, m_y, s);
-            notePeak(s.y1[0], m_t + dt);
-            if (m_options.samples > 0) m_record.push_back(denseLevel(m_t, dt, m_y, s));
+            const State next = implicit ? r.f2 : s.k7;
+            if (s.k1[0] > 0 && !(next[0] > 0)) {
+                if (implicit)
+                    peakInsideStiff(seg, m_t, dt, m_y, r);
+                else
+                    peakInside(seg, m_t, dt, m_y, s);
+            }
+            notePeak(y1[0], m_t + dt);
+            if (m_options.samples > 0)
+                m_record.push_back(implicit ? hermiteLevel(m_t, dt, m_y, r) : denseLevel(m_t, dt, m_y, s));
             m_t = last ? seg.t1 : m_t + dt;
-            m_y = s.y1;
-            s.k1 = s.k7;
+            m_y = y1;
+            s.k1 = next;
             m_dt = dt * (rejectedLast ? std::min(factor, 1.0) : factor);
             rejectedLast = false;
         } else {
             ++m_rejected;
-            m_dt = dt * factor;
+            // A step that took the level below the outlet is halved at least.
+            m_dt = dt * (norm > 1 ? factor : 0.5);
             rejectedLast = true;
             if (m_dt < minStep) return false;
         }
@@ -307,8 +428,14 @@ std::optional<RoutingResult> Router::run()
     }
     if (!(inflowVolume > 0) || !std::isfinite(inflowVolume)) return std::nullopt;
 
-    // The level that would hold the whole inflow bounds every level reached.
-    m_atolLevel = opt.tolerance * inflowVolume / m_surface;
+    // The level's own scale: the head that discharges the highest inflow, or
+    // the level that would hold the whole inflow, whichever is lower, bounds
+    // every level reached. Vin/S alone would let a tiny tank's level, far
+    // below it, go with hardly any control.
+    double highest = 0;
+    for (const auto& p : m_inflow)
+        highest = std::max(highest, p.flow);
+    m_atolLevel = opt.tolerance * std::min(inflowVolume / m_surface, m_law.head(highest));
     m_atolVolume = opt.tolerance * inflowVolume;
     m_t = m_inflow.front().time;
     m_peakTime = m_t;

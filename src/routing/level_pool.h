@@ -13,6 +13,13 @@
 // control; every node of the inflow is a step boundary, so the kinks of the
 // hydrograph never fall inside a step. The outflow volume is integrated beside
 // the level, so the mass balance is that of the integrator itself.
+//
+// A tank that barely attenuates (a tiny surface, a long flood, a tiny inflow)
+// follows its inflow within a time S/Q'(h) far shorter than the hydrograph:
+// the balance is stiff there, and an explicit pair would need millions of
+// steps only to stay stable. Where that time is below 10⁻⁴ of the segment
+// being routed, the steps are taken by an L-stable Rosenbrock pair
+// (Shampine's 2(3)), whose step is bounded by accuracy alone.
 
 #include <optional>
 #include <span>
@@ -35,6 +42,7 @@ struct PowerLaw {
 
     double flow(double head) const;      // Q(h), zero for h ≤ 0
     double head(double discharge) const; // the inverse, h(Q)
+    double slope(double head) const;     // dQ/dh, for the stiff steps
 };
 
 struct HydrographSample {
@@ -46,8 +54,9 @@ struct HydrographSample {
 
 struct RoutingOptions {
     // Relative local error allowed per step, on the level and on the outflow
-    // volume (the absolute part is this times the level that would hold the
-    // whole inflow, and times the inflow volume).
+    // volume. The absolute part is this times the level's own scale, the
+    // lower of the head that discharges the inflow peak and the level that
+    // would hold the whole inflow, and this times the inflow volume.
     double tolerance = 1e-9;
     // Uniformly spaced samples of the hydrographs from the start to the end of
     // the routing; the inflow's nodes and the outflow peak are added to them.

@@ -212,6 +212,11 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
     sheet.heading(QStringLiteral("Ábaco"));
     for (const figures::Figure& f : r.charts)
         sheet.figure(f);
+    if (!r.sizingCurve.empty()) {
+        sheet.heading(QStringLiteral("Curva de dimensionamiento"));
+        for (const figures::Figure& f : r.sizingCurve)
+            sheet.figure(f);
+    }
 
     if (!r.routingTable.empty()) {
         sheet.heading(QStringLiteral("Comprobación por laminación"));
