@@ -10,7 +10,7 @@ using fuzz::require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    for (const QString decimal : {QStringLiteral("."), QStringLiteral(",")}) {
+    for (const QString& decimal : {QStringLiteral("."), QStringLiteral(",")}) {
         const auto read = readCalculationFile(bytes, decimal);
         if (const auto* refusal = std::get_if<QString>(&read)) {
             require(refusal->isEmpty() ? "a refusal without a reason" : "", "refused file");
