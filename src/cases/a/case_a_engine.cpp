@@ -68,7 +68,7 @@ CaseAResult CaseAEngine(const CaseAInput& in)
     // above it, so it is read on that curve alone.
     const std::size_t k = chart::bracket(RatioCurves, r);
     // Curve c of the chart read from `along` to `result` at v.
-    const auto readOn = [&chartXY](const ChartTable& along, const ChartTable& result, double v) {
+    const auto readOn = [](const ChartTable& along, const ChartTable& result, double v) {
         return [&along, &result, v](std::size_t c) { return chart::readCurve(along[c], result[c], v, 0, kPoints - 1); };
     };
 
