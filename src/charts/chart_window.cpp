@@ -304,7 +304,7 @@ void ChartWindow::setFigures(std::vector<figures::Figure> figures)
     m_scroll->updateGeometry();
 }
 
-void ChartWindow::setSizingCurve(const std::optional<figures::CaseInput>& input, const Separators& separators)
+void ChartWindow::setSizingCurve(const std::optional<CaseInput>& input, const Separators& separators)
 {
     if (!m_curveTab) {
         m_curveTab = new SizingCurveTab;

@@ -92,7 +92,7 @@ public:
 
     // The "Curva de dimensionamiento" tab beside the chart's, added by the
     // first call: the curve for the inputs of the last calculation.
-    void setSizingCurve(const std::optional<figures::CaseInput>& input, const Separators& separators);
+    void setSizingCurve(const std::optional<CaseInput>& input, const Separators& separators);
     // What the report draws of the curve: none before a curve is set.
     std::vector<figures::Figure> curveFigures() const;
     SizingCurveTab* curveTab() const { return m_curveTab; }

@@ -62,13 +62,13 @@ SizingCurveTab::~SizingCurveTab()
     m_watcher.waitForFinished();
 }
 
-void SizingCurveTab::setInput(const std::optional<figures::CaseInput>& input, const Separators& separators)
+void SizingCurveTab::setInput(const std::optional<CaseInput>& input, const Separators& separators)
 {
     cancelRouting();
     m_separators = separators;
     m_routing.reset();
     m_curve.reset();
-    if (input && figures::calculationOf(*input) != CalculationType::None) m_curve = figures::sizingCurve(*input);
+    if (input && calculationOf(*input) != CalculationType::None) m_curve = figures::sizingCurve(*input);
     m_csv->setEnabled(m_curve && m_curve->pointCount() > 0);
     m_status->clear();
 

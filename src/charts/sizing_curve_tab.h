@@ -28,7 +28,7 @@ public:
     ~SizingCurveTab() override;
 
     // The curve for `input` (none: a calculation has yet to be made).
-    void setInput(const std::optional<figures::CaseInput>& input, const Separators& separators);
+    void setInput(const std::optional<CaseInput>& input, const Separators& separators);
     // Stops a routing curve still being computed, keeping the chart's curve.
     void cancelRouting();
     bool routingRunning() const { return m_routingWanted; }

@@ -9,31 +9,6 @@
 namespace retencion::figures {
 namespace {
 
-CaseResult run(const CaseInput& input)
-{
-    return std::visit(
-        [](const auto& in) -> CaseResult {
-            using T = std::decay_t<decltype(in)>;
-            if constexpr (std::is_same_v<T, CaseAInput>) return CaseAEngine(in);
-            if constexpr (std::is_same_v<T, CaseBInput>) return CaseBEngine(in);
-            if constexpr (std::is_same_v<T, CaseCInput>) return CaseCEngine(in);
-            if constexpr (std::is_same_v<T, CaseDInput>) return CaseDEngine(in);
-            if constexpr (std::is_same_v<T, CaseEInput>) return CaseEEngine(in);
-        },
-        input);
-}
-
-CaseInput withGiven(CaseInput input, double given)
-{
-    std::visit([given](auto& in) { in.given = given; }, input);
-    return input;
-}
-
-double givenOf(const CaseInput& input)
-{
-    return std::visit([](const auto& in) { return in.given; }, input);
-}
-
 double inflowPeak(const CaseInput& input)
 {
     return std::visit([](const auto& in) { return in.ip; }, input);
@@ -97,16 +72,6 @@ bool sameKind(const Sample& a, const Sample& b)
 
 } // namespace
 
-char caseLetter(const CaseInput& input)
-{
-    return char('A' + input.index());
-}
-
-CalculationType calculationOf(const CaseInput& input)
-{
-    return std::visit([](const auto& in) { return in.calculation; }, input);
-}
-
 std::size_t SizingCurve::pointCount() const
 {
     std::size_t n = 0;
@@ -130,12 +95,12 @@ SizingCurve sweepOnce(const CaseInput& input, int samples)
     curve.high = sweep.high;
     curve.logarithmic = sweep.log;
 
-    const CaseResult own = run(input);
+    const CaseResult own = calculate(input);
     if (own.outcome == Outcome::Computed && own.main) curve.operating = CurvePoint{givenOf(input), *own.main};
 
     auto sample = [&](double t) {
         const double g = at(sweep, t);
-        return Sample{g, run(withGiven(input, g))};
+        return Sample{g, calculate(withGiven(input, g))};
     };
     samples = std::max(samples, 2);
     Sample before = sample(0);

@@ -6,12 +6,7 @@
 // For case A, the same curve by routing, and the chart's difference from it.
 // No Qt: the window, the report and the tests draw the same points.
 
-#include "cases/a/case_a_engine.h"
-#include "cases/b/case_b_engine.h"
-#include "cases/c/case_c_engine.h"
-#include "cases/calculation.h"
-#include "cases/d/case_d_engine.h"
-#include "cases/e/case_e_engine.h"
+#include "cases/case_input.h"
 #include "figures/figure.h"
 #include "figures/routing_figures.h"
 
@@ -22,12 +17,6 @@
 #include <vector>
 
 namespace retencion::figures {
-
-// The inputs of one calculation of any case; the alternative names the case.
-using CaseInput = std::variant<CaseAInput, CaseBInput, CaseCInput, CaseDInput, CaseEInput>;
-
-char caseLetter(const CaseInput& input);
-CalculationType calculationOf(const CaseInput& input);
 
 struct CurvePoint {
     double given = 0; // the target outflow peak, or the surface or volume given

@@ -148,10 +148,10 @@ std::vector<figures::Figure> CaseAPanel::figures() const
     return figures::caseAFigures(outlet, calculationChosen(CalculationType::Surface), lastResult(), separators());
 }
 
-std::optional<figures::CaseInput> CaseAPanel::curveInput() const
+std::optional<CaseInput> CaseAPanel::curveInput() const
 {
     if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
-    return figures::CaseInput{m_lastInput};
+    return CaseInput{m_lastInput};
 }
 
 } // namespace retencion

@@ -15,7 +15,7 @@ public:
     explicit CaseAPanel(UiServices& services, QWidget* parent = nullptr);
 
     std::vector<figures::Figure> figures() const override;
-    std::optional<figures::CaseInput> curveInput() const override;
+    std::optional<CaseInput> curveInput() const override;
     // With the check by routing of a computed result.
     CaseReport report() const override;
 

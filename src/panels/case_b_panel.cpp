@@ -87,10 +87,10 @@ std::vector<figures::Figure> CaseBPanel::figures() const
     return figures::caseBFigures(conduit, calculationChosen(CalculationType::Surface), lastResult(), separators());
 }
 
-std::optional<figures::CaseInput> CaseBPanel::curveInput() const
+std::optional<CaseInput> CaseBPanel::curveInput() const
 {
     if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
-    return figures::CaseInput{m_lastInput};
+    return CaseInput{m_lastInput};
 }
 
 } // namespace retencion

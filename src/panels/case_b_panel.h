@@ -13,7 +13,7 @@ public:
     explicit CaseBPanel(UiServices& services, QWidget* parent = nullptr);
 
     std::vector<figures::Figure> figures() const override;
-    std::optional<figures::CaseInput> curveInput() const override;
+    std::optional<CaseInput> curveInput() const override;
 
     void BOption3_Click(); // rectangular conduit
     void BOption4_Click(); // circular conduits

@@ -66,10 +66,10 @@ std::vector<figures::Figure> CaseCPanel::figures() const
     return figures::caseCFigures(in, lastResult(), separators());
 }
 
-std::optional<figures::CaseInput> CaseCPanel::curveInput() const
+std::optional<CaseInput> CaseCPanel::curveInput() const
 {
     if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
-    return figures::CaseInput{m_lastInput};
+    return CaseInput{m_lastInput};
 }
 
 } // namespace retencion

@@ -12,7 +12,7 @@ public:
     explicit CaseCPanel(UiServices& services, QWidget* parent = nullptr);
 
     std::vector<figures::Figure> figures() const override;
-    std::optional<figures::CaseInput> curveInput() const override;
+    std::optional<CaseInput> curveInput() const override;
 
     void CCalcular_Click();
 

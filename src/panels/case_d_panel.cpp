@@ -43,10 +43,10 @@ std::vector<figures::Figure> CaseDPanel::figures() const
     return figures::caseDFigures(calculationChosen(CalculationType::Volume), lastResult(), separators());
 }
 
-std::optional<figures::CaseInput> CaseDPanel::curveInput() const
+std::optional<CaseInput> CaseDPanel::curveInput() const
 {
     if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
-    return figures::CaseInput{m_lastInput};
+    return CaseInput{m_lastInput};
 }
 
 } // namespace retencion

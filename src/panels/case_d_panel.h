@@ -13,7 +13,7 @@ public:
     explicit CaseDPanel(UiServices& services, QWidget* parent = nullptr);
 
     std::vector<figures::Figure> figures() const override;
-    std::optional<figures::CaseInput> curveInput() const override;
+    std::optional<CaseInput> curveInput() const override;
 
     void DCalcular_Click();
 

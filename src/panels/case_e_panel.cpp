@@ -58,10 +58,10 @@ std::vector<figures::Figure> CaseEPanel::figures() const
     return figures::caseEFigures(calculationChosen(CalculationType::Surface), lastResult(), separators());
 }
 
-std::optional<figures::CaseInput> CaseEPanel::curveInput() const
+std::optional<CaseInput> CaseEPanel::curveInput() const
 {
     if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
-    return figures::CaseInput{m_lastInput};
+    return CaseInput{m_lastInput};
 }
 
 } // namespace retencion

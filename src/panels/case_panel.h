@@ -97,7 +97,7 @@ public:
     virtual std::vector<figures::Figure> figures() const = 0;
     // The inputs of the last calculation, for the sizing curve; none before
     // the first.
-    virtual std::optional<figures::CaseInput> curveInput() const = 0;
+    virtual std::optional<CaseInput> curveInput() const = 0;
     void showChart();
     ChartWindow* chartWindow() const { return m_chart; } // null until first shown
 
