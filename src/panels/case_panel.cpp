@@ -450,6 +450,7 @@ void CasePanel::writeResult(const FormReading& reading, const CaseResult& result
         markResult(height, !result.h);
     }
 
+    m_refused = false;
     m_refusal.clear();
     if (result.outcome == Outcome::Computed)
         m_last = result;
@@ -569,6 +570,7 @@ CaseReport CasePanel::report() const
             r.inputs.push_back(line);
         }
     }
+    r.refused = m_refused;
     r.refusal = m_refusal;
     r.outOfDate = resultsOutOfDate();
     r.charts = figures();
@@ -619,7 +621,8 @@ void CasePanel::reportRefusal(const FormReading& reading, const CaseResult& resu
             if (r.quantity == wanted) culprit = r.field;
         detail = QString::fromStdString(describeRefusal(*result.refusal, known, reading.m_separators, calculation));
     }
-    m_refusal = detail.isEmpty() ? QStringLiteral("Valores fuera de los estudiados") : detail;
+    m_refused = true;
+    m_refusal = detail;
     m_services.ReportOutOfRange(this, detail);
     if (culprit) {
         QLineEdit* f = field(culprit);

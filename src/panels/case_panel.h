@@ -227,7 +227,8 @@ private:
     char m_prefix;
     UiServices& m_services;
     std::optional<CaseResult> m_last;
-    QString m_refusal; // the sentence of the last calculation's refusal
+    bool m_refused = false; // the last calculation was refused...
+    QString m_refusal;      // ...and this sentence said why
     QLabel* m_description = nullptr;
     std::vector<QGroupBox*> m_optionGroups;
     std::vector<ChartWindow*> m_following;

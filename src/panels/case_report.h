@@ -29,7 +29,8 @@ struct CaseReport {
     std::vector<ReportChoice> choices;
     std::vector<ReportLine> inputs;
     std::vector<ReportLine> results;
-    QString refusal;        // the last calculation's refusal, empty when it was not refused
+    bool refused = false;   // the last calculation was refused
+    QString refusal;        // the sentence that said why
     bool outOfDate = false; // the results no longer answer the data
     std::vector<figures::Figure> charts;
     // The sizing curve, when the chart window has one.

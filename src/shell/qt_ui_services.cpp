@@ -11,18 +11,16 @@
 #include <algorithm>
 
 namespace retencion {
-namespace {
-
 // The one message every calculation shows when an input lies outside the
 // range that the design charts were drawn for.
-const char kOutOfRangeMessage[] = "Valores fuera de los estudiados";
-
-} // namespace
+QString outOfRangeMessage()
+{
+    return QStringLiteral("Valores fuera de los estudiados");
+}
 
 void QtUiServices::ReportOutOfRange(QWidget* parent, const QString& detail)
 {
-    QMessageBox box(QMessageBox::NoIcon, programTitle(), QString::fromUtf8(kOutOfRangeMessage), QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, programTitle(), outOfRangeMessage(), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("OutOfRangeMessage"));
     if (!detail.isEmpty()) {
         box.setInformativeText(detail);

@@ -4,6 +4,9 @@
 
 namespace retencion {
 
+// "Valores fuera de los estudiados": the message of a refused calculation.
+QString outOfRangeMessage();
+
 // The real services: message boxes, file dialogs and the system locale.
 class QtUiServices : public UiServices {
 public:

@@ -2,6 +2,7 @@
 
 #include "charts/figure_painter.h"
 #include "shell/program_title.h"
+#include "shell/qt_ui_services.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -200,8 +201,8 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
     sheet.table(rowsOf(r.inputs), shares, right);
 
     sheet.heading(QStringLiteral("Resultados"));
-    if (!r.refusal.isEmpty())
-        sheet.notice(QStringLiteral("Cálculo rechazado: Valores fuera de los estudiados. ") + r.refusal,
+    if (r.refused)
+        sheet.notice(QStringLiteral("Cálculo rechazado: %1. %2").arg(outOfRangeMessage(), r.refusal).trimmed(),
                      fontOf(12, true), QColor(0xa0, 0x10, 0x10));
     if (r.outOfDate)
         sheet.notice(QStringLiteral("Resultado anterior: los datos han cambiado después del último cálculo, y "
