@@ -2,7 +2,7 @@
 // read writes out and reads back as the very same calculation, under either
 // decimal separator.
 #include "fuzz_input.h"
-#include "shell/calculation_file.h"
+#include "files/calculation_file.h"
 
 using namespace retencion;
 using fuzz::require;

@@ -1,4 +1,4 @@
-#include "shell/calculation_file.h"
+#include "files/calculation_file.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

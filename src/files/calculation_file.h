@@ -3,7 +3,7 @@
 // the only place that knows the format (docs/file-format.md). No widgets
 // here, so that the reader can be fuzzed with Qt Core alone.
 
-#include "panels/case_state.h"
+#include "files/case_state.h"
 
 #include <QByteArray>
 #include <QMap>

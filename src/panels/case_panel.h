@@ -9,7 +9,7 @@
 #include "figures/sizing_curve.h"
 #include "numbers/format_number.h"
 #include "panels/case_report.h"
-#include "panels/case_state.h"
+#include "files/case_state.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/calculation_file.h"
+#include "files/calculation_file.h"
 
 #include <QMainWindow>
 

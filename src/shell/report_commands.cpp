@@ -1,7 +1,7 @@
 #include "shell/report_commands.h"
 
 #include "panels/case_panel.h"
-#include "shell/calculation_file.h"
+#include "files/calculation_file.h"
 #include "shell/calculation_files.h"
 #include "shell/form1.h"
 #include "shell/qt_ui_services.h"
