@@ -178,6 +178,9 @@ private slots:
         informe->trigger();
         QCOMPARE(services.failures.size(), 1);
         QVERIFY(services.failures[0].contains("no/existe.pdf"));
+        // "Imprimir…" previews the same case's sheet, through the services.
+        window.findChild<QAction*>("Imprimir")->trigger();
+        QCOMPARE(services.previews, QStringList{"Caso D"});
     }
 
     // A file that cannot be written leaves nothing behind and says why.
@@ -186,7 +189,7 @@ private slots:
         RecordingServices services;
         CaseDPanel panel(services);
         const QString reason = writeReportPdf(panel.report(), {}, "/nonexistent-folder/informe.pdf");
-        QVERIFY(!reason.isEmpty());
+        QVERIFY2(reason.startsWith("La carpeta «/nonexistent-folder» no existe"), qPrintable(reason));
         QVERIFY(!QFile::exists("/nonexistent-folder/informe.pdf"));
     }
 };

@@ -35,6 +35,11 @@ public:
         return answer;
     }
     QString chooseFileToOpen(QWidget*, const QString&) override { return fileToOpen; }
+    void showAbout(QWidget*) override { ++aboutShown; }
+    void previewPrint(QWidget*, const QString& document, const std::function<void(QPagedPaintDevice&)>&) override
+    {
+        previews << document;
+    }
 
     QStringList messages; // one entry per message shown, holding its detail
     QStringList failures; // one entry per failure reported: what failed, and why
@@ -43,6 +48,8 @@ public:
     int questions = 0;                      // "¿Desea guardar los cambios?" asked
     SaveChoice answer = SaveChoice::Cancel; // ...and answered
     QString fileToOpen;                     // chosen to open; empty: cancelled
+    int aboutShown = 0;                     // the About window opened
+    QStringList previews;                   // what each print preview showed
 };
 
 inline QLineEdit* field(QWidget* panel, const QString& name)

@@ -1,11 +1,11 @@
 #include "shell/form1.h"
 
+#include "charts/ui_services.h"
 #include "panels/case_a_panel.h"
 #include "panels/case_b_panel.h"
 #include "panels/case_c_panel.h"
 #include "panels/case_d_panel.h"
 #include "panels/case_e_panel.h"
-#include "shell/acerca.h"
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
 #include "shell/case_index.h"
@@ -41,7 +41,7 @@ public:
 
 } // namespace
 
-Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tabs(new QTabWidget)
+Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_services(services), m_tabs(new QTabWidget)
 {
     setObjectName(QStringLiteral("Form1"));
 
@@ -121,10 +121,16 @@ void Form1::buildMenus(UiServices& services)
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     archivo->addSeparator();
     QAction* informe = add(
-        archivo, "InformePDF", QStringLiteral("&Informe PDF…"), [this, &services] { saveReportOf(*this, services); },
+        archivo, "InformePDF", QStringLiteral("&Informe PDF…"), [this, &services] {
+            if (CasePanel* panel = casePanel(m_tabs->currentIndex()))
+                saveReportOf(this, *panel, m_files->path(), services);
+        },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QAction* imprimir = add(
-        archivo, "Imprimir", QStringLiteral("Im&primir…"), [this] { printReportOf(*this); },
+        archivo, "Imprimir", QStringLiteral("Im&primir…"), [this, &services] {
+            if (CasePanel* panel = casePanel(m_tabs->currentIndex()))
+                printReportOf(this, *panel, m_files->path(), services);
+        },
         QKeySequence(Qt::CTRL | Qt::Key_P));
     archivo->addSeparator();
     add(archivo, "Salir", QStringLiteral("&Salir"), &Form1::Salir_Click);
@@ -249,15 +255,14 @@ void Form1::Salir_Click()
     QApplication::quit();
 }
 
+void Form1::Acer_Click()
+{
+    m_services.showAbout(this);
+}
+
 void Form1::VerAbaco_Click()
 {
     if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget())) panel->showChart();
-}
-
-void Form1::Acer_Click()
-{
-    if (!m_about) m_about = new Acerca(this);
-    m_about->exec();
 }
 
 } // namespace retencion

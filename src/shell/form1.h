@@ -8,7 +8,6 @@ class QTabWidget;
 
 namespace retencion {
 
-class Acerca;
 class CalculationFiles;
 class CasePanel;
 class UiServices;
@@ -24,7 +23,6 @@ public:
     explicit Form1(UiServices& services, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return m_tabs; }
-    Acerca* about() const { return m_about; } // null until first opened
     CalculationFiles& files() const { return *m_files; }
     CasePanel* casePanel(int tab) const; // tabs 0 to 4
 
@@ -34,6 +32,7 @@ public:
 
     void Form_Load();
     void Salir_Click();
+    // The About window, through the services: shown modally, the same window each time.
     void Acer_Click();
     // Opens the design chart of the case on show (menu "Ábacos").
     void VerAbaco_Click();
@@ -49,8 +48,8 @@ protected:
 private:
     void buildMenus(UiServices& services);
 
+    UiServices& m_services;
     QTabWidget* m_tabs;
-    Acerca* m_about = nullptr;
     CalculationFiles* m_files = nullptr;
     bool m_leaving = false; // "Salir" has already asked
 };

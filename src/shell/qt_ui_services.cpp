@@ -1,11 +1,14 @@
 #include "shell/qt_ui_services.h"
 
+#include "shell/acerca.h"
 #include "shell/program_title.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -79,6 +82,31 @@ QString QtUiServices::savePath(QWidget* parent, const QString& proposed, const Q
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+void QtUiServices::showAbout(QWidget* parent)
+{
+    if (!parent) {
+        Acerca(nullptr).exec();
+        return;
+    }
+    // Created on first use and kept, hidden, beside its parent.
+    auto* about = parent->findChild<Acerca*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!about) about = new Acerca(parent);
+    about->exec();
+}
+
+void QtUiServices::previewPrint(QWidget* parent, const QString& document,
+                                const std::function<void(QPagedPaintDevice&)>& paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document + QStringLiteral(" — ") + programTitle());
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("VistaPrevia"));
+    preview.setWindowTitle(QStringLiteral("Imprimir — ") + document);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* p) { paint(*p); });
+    preview.exec();
 }
 
 Separators QtUiServices::separators() const

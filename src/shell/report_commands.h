@@ -1,22 +1,20 @@
 #pragma once
-// The calculation sheet from the menu ("Informe PDF…", "Imprimir…") and
-// from the command line (`retencion --informe SALIDA.pdf ARCHIVO.retencion`).
+// The calculation sheet from the menu: "Informe PDF…" and "Imprimir…".
 
 #include <QString>
 
+class QWidget;
+
 namespace retencion {
 
-class Form1;
+class CasePanel;
 class UiServices;
 
-// Asks where, and writes the sheet of the case in front as a PDF.
-void saveReportOf(Form1& window, UiServices& services);
-// A print preview of the sheet of the case in front.
-void printReportOf(Form1& window);
-
-// Opens `file` in a window that is never shown, calculates its case in front
-// again, and writes that case's sheet to `output`. Returns the exit code;
-// a failure says why in one line on standard error.
-int writeReportFromCommandLine(const QString& output, const QString& file);
+// Asks where, and writes the sheet of `panel`'s case as a PDF.
+// `calculationFile` is the file the window's calculation was saved to or
+// opened from (empty: none), named in the sheet's header.
+void saveReportOf(QWidget* window, CasePanel& panel, const QString& calculationFile, UiServices& services);
+// A print preview of the same sheet.
+void printReportOf(QWidget* window, CasePanel& panel, const QString& calculationFile, UiServices& services);
 
 } // namespace retencion

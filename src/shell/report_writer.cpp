@@ -1,18 +1,17 @@
 #include "shell/report_writer.h"
 
 #include "charts/figure_painter.h"
+#include "files/atomic_write.h"
 #include "shell/program_title.h"
 #include "shell/qt_ui_services.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <optional>
@@ -252,32 +251,19 @@ int paintReport(QPagedPaintDevice& device, const CaseReport& report, const Repor
 
 QString writeReportPdf(const CaseReport& report, const ReportHeader& header, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    {
-        QPdfWriter pdf(&file);
+    return writeAtomically(path, [&](QIODevice& device) {
+        QPdfWriter pdf(&device);
         pdf.setResolution(600);
         pdf.setTitle(report.caseName + QStringLiteral(" — ") + programTitle());
         pdf.setCreator(QStringLiteral("Retención ") + programVersion());
-        if (paintReport(pdf, report, header) == 0) {
-            file.cancelWriting();
-            return QStringLiteral("no se ha podido dibujar el informe");
-        }
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+        return paintReport(pdf, report, header) == 0 ? QStringLiteral("No se ha podido dibujar el informe") : QString();
+    });
 }
 
-void previewReport(QWidget* parent, const CaseReport& report, const ReportHeader& header)
+ReportHeader reportHeaderOf(const QString& calculationFile)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(report.caseName + QStringLiteral(" — ") + programTitle());
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setObjectName(QStringLiteral("VistaPrevia"));
-    preview.setWindowTitle(QStringLiteral("Imprimir — ") + report.caseName);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&report, &header](QPrinter* p) { paintReport(*p, report, header); });
-    preview.exec();
+    return {calculationFile.isEmpty() ? QString() : QFileInfo(calculationFile).fileName(),
+            QDateTime::currentDateTime()};
 }
 
 } // namespace retencion

@@ -9,7 +9,6 @@
 #include <QString>
 
 class QPagedPaintDevice;
-class QWidget;
 
 namespace retencion {
 
@@ -26,7 +25,8 @@ int paintReport(QPagedPaintDevice& device, const CaseReport& report, const Repor
 // or why it could not be written.
 QString writeReportPdf(const CaseReport& report, const ReportHeader& header, const QString& path);
 
-// A print preview of the same pages, from which the user prints.
-void previewReport(QWidget* parent, const CaseReport& report, const ReportHeader& header);
+// The header of a sheet drawn now from the calculation file `calculationFile`
+// (empty: not saved).
+ReportHeader reportHeaderOf(const QString& calculationFile);
 
 } // namespace retencion
