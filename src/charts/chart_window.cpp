@@ -1,5 +1,6 @@
 #include "charts/chart_window.h"
 
+#include "charts/out_of_date.h"
 #include "charts/sizing_curve_tab.h"
 #include "charts/ui_services.h"
 #include "files/atomic_write.h"
@@ -114,7 +115,7 @@ QString ChartWindow::shownStem() const
 
 QString ChartWindow::outOfDateSuffix()
 {
-    return QStringLiteral(" — resultado anterior: los datos han cambiado");
+    return outOfDateTitleSuffix();
 }
 
 QString ChartWindow::plainTitle() const

@@ -1,4 +1,5 @@
 #include "cases/a/case_a_charts.h"
+#include "cases/formulas.h"
 #include "figures/case_figures.h"
 
 namespace retencion::figures {
@@ -13,7 +14,7 @@ std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation
     f.separators = separators;
     f.title = weir ? "Ábaco de salida tipo vertedero" : "Ábaco de salida tipo orificio";
     f.x.title = weir ? "x = Ck·L·√(2g)·Tp·√Vin / Sup^1,5" : "x = Ck·A·√(2g)·Tp / √(Sup·Vin)";
-    f.y.title = "Qp/Ip";
+    f.y.title = formula::kFlowRatio;
     std::vector<int> seriesOf;
     for (std::size_t j = 0; j < kCurves; ++j) {
         const std::size_t n = chart::filledPoints(chartXY.x[j]);
@@ -26,7 +27,7 @@ std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation
         // A surface is read at the given flow ratio, an outflow peak at the
         // outlet parameter.
         const Across across = calculation == CalculationType::Surface ? Across::XAtY : Across::YAtX;
-        showReading(f, *r, seriesOf, across, "x", "Qp/Ip", separators);
+        showReading(f, *r, seriesOf, across, "x", formula::kFlowRatio, separators);
     }
     return withDecimals({f});
 }

@@ -2,6 +2,7 @@
 
 #include "cases/refusal_text.h"
 #include "charts/chart_window.h"
+#include "charts/out_of_date.h"
 #include "charts/sizing_curve_tab.h"
 #include "charts/ui_services.h"
 #include "numbers/format_number.h"
@@ -91,7 +92,7 @@ QString withAccessKey(const QString& caption, char key)
     return marked;
 }
 
-const QString kOutOfDateTip = QStringLiteral("Resultado anterior: los datos han cambiado");
+const QString kOutOfDateTip = outOfDateMark();
 
 } // namespace
 

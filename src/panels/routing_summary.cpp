@@ -1,5 +1,6 @@
 #include "panels/routing_summary.h"
 
+#include "cases/physics.h"
 #include "figures/routing_figures.h"
 
 namespace retencion {
@@ -14,10 +15,10 @@ RoutingSummary summarizeRouting(const routing::ChartCheck& check, const CaseAInp
     RoutingSummary out;
     out.law = weir ? QStringLiteral("Ley de salida del vertedero: Q = Ck·L·√(2g)·h^%1, con Ck = %2, L = %3 m y "
                                     "g = %4 m/s².")
-                         .arg(oneAndHalf, num(in.ck), num(in.dl), num(9.81))
+                         .arg(oneAndHalf, num(in.ck), num(in.dl), num(kGravity))
                    : QStringLiteral("Ley de salida del orificio: Q = Ck·A·√(2g·h), con Ck = %1 y "
                                     "A = π·D²/4 = %2 m² (D = %3 m), g = %4 m/s².")
-                         .arg(num(in.ck), num(check.area), num(in.dl), num(9.81));
+                         .arg(num(in.ck), num(check.area), num(in.dl), num(kGravity));
 
     const auto row = [&](const QString& what, const routing::Compared& c) {
         const QString sign = c.differencePercent > 0 ? QStringLiteral("+") : QString();

@@ -24,21 +24,6 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// The bytes of the file, or the reason they cannot be read.
-std::variant<QByteArray, QString> readBytes(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("El archivo no existe");
-    if (info.isDir()) return QStringLiteral("Es una carpeta, no un archivo");
-    if (info.size() > kMaxCalculationFileSize) return QStringLiteral("El archivo ocupa más de 1 MiB");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("No tiene permiso para leerlo");
-    // One byte more than allowed tells a file that grew, or a device, apart.
-    QByteArray bytes = file.read(kMaxCalculationFileSize + 1);
-    if (file.error() != QFileDevice::NoError) return QStringLiteral("No se ha podido leer su contenido");
-    return bytes;
-}
-
 } // namespace
 
 QString calculationTitle(const QString& path, bool modified)
@@ -118,7 +103,7 @@ bool CalculationFiles::openPath(const QString& path)
 // Everything is read and checked before the window changes at all.
 bool CalculationFiles::load(const QString& path)
 {
-    auto bytes = readBytes(path);
+    auto bytes = readCalculationBytes(path);
     QString reason;
     if (auto* unread = std::get_if<QString>(&bytes)) {
         reason = *unread;

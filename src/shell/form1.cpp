@@ -52,7 +52,7 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_ser
     m_tabs->addTab(new CaseDPanel(services), QStringLiteral("Caso D"));
     m_tabs->addTab(new CaseEPanel(services), QStringLiteral("Caso E"));
     auto* index = new CaseIndex;
-    m_tabs->addTab(index, QStringLiteral("INDICE"));
+    m_tabs->addTab(index, indexTabName());
     connect(index, &CaseIndex::caseChosen, m_tabs, &QTabWidget::setCurrentIndex);
     m_files = new CalculationFiles(
         *this, services, [this] { return calculation(); },
@@ -164,18 +164,18 @@ CalculationState Form1::calculation() const
 {
     CalculationState state;
     for (int tab = 0; tab < kIndexTab; ++tab)
-        state.cases.insert(QString(QChar(u'A' + tab)), casePanel(tab)->state());
+        state.cases.insert(caseLetters()[tab], casePanel(tab)->state());
     const int current = m_tabs->currentIndex();
-    state.currentCase = current < kIndexTab ? QString(QChar(u'A' + current)) : QStringLiteral("INDICE");
+    state.currentCase = current < kIndexTab ? caseLetters()[current] : indexTabName();
     return state;
 }
 
 void Form1::showCalculation(const CalculationState& state)
 {
     for (int tab = 0; tab < kIndexTab; ++tab)
-        casePanel(tab)->restore(state.cases.value(QString(QChar(u'A' + tab))));
-    const qsizetype letter = QStringLiteral("ABCDE").indexOf(state.currentCase);
-    m_tabs->setCurrentIndex(state.currentCase.size() == 1 && letter >= 0 ? int(letter) : kIndexTab);
+        casePanel(tab)->restore(state.cases.value(caseLetters()[tab]));
+    const qsizetype letter = caseLetters().indexOf(state.currentCase);
+    m_tabs->setCurrentIndex(letter >= 0 ? int(letter) : kIndexTab);
 }
 
 void Form1::CopiarResultados_Click()

@@ -6,7 +6,6 @@
 #include "shell/qt_ui_services.h"
 #include "shell/report_writer.h"
 
-#include <QFile>
 #include <QTabWidget>
 
 #include <cstdio>
@@ -38,13 +37,14 @@ int fail(const QString& line)
 
 int writeReportFromCommandLine(const QString& output, const QString& file)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("no se puede abrir «%1»: %2").arg(file, in.errorString()));
-    if (in.size() > kMaxCalculationFileSize)
-        return fail(QStringLiteral("«%1» no es un cálculo de Retención: pasa de 1 MiB").arg(file));
+    // Read as the window reads it: never more than the size limit, so that
+    // a device such as /dev/zero is refused rather than read without end.
+    const auto bytes = readCalculationBytes(file);
+    if (const auto* why = std::get_if<QString>(&bytes))
+        return fail(QStringLiteral("no se puede abrir «%1»: %2").arg(file, *why));
     UnseenServices services;
-    const auto read = readCalculationFile(in.readAll(), QString::fromStdString(services.separators().decimal));
+    const auto read =
+        readCalculationFile(std::get<QByteArray>(bytes), QString::fromStdString(services.separators().decimal));
     if (const auto* why = std::get_if<QString>(&read)) return fail(QStringLiteral("«%1»: %2").arg(file, *why));
 
     Form1 window(services);

@@ -1,6 +1,7 @@
 #include "shell/report_writer.h"
 
 #include "charts/figure_painter.h"
+#include "charts/out_of_date.h"
 #include "files/atomic_write.h"
 #include "shell/program_title.h"
 #include "shell/qt_ui_services.h"
@@ -204,8 +205,8 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
         sheet.notice(QStringLiteral("Cálculo rechazado: %1. %2").arg(outOfRangeMessage(), r.refusal).trimmed(),
                      fontOf(12, true), QColor(0xa0, 0x10, 0x10));
     if (r.outOfDate)
-        sheet.notice(QStringLiteral("Resultado anterior: los datos han cambiado después del último cálculo, y "
-                                    "los resultados no les corresponden."),
+        sheet.notice(outOfDateMark() + QStringLiteral(" después del último cálculo, y los resultados no les "
+                                                      "corresponden."),
                      fontOf(12, true), QColor(0x80, 0x50, 0x00));
     sheet.table(rowsOf(r.results), shares, right);
 
