@@ -100,5 +100,4 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"e_outflow", CaseEInput{30, 3600, 3, 1, 1, 4000, O}, +1}),
     [](const auto& info) { return info.param.name; });
 
-
 } // namespace

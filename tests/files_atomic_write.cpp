@@ -46,10 +46,14 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("folder gone") << "ida/hoja.pdf" << "La carpeta «";
-        QTest::newRow("a folder of that name") << "carpeta.pdf" << "Ya hay una carpeta con ese nombre";
-        QTest::newRow("drawing fails") << "dibujo.svg" << "No se ha podido empezar el dibujo";
-        QTest::newRow("disk full") << "lleno.png" << "puede que el disco esté lleno";
+        QTest::newRow("folder gone") << "ida/hoja.pdf"
+                                     << "La carpeta «";
+        QTest::newRow("a folder of that name") << "carpeta.pdf"
+                                               << "Ya hay una carpeta con ese nombre";
+        QTest::newRow("drawing fails") << "dibujo.svg"
+                                       << "No se ha podido empezar el dibujo";
+        QTest::newRow("disk full") << "lleno.png"
+                                   << "puede que el disco esté lleno";
     }
     void failureLeavesTheOldFile()
     {

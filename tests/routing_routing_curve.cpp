@@ -25,8 +25,7 @@ TEST(RoutingCurve, AgreesWithRoutingAtItsPoints)
         const RoutingCurve c = routingCurve(in);
         ASSERT_TRUE(c.complete);
         ASSERT_GE(c.points.size(), 25u);
-        const Outlet outlet =
-            in.outlet == CaseAOutlet::Weir ? Outlet::Weir : Outlet::Orifice;
+        const Outlet outlet = in.outlet == CaseAOutlet::Weir ? Outlet::Weir : Outlet::Orifice;
         for (const RoutedPoint& p : c.points) {
             RoutingInput r{in.ip, in.tp, in.tb, outlet, in.dl, in.ck, 0};
             if (in.calculation == S) {

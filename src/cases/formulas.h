@@ -5,7 +5,7 @@
 
 namespace retencion::formula {
 
-inline constexpr const char* kFlowRatio = "Qp/Ip";               // r, cases A, C and E
+inline constexpr const char* kFlowRatio = "Qp/Ip";                // r, cases A, C and E
 inline constexpr const char* kPeakReduction = "100·(Ip − Qp)/Ip"; // in %, cases B and D
 
 } // namespace retencion::formula

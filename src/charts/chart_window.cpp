@@ -88,9 +88,10 @@ void ChartWindow::setSizingCurve(const std::optional<CaseInput>& input, const Se
         m_curveTab = new SizingCurveTab;
         m_tabs->addTab(m_curveTab, QStringLiteral("Curva de &dimensionamiento"));
         connect(m_curveTab->csvButton(), &QPushButton::clicked, this, [this] {
-            saveAs(
-                QStringLiteral("Texto separado por punto y coma (*.csv)"), QStringLiteral(".csv"),
-                [this](const QString& path) { return writeAtomically(path, QByteArray::fromStdString(m_curveTab->csv())); });
+            saveAs(QStringLiteral("Texto separado por punto y coma (*.csv)"), QStringLiteral(".csv"),
+                   [this](const QString& path) {
+                       return writeAtomically(path, QByteArray::fromStdString(m_curveTab->csv()));
+                   });
         });
     }
     m_curveTab->setInput(input, separators);

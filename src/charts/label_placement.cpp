@@ -40,7 +40,7 @@ bool crosses(QPointF a, QPointF b, const QRectF& r)
     return true;
 }
 
-constexpr double kGap = 3;     // between a curve and its name
+constexpr double kGap = 3; // between a curve and its name
 
 double entryWidth(const QFontMetricsF& fm, const LegendEntry& e)
 {

@@ -53,9 +53,8 @@ QString writeAtomically(const QString& path, const std::function<QString(QIODevi
 
 QString writeAtomically(const QString& path, const QByteArray& bytes)
 {
-    return writeAtomically(path, [&bytes](QIODevice& device) {
-        return device.write(bytes) == bytes.size() ? QString() : cutShort();
-    });
+    return writeAtomically(
+        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size() ? QString() : cutShort(); });
 }
 
 } // namespace retencion

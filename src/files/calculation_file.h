@@ -16,7 +16,7 @@ namespace retencion {
 
 struct CalculationState {
     QString currentCase = indexTabName(); // "A" to "E", or "INDICE"
-    QMap<QString, CaseState> cases;                 // by case letter; absent: empty
+    QMap<QString, CaseState> cases;       // by case letter; absent: empty
     bool operator==(const CalculationState&) const = default;
 };
 

@@ -7,9 +7,9 @@
 #include "cases/calculation.h"
 #include "figures/figure.h"
 #include "figures/sizing_curve.h"
+#include "files/case_state.h"
 #include "numbers/format_number.h"
 #include "panels/case_report.h"
-#include "files/case_state.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
 #include "panels/routing_check_window.h"
 
 #include "charts/csv_export.h"
-#include "files/atomic_write.h"
 #include "figures/routing_figures.h"
+#include "files/atomic_write.h"
 #include "panels/routing_summary.h"
 
 #include <QHeaderView>

@@ -12,11 +12,8 @@ RoutingCurve routingCurve(const CaseAInput& input, int count, const std::functio
     RoutingCurve out;
     if (input.outlet == CaseAOutlet::None || input.calculation == CalculationType::None || count < 2) return out;
     const GivenSweep sweep = givenSweep(input);
-    RoutingInput r{
-        input.ip, input.tp,
-        input.tb, input.outlet == CaseAOutlet::Weir ? Outlet::Weir : Outlet::Orifice,
-        input.dl, input.ck,
-        0};
+    RoutingInput r{input.ip, input.tp, input.tb, input.outlet == CaseAOutlet::Weir ? Outlet::Weir : Outlet::Orifice,
+                   input.dl, input.ck, 0};
     const bool surface = input.calculation == CalculationType::Surface;
     for (int k = 0; k < count; ++k) {
         // Inside the ends: no tank gives Qp = Ip, and none gives Qp = 0.

@@ -59,7 +59,7 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_ser
         [this](const CalculationState& state) { showCalculation(state); });
     for (int tab = 0; tab < kIndexTab; ++tab)
         connect(casePanel(tab), &CasePanel::edited, m_files, [this] { m_files->setModified(true); });
-    buildMenus(services);
+    buildMenus();
 
     // On a small screen, or at a large scale, the window can be smaller than
     // its content: the content then scrolls.
@@ -92,7 +92,7 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_ser
     Form_Load();
 }
 
-void Form1::buildMenus(UiServices& services)
+void Form1::buildMenus()
 {
     const auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
                             QKeySequence shortcut = {}) {
@@ -120,18 +120,10 @@ void Form1::buildMenus(UiServices& services)
         archivo, "GuardarComo", QStringLiteral("Guardar &como…"), [this] { m_files->saveAs(); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     archivo->addSeparator();
-    QAction* informe = add(
-        archivo, "InformePDF", QStringLiteral("&Informe PDF…"), [this, &services] {
-            if (CasePanel* panel = casePanel(m_tabs->currentIndex()))
-                saveReportOf(this, *panel, m_files->path(), services);
-        },
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    QAction* imprimir = add(
-        archivo, "Imprimir", QStringLiteral("Im&primir…"), [this, &services] {
-            if (CasePanel* panel = casePanel(m_tabs->currentIndex()))
-                printReportOf(this, *panel, m_files->path(), services);
-        },
-        QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* informe = add(archivo, "InformePDF", QStringLiteral("&Informe PDF…"), &Form1::InformePDF_Click,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QAction* imprimir = add(archivo, "Imprimir", QStringLiteral("Im&primir…"), &Form1::Imprimir_Click,
+                            QKeySequence(Qt::CTRL | Qt::Key_P));
     archivo->addSeparator();
     add(archivo, "Salir", QStringLiteral("&Salir"), &Form1::Salir_Click);
 
@@ -253,6 +245,16 @@ void Form1::Salir_Click()
     if (!m_files->maybeSave()) return;
     m_leaving = true;
     QApplication::quit();
+}
+
+void Form1::InformePDF_Click()
+{
+    if (CasePanel* panel = casePanel(m_tabs->currentIndex())) saveReportOf(this, *panel, m_files->path(), m_services);
+}
+
+void Form1::Imprimir_Click()
+{
+    if (CasePanel* panel = casePanel(m_tabs->currentIndex())) printReportOf(this, *panel, m_files->path(), m_services);
 }
 
 void Form1::Acer_Click()

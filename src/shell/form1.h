@@ -32,6 +32,9 @@ public:
 
     void Form_Load();
     void Salir_Click();
+    // The sheet of the case in front: as a PDF ("Informe PDF…"), or printed.
+    void InformePDF_Click();
+    void Imprimir_Click();
     // The About window, through the services: shown modally, the same window each time.
     void Acer_Click();
     // Opens the design chart of the case on show (menu "Ábacos").
@@ -46,7 +49,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenus(UiServices& services);
+    void buildMenus();
 
     UiServices& m_services;
     QTabWidget* m_tabs;

@@ -104,8 +104,7 @@ void QtUiServices::previewPrint(QWidget* parent, const QString& document,
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("VistaPrevia"));
     preview.setWindowTitle(QStringLiteral("Imprimir — ") + document);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&paint](QPrinter* p) { paint(*p); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* p) { paint(*p); });
     preview.exec();
 }
 
