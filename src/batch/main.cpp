@@ -2,10 +2,10 @@
 
 #include "batch/batch_run.h"
 #include "batch/csv_writer.h"
+#include "batch/system_error.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -96,7 +96,7 @@ int main(int argc, char** argv)
     std::FILE* in = stdin;
     if (plantilla.empty() && input != "-") {
         in = std::fopen(input.c_str(), "rb");
-        if (!in) return fail("no se puede leer «" + input + "»: " + std::strerror(errno));
+        if (!in) return fail("no se puede leer «" + input + "»: " + systemReason(errno));
     }
     AtomicFile file;
     std::FILE* out = stdout;
@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     int status = 0;
     if (!plantilla.empty()) {
         if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0)
-            return fail("no se puede escribir «" + output + "»: " + std::strerror(errno));
+            return fail("no se puede escribir «" + output + "»: " + systemReason(errno));
     } else {
         std::string error;
         status = runBatch(in, out, {input, output, calculate}, error);
