@@ -45,6 +45,8 @@ const char* const kRows[] = {
     "B caudal circular Ip=10 Tp=30 Qb=1 D=1 N=0,5 S=2144.21",
     "B superficie circular Ip=10 Tp=30 Qb=1 D=1 N=dos Qp=7",
     "A superficie orificio Ip=10m3/s Tp=20 Tb=60 D=1 Ck=0.6 Qp=3",
+    "A superficie - Ip=10 Tp=20 Tb=60 L=uno Ck=0.6 Qp=3",
+    "B superficie - Ip=10 Tp=30 Qb=1 D=uno Qp=7",
     "C superficie - Ip=20 Tp=60min B=3 ho=0.6 Qp=5",
     "E caudal - Ip=30 Tp=60 B=3 ho=1 L=1 S=4.000,5",
     "B superficie rectangular Ip=2 Tp=30 Qb=0.2 B=2 N=0 Qp=1.4",
@@ -147,12 +149,12 @@ const std::vector<std::string> kHeader{"caso", "calculo", "salida", "Ip", "Tp", 
 
 // What the window and the batch calculator make of one row, and the faults
 // where they differ.
-struct Outcome {
+struct Compared {
     batch::RowResult batch;
     QStringList faults;
 };
 
-Outcome compare(const Parsed& p, char delimiter)
+Compared compare(const Parsed& p, char delimiter)
 {
     const std::vector<std::string_view> headerViews(kHeader.begin(), kHeader.end());
     const batch::RowCalculator calculator(headerViews, delimiter);
@@ -163,7 +165,7 @@ Outcome compare(const Parsed& p, char delimiter)
     for (std::size_t c = 3; c < kHeader.size(); ++c)
         if (p.values.count(kHeader[c])) cells[c] = p.values.at(kHeader[c]);
     const std::vector<std::string_view> cellViews(cells.begin(), cells.end());
-    Outcome out;
+    Compared out;
     calculator.calculate(cellViews, out.batch);
     const batch::RowResult& batch = out.batch;
 
@@ -212,7 +214,7 @@ private slots:
         int refused = 0;
         for (const char delimiter : {',', ';'})
             for (const std::string& row : rows) {
-                const Outcome o = compare(parse(row), delimiter);
+                const Compared o = compare(parse(row), delimiter);
                 faults << o.faults;
                 refused += !o.batch.aviso.empty();
             }
@@ -229,7 +231,7 @@ private slots:
         QStringList faults;
         for (const test::WholeFieldText& t : test::kWholeFieldTexts)
             for (const char delimiter : {',', ';'}) {
-                const Outcome o = compare(Parsed{'D', "volumen", "", {{"Ip", t.text}, {"Tp", "60"}, {"Qp", "15"}}},
+                const Compared o = compare(Parsed{'D', "volumen", "", {{"Ip", t.text}, {"Tp", "60"}, {"Qp", "15"}}},
                                           delimiter);
                 faults << o.faults;
                 const bool reads = delimiter == ';' ? t.underComma : t.underPoint;

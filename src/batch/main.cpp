@@ -24,10 +24,15 @@ ventana.
 
 Sin ENTRADA, o con -, lee la entrada estándar; sin -o, escribe en la salida
 estándar. Una cabecera separada por «;» indica coma decimal (la hoja de
-cálculo en español); separada por «,», punto decimal. La salida usa el mismo
-convenio que la entrada.
+cálculo en español); separada por «,», punto decimal. El fichero puede estar
+en UTF-8 o en Windows-1252. La salida usa el mismo convenio y la misma
+codificación que la entrada.
 
-Columnas (por su nombre en la cabecera, en cualquier orden):
+Cada celda se lee entera, como un campo de la ventana: «100 l/s» o «1.000,5»
+no son números, y la fila se rechaza con su aviso.
+
+Columnas (por su nombre en la cabecera, sin distinguir mayúsculas ni
+acentos, en cualquier orden):
   caso      A, B, C, D o E
   calculo   superficie (en el caso D, volumen), caudal o vacío
   salida    caso A: orificio o vertedero; caso B: rectangular o circular

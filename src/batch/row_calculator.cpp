@@ -12,7 +12,7 @@ namespace {
 
 struct ColumnSpec {
     const char* name;
-    Quantity quantity; // of a number read from it, for the unit a refusal asks for
+    Quantity quantity; // of a number read from it, for the symbol and unit a refusal gives
 };
 // clang-format off
 constexpr std::array<ColumnSpec, static_cast<int>(Column::Count)> kColumns{{
@@ -69,8 +69,14 @@ public:
         return i >= 0 && static_cast<std::size_t>(i) < m_cells.size() ? trimBlanks(m_cells[i]) : std::string_view{};
     }
 
-    // The cell read whole, as the window reads a field.
-    double number(Column c, bool minutes = false)
+    // The cell read whole, as the window reads a field; `q`, where the
+    // column alone does not say, is what the window's field holds.
+    double number(Column c) { return read(c, kColumns[static_cast<int>(c)].quantity, false); }
+    double number(Column c, Quantity q) { return read(c, q, false); }
+    // A time typed in minutes, in seconds.
+    double minutes(Column c) { return read(c, kColumns[static_cast<int>(c)].quantity, true); }
+
+    double read(Column c, Quantity q, bool minutes)
     {
         if (refused()) return 0;
         const int i = m_calculator.m_index[static_cast<int>(c)];
@@ -78,12 +84,9 @@ public:
         const Separators& s = m_calculator.m_separators;
         const FieldNumber n = minutes ? ReadFieldMinutes(cell, s) : ReadField(cell, s);
         if (n.text == FieldText::Empty) refuse("Falta ", c);
-        if (n.text == FieldText::NotANumber)
-            m_out.aviso = describeNotANumber(columnName(c), cell, kColumns[static_cast<int>(c)].quantity);
+        if (n.text == FieldText::NotANumber) m_out.aviso = describeNotANumber(cell, q);
         return n.value;
     }
-    // A time typed in minutes, in seconds.
-    double minutes(Column c) { return number(c, true); }
 
     void refuse(const char* what, Column c)
     {
@@ -187,7 +190,9 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
         in.ip = row.number(Column::Ip);
         in.tp = row.minutes(Column::Tp);
         in.tb = row.minutes(Column::Tb);
-        in.dl = row.number(outlet == 1 ? Column::D : outlet == 2 ? Column::L : row.either(Column::D, Column::L));
+        in.dl = outlet == 1   ? row.number(Column::D)
+                : outlet == 2 ? row.number(Column::L)
+                              : row.number(row.either(Column::D, Column::L), Quantity::OutletSize);
         in.ck = row.number(Column::Ck);
         in.given = row.given(in.calculation, Column::S);
         if (!row.refused()) row.write(in, CaseAEngine(in), caseAMasks(in.calculation));
@@ -203,7 +208,9 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
         in.ip = row.number(Column::Ip);
         in.tp = row.minutes(Column::Tp);
         in.qb = row.number(Column::Qb);
-        in.size = row.number(conduit == 1 ? Column::B : conduit == 2 ? Column::D : row.either(Column::B, Column::D));
+        in.size = conduit == 2 ? row.number(Column::D, Quantity::ConduitDiameter)
+                               : row.number(conduit == 1 ? Column::B : row.either(Column::B, Column::D),
+                                            Quantity::ConduitWidth);
         // N counts circular conduits; a rectangular one never reads it.
         if (in.conduit == OutletConduit::Circular) in.n = row.number(Column::N);
         in.given = row.given(in.calculation, Column::S);

@@ -295,10 +295,10 @@ const char* quantityUnit(Quantity q)
     return describe(q).unit;
 }
 
-std::string describeNotANumber(std::string_view symbol, std::string_view text, Quantity q)
+std::string describeNotANumber(std::string_view text, Quantity q)
 {
     std::string out = "El texto de ";
-    out.append(symbol).append(", «").append(text).append("», no es un número. Escriba solo el número");
+    out.append(describe(q).symbol).append(", «").append(text).append("», no es un número. Escriba solo el número");
     const char* unit = describe(q).unit;
     if (*unit) out.append(", en ").append(unit);
     return out + ".";

@@ -120,10 +120,7 @@ bool FormReading::reportNotANumber() const
     const auto refused = std::find_if(m_values.begin(), m_values.end(), [](const Value& v) { return v.notANumber; });
     if (refused == m_values.end()) return false;
     QLineEdit* box = m_panel.field(refused->field);
-    QString symbol;
-    for (const CasePanel::FieldLabels& f : m_panel.m_fields)
-        if (f.field == box) symbol = f.caption->text().remove(QLatin1Char('=')).trimmed();
-    const std::string sentence = describeNotANumber(symbol.toStdString(), box->text().toStdString(), refused->quantity);
+    const std::string sentence = describeNotANumber(box->text().toStdString(), refused->quantity);
     m_panel.m_services.reportFailure(box, QStringLiteral("Dato no válido"), QString::fromStdString(sentence));
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
