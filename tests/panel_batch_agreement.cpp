@@ -231,8 +231,8 @@ private slots:
         QStringList faults;
         for (const test::WholeFieldText& t : test::kWholeFieldTexts)
             for (const char delimiter : {',', ';'}) {
-                const Compared o = compare(Parsed{'D', "volumen", "", {{"Ip", t.text}, {"Tp", "60"}, {"Qp", "15"}}},
-                                          delimiter);
+                const Parsed row{'D', "volumen", "", {{"Ip", t.text}, {"Tp", "60"}, {"Qp", "15"}}};
+                const Compared o = compare(row, delimiter);
                 faults << o.faults;
                 const bool reads = delimiter == ';' ? t.underComma : t.underPoint;
                 const std::string refusal =

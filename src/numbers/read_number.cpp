@@ -80,7 +80,8 @@ template <typename Char> FieldNumber readRadix(Cursor<Char>& cur, int base)
     }
     if (digits == 0 || !cur.atEnd()) return notANumber();
     if (overflow) return number(kInfinity);
-    if (digits <= digits16 && value <= 0xFFFF) return number(static_cast<std::int16_t>(static_cast<std::uint16_t>(value)));
+    if (digits <= digits16 && value <= 0xFFFF)
+        return number(static_cast<std::int16_t>(static_cast<std::uint16_t>(value)));
     if (value <= 0xFFFFFFFF) return number(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
     return number(kInfinity);
 }

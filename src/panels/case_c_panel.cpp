@@ -48,7 +48,6 @@ void CaseCPanel::CCalcular_Click()
     const bool surface = in.calculation == CalculationType::Surface;
     if (in.calculation != CalculationType::None)
         in.given = form.number("CINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
-
     if (form.reportNotANumber()) return;
 
     // With no calculation chosen only the height is found, and written.

@@ -33,6 +33,7 @@ struct QtOption {
     std::string_view name;
     bool takesValue;
 };
+// clang-format off
 constexpr QtOption kQtOptions[] = {
     {"-platform", true},       {"-platformpluginpath", true}, {"-platformtheme", true}, {"-plugin", true},
     {"-qwindowgeometry", true}, {"-qwindowicon", true},       {"-qwindowtitle", true},  {"-reverse", false},
@@ -40,6 +41,7 @@ constexpr QtOption kQtOptions[] = {
     {"-display", true},        {"-geometry", true},           {"-name", true},          {"-title", true},
     {"-visual", true},         {"-ncols", true},              {"-cmap", false},         {"-graphicssystem", true},
     {"-nograb", false},        {"-dograb", false},            {"-sync", false},         {"-qmljsdebugger", false}};
+// clang-format on
 
 const QtOption* qtOption(std::string_view arg)
 {
