@@ -86,6 +86,52 @@ private slots:
         }
     }
 
+    // A field that holds no number stops the calculation before it runs: one
+    // "Dato no válido" naming the field and its text, the field focused with
+    // its text selected, and nothing on the form changed.
+    void fieldThatIsNoNumberIsRefused()
+    {
+        const struct {
+            const char* name;
+            const char* decimal;
+            const char* options;
+            std::vector<std::pair<const char*, const char*>> texts;
+            const char* focused;
+            const char* detail;
+        } rows[] = {
+            {"unit after the number", ".", "", {{"AIP", "100 l/s"}, {"AINC", "30 l/s"}}, "AIP",
+             "El texto de Ip, «100 l/s», no es un número. Escriba solo el número, en m³/s."},
+            {"grouped thousands", ",", "AOption2", {{"AINC", "5.529,4"}}, "AINC",
+             "El texto de Sup, «5.529,4», no es un número. Escriba solo el número, en m²."},
+            {"time in minutes", ".", "", {{"ATB", "1 h"}}, "ATB",
+             "El texto de Tb, «1 h», no es un número. Escriba solo el número, en min."},
+            {"no unit", ".", "", {{"ACK", "+"}}, "ACK", "El texto de Ck, «+», no es un número. Escriba solo el número."},
+            {"weir length", ",", "AOption3", {{"ADL", "2.0,0"}}, "ADL",
+             "El texto de L, «2.0,0», no es un número. Escriba solo el número, en m."},
+            {"the first field read is named", ".", "", {{"ATP", "abc"}, {"AIP", "1e"}}, "AIP",
+             "El texto de Ip, «1e», no es un número. Escriba solo el número, en m³/s."},
+        };
+        for (const auto& row : rows) {
+            RecordingServices services(row.decimal);
+            CaseAPanel panel(services);
+            panel.show();
+            act(&panel, kOrifice);
+            panel.calcular()->click();
+            act(&panel, row.options);
+            for (const auto& [name, typed] : row.texts)
+                panel.field(name)->setText(QString::fromUtf8(typed));
+            const CaseState typed = panel.state();
+            panel.calcular()->setFocus();
+            panel.calcular()->click();
+            QVERIFY2(services.messages.isEmpty(), row.name);
+            QCOMPARE(services.failures, QStringList{"Dato no válido " + QString::fromUtf8(row.detail)});
+            QCOMPARE(panel.focusWidget()->objectName(), QString(row.focused));
+            auto* f = qobject_cast<QLineEdit*>(panel.focusWidget());
+            QCOMPARE(f->selectedText(), f->text());
+            QVERIFY2(panel.state().fields == typed.fields && panel.state().results == typed.results, row.name);
+        }
+    }
+
     // A result that no longer answers the form is greyed, with a word, until
     // the next calculation that succeeds.
     void resultsGoOutOfDate()

@@ -228,6 +228,8 @@ std::string refusalCaption(const Refusal& refusal, const Separators& separators)
         return symbol + ": el ábaco no tiene valor";
     case Fault::NotFinite:
         return symbol + ": sin resultado finito";
+    case Fault::NotWholeNumber:
+        return symbol + " debe ser entero";
     case Fault::NoOutlet:
         return "Sin tipo de salida";
     case Fault::NoCalculationChosen:

@@ -78,6 +78,7 @@ void CaseAPanel::ACalcular_Click()
     in.ck = form.number("ACK", Quantity::DischargeCoef);
     if (in.calculation != CalculationType::None)
         in.given = form.number("AINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+    if (form.reportNotANumber()) return;
 
     m_lastInput = in;
     writeResult(form, CaseAEngine(in), in.calculation, caseAMasks(in.calculation));

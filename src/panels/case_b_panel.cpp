@@ -44,7 +44,7 @@ CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', s
     onSelected("BOption4", &CaseBPanel::BOption4_Click);
 }
 
-// A hidden N keeps its text, and is still read and held to its range.
+// A hidden N keeps its text for when circular conduits are chosen again.
 void CaseBPanel::BOption3_Click()
 {
     setCaptions({{"BLabelD", QStringLiteral("B =")}});
@@ -73,9 +73,11 @@ void CaseBPanel::BCalcular_Click()
     in.qb = form.number("BQB", Quantity::BaseFlow);
     in.size =
         form.number("BD", in.conduit == OutletConduit::Circular ? Quantity::ConduitDiameter : Quantity::ConduitWidth);
-    in.n = form.number("BN", Quantity::ConduitCount);
+    // N counts circular conduits; hidden with a rectangular one, it is not read.
+    if (in.conduit == OutletConduit::Circular) in.n = form.number("BN", Quantity::ConduitCount);
     if (in.calculation != CalculationType::None)
         in.given = form.number("BINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+    if (form.reportNotANumber()) return;
 
     m_lastInput = in;
     writeResult(form, CaseBEngine(in), in.calculation, caseBMasks(in.calculation));

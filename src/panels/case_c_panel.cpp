@@ -48,6 +48,7 @@ void CaseCPanel::CCalcular_Click()
     const bool surface = in.calculation == CalculationType::Surface;
     if (in.calculation != CalculationType::None)
         in.given = form.number("CINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+    if (form.reportNotANumber()) return;
 
     // With no calculation chosen only the height is found, and written.
     m_lastInput = in;
@@ -60,7 +61,7 @@ std::vector<figures::Figure> CaseCPanel::figures() const
     // or of the field before any.
     CaseCInput in = m_lastInput;
     if (!lastResult()) {
-        in.ho = ReadNumber(field("CHO")->text().toStdString(), separators());
+        in.ho = ReadField(field("CHO")->text().toStdString(), separators()).value;
         in.calculation = calculationChosen(CalculationType::Surface);
     }
     return figures::caseCFigures(in, lastResult(), separators());

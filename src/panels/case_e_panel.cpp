@@ -48,6 +48,7 @@ void CaseEPanel::ECalcular_Click()
     const bool surface = in.calculation == CalculationType::Surface;
     if (in.calculation != CalculationType::None)
         in.given = form.number("EINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+    if (form.reportNotANumber()) return;
 
     m_lastInput = in;
     writeResult(form, CaseEEngine(in), in.calculation, caseEMasks(in.calculation));

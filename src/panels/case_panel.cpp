@@ -97,20 +97,34 @@ const QString kOutOfDateTip = QStringLiteral("Resultado anterior: los datos han 
 
 FormReading::FormReading(const CasePanel& panel) : m_panel(panel), m_separators(panel.separators()) {}
 
-double FormReading::number(const char* field, Quantity quantity)
+double FormReading::read(const char* field, Quantity quantity, bool minutes)
 {
     const QLineEdit* box = m_panel.field(field);
-    const double v = ReadNumber(textOf(box), m_separators);
-    m_values.push_back({quantity, v, field, box->text().trimmed().isEmpty()});
-    return v;
+    const FieldNumber n = minutes ? ReadFieldMinutes(textOf(box), m_separators) : ReadField(textOf(box), m_separators);
+    m_values.push_back({quantity, n.value, field, n.text == FieldText::Empty, n.text == FieldText::NotANumber});
+    return n.value;
+}
+
+double FormReading::number(const char* field, Quantity quantity)
+{
+    return read(field, quantity, false);
 }
 
 double FormReading::minutesAsSeconds(const char* field, Quantity quantity)
 {
-    const QLineEdit* box = m_panel.field(field);
-    const double v = ReadMinutesAsSeconds(textOf(box), m_separators);
-    m_values.push_back({quantity, v, field, box->text().trimmed().isEmpty()});
-    return v;
+    return read(field, quantity, true);
+}
+
+bool FormReading::reportNotANumber() const
+{
+    const auto refused = std::find_if(m_values.begin(), m_values.end(), [](const Value& v) { return v.notANumber; });
+    if (refused == m_values.end()) return false;
+    QLineEdit* box = m_panel.field(refused->field);
+    const std::string sentence = describeNotANumber(box->text().toStdString(), refused->quantity);
+    m_panel.m_services.reportFailure(box, QStringLiteral("Dato no válido"), QString::fromStdString(sentence));
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    return true;
 }
 
 CasePanel::CasePanel(char prefix, UiServices& services, QWidget* parent)
@@ -564,9 +578,10 @@ CaseReport CasePanel::report() const
             line.value = text;
             r.results.push_back(line);
         } else {
-            line.value = text.isEmpty()
-                             ? QStringLiteral("(vacío)")
-                             : QString::fromStdString(FormatSignificant(ReadNumber(textOf(f.field), s), 6, s));
+            const FieldNumber n = ReadField(textOf(f.field), s);
+            line.value = n.text == FieldText::Empty        ? QStringLiteral("(vacío)")
+                         : n.text == FieldText::NotANumber ? QStringLiteral("«%1» (no es un número)").arg(text)
+                                                           : QString::fromStdString(FormatSignificant(n.value, 6, s));
             r.inputs.push_back(line);
         }
     }

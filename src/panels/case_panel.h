@@ -62,21 +62,30 @@ class CasePanel;
 
 // The values one calculation reads from the form, each with its field, so
 // that a refusal can name the value, say when its field was empty, and give
-// that field the focus.
+// that field the focus. A field is read whole, as a cell of retencion-calc
+// is: its text is a number, or empty, or refused.
 class FormReading {
 public:
     double number(const char* field, Quantity quantity);
     double minutesAsSeconds(const char* field, Quantity quantity);
 
+    // Once the calculation has read its fields: when one of them holds
+    // something other than a number, says so ("Dato no válido"), gives that
+    // field the focus and returns true. The calculation then stops there and
+    // nothing on the form changes.
+    bool reportNotANumber() const;
+
 private:
     friend class CasePanel;
     explicit FormReading(const CasePanel& panel);
+    double read(const char* field, Quantity quantity, bool minutes);
 
     struct Value {
         Quantity quantity;
         double value;
         const char* field;
-        bool missing; // the field was empty
+        bool missing;    // the field was empty
+        bool notANumber; // ...or held no number
     };
     const CasePanel& m_panel;
     Separators m_separators;

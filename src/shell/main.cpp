@@ -1,5 +1,6 @@
 #include "shell/application.h"
 #include "shell/calculation_files.h"
+#include "shell/command_line.h"
 #include "shell/form1.h"
 #include "shell/qt_ui_services.h"
 #include "shell/report_commands.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv)
 {
+    if (const auto status = retencion::answerCommandLine(argc, argv)) return *status;
     // `retencion --informe SALIDA.pdf ARCHIVO.retencion` writes the sheet of
     // the file's case in front, with no window and no display needed.
     const bool report = argc >= 2 && std::strcmp(argv[1], "--informe") == 0;

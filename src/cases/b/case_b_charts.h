@@ -86,9 +86,8 @@ constexpr StudiedRange baseFlowRange(double ip)
     return StudiedRange::openClosed(0, ip);
 }
 inline constexpr auto kConduitSizeRange = StudiedRange::openClosed(0, 10);
-// N means nothing to a rectangular conduit but is held to its range all the
-// same; circular conduits need at least one.
-inline constexpr auto kConduitCountRange = StudiedRange::closed(0, 30);
+// The number of circular conduits, a whole number: at least one. It means
+// nothing to a rectangular conduit, which never reads it.
 inline constexpr auto kCircularCountRange = StudiedRange::openClosed(0, 30);
 inline constexpr auto kRatioRange = StudiedRange::closed(RatioCurves.front(), RatioCurves.back());
 // The target outflow peak, and for circular conduits the outflow peak found:
