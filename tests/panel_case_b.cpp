@@ -1,4 +1,5 @@
 #include "panels/case_b_panel.h"
+#include "panel_factory.h"
 #include "ui_test_support.h"
 
 #include <QtTest>
@@ -59,6 +60,34 @@ private slots:
         });
         // clang-format on
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    }
+
+    // Every input of every case has a tool tip whatever the options; here,
+    // B's width or diameter and the given value follow the options.
+    void everyInputSaysWhatItHolds()
+    {
+        QStringList faults;
+        for (const char letter : {'A', 'B', 'C', 'D', 'E'}) {
+            RecordingServices services;
+            faults += inputsWithoutToolTip(panelFor(letter, services).get(), QString(QChar(letter)));
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+
+        RecordingServices services;
+        CaseBPanel panel(services);
+        const struct {
+            const char* option;
+            const char* field;
+            const char* says;
+        } rows[] = {
+            {"BOption3", "BD", "Ancho del conducto rectangular"}, {"BOption4", "BD", "Diámetro"},
+            {"BOption1", "BINC", "Caudal punta de salida"},       {"BOption2", "BINC", "Superficie del depósito"},
+        };
+        for (const auto& row : rows) {
+            act(&panel, row.option);
+            QVERIFY2(panel.field(row.field)->toolTip().startsWith(QString::fromUtf8(row.says)),
+                     qPrintable(QString(row.option) + ": " + panel.field(row.field)->toolTip()));
+        }
     }
 };
 
