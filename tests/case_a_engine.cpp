@@ -76,10 +76,8 @@ TEST(CaseAHeadLaws, NameTheLawAndGiveItsHead)
         std::string text;
         const char* expected;
     } rows[] = {
-        {caseAHeadLaw(kWeir, comma), "Q = Ck·L·H^1,5"},
-        {caseAHeadLaw(kWeir, point), "Q = Ck·L·H^1.5"},
-        {caseAHeadLaw(kOrifice, comma), "Q = Ck·A·√(2g·H)"},
-        {caseAChartWeirLaw(comma), "Q = Ck·L·√(2g)·H^1,5"},
+        {caseAHeadLaw(kWeir, comma), "Q = Ck·L·H^1,5"},      {caseAHeadLaw(kWeir, point), "Q = Ck·L·H^1.5"},
+        {caseAHeadLaw(kOrifice, comma), "Q = Ck·A·√(2g·H)"}, {caseAChartWeirLaw(comma), "Q = Ck·L·√(2g)·H^1,5"},
         {caseAChartWeirLaw(point), "Q = Ck·L·√(2g)·H^1.5"},
     };
     for (const auto& row : rows)

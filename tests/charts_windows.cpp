@@ -238,7 +238,8 @@ private slots:
         f.separators = kComma;
         f.title = "Curva";
         f.series.push_back({"Ábaco", {{0, 0}, {10, 10}}, Emphasis::Used, 0, {}});
-        f.bands = {{{0, 1}, "Qp/Ip fuera de 0,1–0,85"}, {{4, 5}, "Sup fuera de 500–90.000"},
+        f.bands = {{{0, 1}, "Qp/Ip fuera de 0,1–0,85"},
+                   {{4, 5}, "Sup fuera de 500–90.000"},
                    {{9, 10}, "Qp/Ip fuera de 0,1–0,85"}};
         const FigureLayout L = layoutFigure(QRectF(0, 0, 720, 440), f, QFont());
         QCOMPARE(L.bandHatchings, (std::vector<int>{0, 1, 0}));
@@ -263,8 +264,7 @@ private slots:
         for (const QSize room : {QSize(1350, 700), QSize(667, 344)}) {
             test::RecordingServices services;
             RoutingCheckWindow window(services, nullptr);
-            window.setCheck(*routing::checkByRouting(kOrificeInput, CaseAEngine(kOrificeInput)), kOrificeInput,
-                            kComma);
+            window.setCheck(*routing::checkByRouting(kOrificeInput, CaseAEngine(kOrificeInput)), kOrificeInput, kComma);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             window.resize(room);

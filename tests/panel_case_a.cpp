@@ -169,14 +169,16 @@ private slots:
         panel.calcular()->click();
         QCOMPARE(text(&panel, "AH"), QStringLiteral(",89"));
         const QString weirTip = QStringLiteral("Altura de agua sobre el vertedero, según Q = Ck·L·H^1,5");
-        QVERIFY2(panel.valuesTable().contains(QStringLiteral("H\t,89\tm\t") + weirTip), qPrintable(panel.valuesTable()));
+        QVERIFY2(panel.valuesTable().contains(QStringLiteral("H\t,89\tm\t") + weirTip),
+                 qPrintable(panel.valuesTable()));
         const CaseReport sheet = panel.report();
         const auto h = std::find_if(sheet.results.begin(), sheet.results.end(),
                                     [](const ReportLine& l) { return l.symbol == QStringLiteral("H"); });
         QVERIFY(h != sheet.results.end() && std::next(h) != sheet.results.end());
         QCOMPARE(h->meaning, weirTip);
         QCOMPARE(h->value, QStringLiteral(",89"));
-        QVERIFY2(std::next(h)->meaning.endsWith(QStringLiteral("Q = Ck·L·√(2g)·H^1,5")), qPrintable(std::next(h)->meaning));
+        QVERIFY2(std::next(h)->meaning.endsWith(QStringLiteral("Q = Ck·L·√(2g)·H^1,5")),
+                 qPrintable(std::next(h)->meaning));
         QCOMPARE(std::next(h)->value, QStringLiteral(",33")); // 0,8855 m over (√(2g))^(2/3)
 
         // Out of date, the head says so; answered again, it names its law.

@@ -1,5 +1,5 @@
-#include "panels/case_b_panel.h"
 #include "panel_factory.h"
+#include "panels/case_b_panel.h"
 #include "ui_test_support.h"
 
 #include <QtTest>
@@ -80,8 +80,10 @@ private slots:
             const char* field;
             const char* says;
         } rows[] = {
-            {"BOption3", "BD", "Ancho del conducto rectangular"}, {"BOption4", "BD", "Diámetro"},
-            {"BOption1", "BINC", "Caudal punta de salida"},       {"BOption2", "BINC", "Superficie del depósito"},
+            {"BOption3", "BD", "Ancho del conducto rectangular"},
+            {"BOption4", "BD", "Diámetro"},
+            {"BOption1", "BINC", "Caudal punta de salida"},
+            {"BOption2", "BINC", "Superficie del depósito"},
         };
         for (const auto& row : rows) {
             act(&panel, row.option);

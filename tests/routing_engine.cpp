@@ -330,7 +330,8 @@ TEST(ChartCheck, DifferenceHasOneSignAndOneBase)
         double chart, routed, percent;
     } rows[] = {{101, 100, 1}, {100, 101, -100.0 / 101}, {3, 3, 0}, {0.5, 0.25, 100}};
     for (const auto& row : rows)
-        EXPECT_NEAR(chartDifferencePercent(row.chart, row.routed), row.percent, 1e-12) << row.chart << " " << row.routed;
+        EXPECT_NEAR(chartDifferencePercent(row.chart, row.routed), row.percent, 1e-12)
+            << row.chart << " " << row.routed;
     for (const CaseAInput& in : {CaseAInput{10, 1200, 3600, 1, 0.6, 3, CalculationType::Surface, CaseAOutlet::Orifice},
                                  CaseAInput{10, 1200, 3600, 2, 1.8, 3, CalculationType::Surface, CaseAOutlet::Weir}}) {
         const auto check = checkByRouting(in, CaseAEngine(in));

@@ -298,16 +298,14 @@ std::vector<std::string> reasonsOf(const Figure& f)
 {
     std::vector<std::string> reasons;
     for (const auto& band : f.bands)
-        if (std::find(reasons.begin(), reasons.end(), band.caption) == reasons.end())
-            reasons.push_back(band.caption);
+        if (std::find(reasons.begin(), reasons.end(), band.caption) == reasons.end()) reasons.push_back(band.caption);
     return reasons;
 }
 
 // The legend's entries for the refused stretches: one for each hatching, so
 // that no two reasons share one. A lone reason written inside its stretch
 // needs no repeating; otherwise each entry names its reason.
-std::vector<LegendEntry> refusedEntries(const std::vector<std::string>& reasons,
-                                        const std::vector<int>& hatchingsShown,
+std::vector<LegendEntry> refusedEntries(const std::vector<std::string>& reasons, const std::vector<int>& hatchingsShown,
                                         const std::vector<QString>& reasonsInLegend)
 {
     const QString refused = QStringLiteral("Fuera del ábaco");
@@ -334,8 +332,7 @@ void layoutBands(FigureLayout& L, const Figure& f, const Measures& m, Obstacles&
         if (!(x1 > x0)) continue;
         const QRectF r(QPointF(x0, L.plot.top()), QPointF(x1, L.plot.bottom()));
         L.bands.push_back(r);
-        L.bandHatchings.push_back(
-            int(std::find(reasons.begin(), reasons.end(), band.caption) - reasons.begin()));
+        L.bandHatchings.push_back(int(std::find(reasons.begin(), reasons.end(), band.caption) - reasons.begin()));
         const QString text = QString::fromStdString(band.caption);
         const double w = m.fm.horizontalAdvance(text) + 8;
         const double h = m.line;
@@ -583,8 +580,8 @@ double minimumFigureHeight(const Figure& f, double width, const QFont& font, dou
 
 Qt::BrushStyle hatchingPattern(int hatching)
 {
-    static constexpr Qt::BrushStyle kPatterns[] = {Qt::BDiagPattern, Qt::FDiagPattern, Qt::DiagCrossPattern,
-                                                   Qt::VerPattern,   Qt::HorPattern,   Qt::CrossPattern,
+    static constexpr Qt::BrushStyle kPatterns[] = {Qt::BDiagPattern,  Qt::FDiagPattern,  Qt::DiagCrossPattern,
+                                                   Qt::VerPattern,    Qt::HorPattern,    Qt::CrossPattern,
                                                    Qt::Dense6Pattern, Qt::Dense5Pattern, Qt::Dense4Pattern};
     constexpr int kCount = int(std::size(kPatterns));
     return kPatterns[((hatching % kCount) + kCount) % kCount];

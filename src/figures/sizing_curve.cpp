@@ -376,8 +376,8 @@ std::string sizingCurveCsv(const SizingCurve& curve, const RoutingCurve* routing
             out += cell(r.from) + ";" + cell(r.to) + ";" + refusalCaption(r.refusal, separators) + "\n";
     }
     if (routing && !routing->points.empty()) {
-        out += "\n" + names.given + ";" + names.main + " por laminación;" + names.main +
-               " por el ábaco;" + routing::kChartDifferenceCaption + "\n";
+        out += "\n" + names.given + ";" + names.main + " por laminación;" + names.main + " por el ábaco;" +
+               routing::kChartDifferenceCaption + "\n";
         for (const RoutedPoint& p : routing->points)
             out += cell(p.given) + ";" + cell(p.routed) + ";" + (p.chart ? cell(*p.chart) : "") + ";" +
                    (p.differencePercent ? cell(*p.differencePercent) : "") + "\n";

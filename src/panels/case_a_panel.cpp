@@ -159,20 +159,20 @@ CaseReport CaseAPanel::report() const
         const auto h = std::find_if(r.results.begin(), r.results.end(),
                                     [](const ReportLine& l) { return l.symbol == QLatin1String("H"); });
         if (h != r.results.end())
-            r.results.insert(std::next(h),
-                             {h->symbol,
-                              QStringLiteral("Altura de agua sobre el vertedero según la ley del ábaco, %1")
-                                  .arg(QString::fromStdString(caseAChartWeirLaw(s))),
-                              QString::fromStdString(
-                                  FormatNumber(chartHead, caseAMasks(m_lastInput.calculation).height, s)),
-                              h->unit});
+            r.results.insert(
+                std::next(h),
+                {h->symbol,
+                 QStringLiteral("Altura de agua sobre el vertedero según la ley del ábaco, %1")
+                     .arg(QString::fromStdString(caseAChartWeirLaw(s))),
+                 QString::fromStdString(FormatNumber(chartHead, caseAMasks(m_lastInput.calculation).height, s)),
+                 h->unit});
     }
     const auto check = routing::checkByRouting(m_lastInput, *result);
     if (!check) return r;
     const RoutingSummary summary = summarizeRouting(*check, m_lastInput, s);
     r.routingText << summary.law << summary.notes.split(QLatin1Char('\n'));
-    r.routingTable.push_back({summary.header.what, summary.header.chart, summary.header.routed,
-                              summary.header.difference});
+    r.routingTable.push_back(
+        {summary.header.what, summary.header.chart, summary.header.routed, summary.header.difference});
     for (const auto& row : summary.rows)
         r.routingTable.push_back({row.what, row.chart, row.routed, row.difference});
     r.routingFigures = figures::routingFigures(check->routed, s);

@@ -38,8 +38,8 @@ RoutingSummary summarizeRouting(const routing::ChartCheck& check, const CaseAInp
     if (weir && check.formWeirHead)
         out.notes += QStringLiteral("\nEl H del formulario, %1 m, sale de %3; el ábaco y la laminación "
                                     "usan %4, que para el mismo Qp da H = %2 m.")
-                         .arg(num(*check.formWeirHead), num(check.head.chart),
-                              text(caseAHeadLaw(CaseAOutlet::Weir, s)), chartWeirLaw);
+                         .arg(num(*check.formWeirHead), num(check.head.chart), text(caseAHeadLaw(CaseAOutlet::Weir, s)),
+                              chartWeirLaw);
     return out;
 }
 
