@@ -1,3 +1,4 @@
+#include "panel_factory.h"
 #include "panels/case_b_panel.h"
 #include "ui_test_support.h"
 
@@ -87,6 +88,36 @@ private slots:
         QCOMPARE(services.messages.size(), 1);
         QCOMPARE(services.failures,
                  QStringList{"Dato no válido El texto de N, «2 conductos», no es un número. Escriba solo el número."});
+    }
+
+    // Every input of every case has a tool tip whatever the options; here,
+    // B's width or diameter and the given value follow the options.
+    void everyInputSaysWhatItHolds()
+    {
+        QStringList faults;
+        for (const char letter : {'A', 'B', 'C', 'D', 'E'}) {
+            RecordingServices services;
+            faults += inputsWithoutToolTip(panelFor(letter, services).get(), QString(QChar(letter)));
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+
+        RecordingServices services;
+        CaseBPanel panel(services);
+        const struct {
+            const char* option;
+            const char* field;
+            const char* says;
+        } rows[] = {
+            {"BOption3", "BD", "Ancho del conducto rectangular"},
+            {"BOption4", "BD", "Diámetro"},
+            {"BOption1", "BINC", "Caudal punta de salida"},
+            {"BOption2", "BINC", "Superficie del depósito"},
+        };
+        for (const auto& row : rows) {
+            act(&panel, row.option);
+            QVERIFY2(panel.field(row.field)->toolTip().startsWith(QString::fromUtf8(row.says)),
+                     qPrintable(QString(row.option) + ": " + panel.field(row.field)->toolTip()));
+        }
     }
 };
 

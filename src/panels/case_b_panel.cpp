@@ -4,6 +4,13 @@
 #include "figures/case_figures.h"
 
 namespace retencion {
+namespace {
+
+// What BD holds, as the conduit chosen says.
+const QString kWidthTip = QStringLiteral("Ancho del conducto rectangular de salida");
+const QString kDiameterTip = QStringLiteral("Diámetro de cada conducto circular de salida");
+
+} // namespace
 
 CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', services, parent)
 {
@@ -22,7 +29,7 @@ CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', s
                        QStringLiteral("Caudal punta del hidrograma de entrada"), 1, 0},
                       {"Label19", QStringLiteral("Tp ="), "BTP", "Label16", QStringLiteral("min."),
                        QStringLiteral("Tiempo de ocurrencia del caudal punta del hidrograma de entrada"), 1, 1},
-                      {"BLabelD", QStringLiteral("B ="), "BD", "Label21", QStringLiteral("m"), {}, 2, 0},
+                      {"BLabelD", QStringLiteral("B ="), "BD", "Label21", QStringLiteral("m"), kWidthTip, 2, 0},
                       {"Label4",
                        QStringLiteral("N ="),
                        "BN",
@@ -48,6 +55,7 @@ CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', s
 void CaseBPanel::BOption3_Click()
 {
     setCaptions({{"BLabelD", QStringLiteral("B =")}});
+    setToolTips({{"BD", kWidthTip}});
     setShown({"Label4", "BN"}, false);
     clearFields({"BRES", "BH", "BD"});
 }
@@ -55,6 +63,7 @@ void CaseBPanel::BOption3_Click()
 void CaseBPanel::BOption4_Click()
 {
     setCaptions({{"BLabelD", QStringLiteral("D =")}});
+    setToolTips({{"BD", kDiameterTip}});
     setShown({"Label4", "BN"}, true);
     clearFields({"BRES", "BH", "BD"});
 }

@@ -93,6 +93,17 @@ QString withAccessKey(const QString& caption, char key)
 
 const QString kOutOfDateTip = QStringLiteral("Resultado anterior: los datos han cambiado");
 
+// A result field's own tool tip, kept while the out-of-date one shows.
+constexpr const char* kResultTip = "resultTip";
+
+QString meaningOf(const QString& symbol);
+
+// "Qp" of the caption "Qp =".
+QString symbolOf(QString caption)
+{
+    return caption.remove(QLatin1Char('=')).trimmed();
+}
+
 } // namespace
 
 FormReading::FormReading(const CasePanel& panel) : m_panel(panel), m_separators(panel.separators()) {}
@@ -201,7 +212,11 @@ void CasePanel::addRows(QGroupBox* frame, std::initializer_list<FieldRow> rows, 
         auto* caption = newLabel(r.labelName, r.caption, frame);
         auto* field = new QLineEdit(frame);
         field->setObjectName(QString::fromLatin1(r.fieldName));
-        if (!r.toolTip.isEmpty()) field->setToolTip(r.toolTip);
+        // Every input says what it holds; a result only where a panel says more
+        // than its symbol.
+        const QString tip = r.toolTip.isEmpty() && !results ? meaningOf(symbolOf(r.caption)) : r.toolTip;
+        field->setToolTip(tip);
+        if (results) field->setProperty(kResultTip, tip);
         field->setReadOnly(results);
         // An emptied result is not an old one.
         if (results)
@@ -309,6 +324,8 @@ void CasePanel::finishLayout()
     updateAccessibleNames();
     for (QLabel* label : findChildren<QLabel*>())
         m_builtCaptions.emplace_back(label, label->text());
+    for (const FieldLabels& f : m_fields)
+        m_builtToolTips.emplace_back(f.field, f.field->toolTip());
 }
 
 CaseState CasePanel::state() const
@@ -335,6 +352,8 @@ void CasePanel::restore(const CaseState& state)
     }
     for (const auto& [label, text] : m_builtCaptions)
         label->setText(text);
+    for (const auto& [field, tip] : m_builtToolTips)
+        setToolTipOf(field, tip);
     for (QWidget* widget : m_shownByOptions)
         widget->setVisible(true);
     // ...then the options chosen, whose handlers set the captions over empty
@@ -361,7 +380,11 @@ QString CasePanel::valuesTable() const
             QString symbol = f.caption->text();
             symbol.remove(QLatin1Char('='));
             table += symbol.trimmed() + QLatin1Char('\t') + f.field->text().trimmed() + QLatin1Char('\t') +
-                     (f.unit ? f.unit->text() : QString()) + QLatin1Char('\n');
+                     (f.unit ? f.unit->text() : QString());
+            // A result whose panel says how it was found (case A's head) says so here too.
+            const QString how = f.result ? f.field->property(kResultTip).toString() : QString();
+            if (!how.isEmpty()) table += QLatin1Char('\t') + how;
+            table += QLatin1Char('\n');
         }
     return table;
 }
@@ -405,6 +428,23 @@ void CasePanel::setCaptions(std::initializer_list<std::pair<const char*, QString
     updateAccessibleNames();
 }
 
+void CasePanel::setToolTips(std::initializer_list<std::pair<const char*, QString>> tips)
+{
+    for (const auto& [name, tip] : tips)
+        setToolTipOf(field(name), tip);
+    updateAccessibleNames();
+}
+
+void CasePanel::setToolTipOf(QLineEdit* field, const QString& tip)
+{
+    if (!field->isReadOnly()) {
+        field->setToolTip(tip);
+        return;
+    }
+    field->setProperty(kResultTip, tip);
+    if (!field->property("outOfDate").toBool()) field->setToolTip(tip);
+}
+
 void CasePanel::clearFields(std::initializer_list<const char*> names)
 {
     for (const char* name : names)
@@ -434,6 +474,8 @@ void CasePanel::relabelCalculation(const CalculationCaptions& captions)
                                                             {"LabelResU", &captions.resUnit}};
     for (const auto& [role, text] : order)
         control<QLabel>(controlName(role))->setText(*text);
+    // The given value's tool tip follows what it now holds.
+    setToolTipOf(control<QLineEdit>(controlName("INC")), meaningOf(symbolOf(captions.inc)));
     updateAccessibleNames();
     for (const char* role : {"RES", "H", "INC"})
         if (auto* f = findChild<QLineEdit*>(controlName(role))) f->clear(); // case D has no H
@@ -486,7 +528,7 @@ void CasePanel::markResult(QLineEdit* field, bool outOfDate)
                                : QApplication::palette(field).brush(QPalette::Active, QPalette::Text));
     palette.setBrush(QPalette::Inactive, QPalette::Text, palette.brush(QPalette::Active, QPalette::Text));
     field->setPalette(palette);
-    field->setToolTip(outOfDate ? kOutOfDateTip : QString());
+    field->setToolTip(outOfDate ? kOutOfDateTip : field->property(kResultTip).toString());
     markWindows();
 }
 
@@ -570,8 +612,9 @@ CaseReport CasePanel::report() const
     for (const FieldLabels& f : m_fields) {
         if (f.field->isHidden()) continue;
         ReportLine line;
-        line.symbol = f.caption->text().remove(QLatin1Char('=')).trimmed();
-        line.meaning = f.field->toolTip().isEmpty() || f.result ? meaningOf(line.symbol) : f.field->toolTip();
+        line.symbol = symbolOf(f.caption->text());
+        const QString tip = f.result ? f.field->property(kResultTip).toString() : f.field->toolTip();
+        line.meaning = tip.isEmpty() ? meaningOf(line.symbol) : tip;
         line.unit = f.unit ? f.unit->text() : QString();
         const QString text = f.field->text().trimmed();
         if (f.result) {

@@ -169,6 +169,9 @@ protected:
     // in the order given.
     void setCaptions(std::initializer_list<std::pair<const char*, QString>> captions);
     void clearFields(std::initializer_list<const char*> names);
+    // Tool tips that follow an option: what a field holds, or how a result
+    // was found (said again by the sheet and the copied values).
+    void setToolTips(std::initializer_list<std::pair<const char*, QString>> tips);
     void setShown(std::initializer_list<const char*> names, bool shown);
     // What the first option group asks for: `first` when Option1 is
     // selected, Outflow when Option2 is, None otherwise.
@@ -214,6 +217,7 @@ private:
     void reportRefusal(const FormReading& reading, const CaseResult& result, CalculationType calculation);
     // Greys a result field whose text no longer belongs to the form.
     void markResult(QLineEdit* field, bool outOfDate);
+    void setToolTipOf(QLineEdit* field, const QString& tip);
     void markResultsOutOfDate();
     void markWindows();
 
@@ -228,6 +232,7 @@ private:
     // Every caption as built, and the controls that options hide (all shown
     // as built): what the panel looks like before any option is chosen.
     std::vector<std::pair<QLabel*, QString>> m_builtCaptions;
+    std::vector<std::pair<QLineEdit*, QString>> m_builtToolTips;
     std::vector<QWidget*> m_shownByOptions;
     bool m_restoring = false;
 

@@ -104,7 +104,7 @@ inline constexpr auto kSurfaceCoefficientRange = StudiedRange::closed(2, 15);
 inline constexpr auto kDepthParameterRange = StudiedRange::openClosed(DepthChart.w.front(), 100000);
 
 // The closed formulas fitted for circular conduits, in e = S/(N·D·Tp^0.7)·
-// (Qb/Ip)^0.5 and v = Ip/(N·D)·(Tp/S)^0.5: the peak reduction
+// (Ip/Qb)^0.5 and v = Ip/(N·D)·(Tp/S)^0.5: the peak reduction
 // x = 18.535·ln(e) − 23.414 and the water depth H = 1.0048·v + 0.8888.
 inline constexpr double kTimeExponent = 0.7;
 inline constexpr double kReductionSlope = 18.535;
