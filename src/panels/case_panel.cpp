@@ -93,6 +93,11 @@ QString withAccessKey(const QString& caption, char key)
 
 const QString kOutOfDateTip = QStringLiteral("Resultado anterior: los datos han cambiado");
 
+bool isOutOfDate(const QLineEdit* result)
+{
+    return result->property("outOfDate").toBool();
+}
+
 } // namespace
 
 FormReading::FormReading(const CasePanel& panel) : m_panel(panel), m_separators(panel.separators()) {}
@@ -300,8 +305,10 @@ void CasePanel::finishLayout()
 CaseState CasePanel::state() const
 {
     CaseState state;
-    for (const FieldLabels& f : m_fields)
+    for (const FieldLabels& f : m_fields) {
         (f.result ? state.results : state.fields).insert(f.field->objectName(), f.field->text());
+        if (f.result && isOutOfDate(f.field)) state.outOfDate << f.field->objectName();
+    }
     for (const QRadioButton* button : findChildren<QRadioButton*>())
         if (button->isChecked()) state.options << button->objectName();
     return state;
@@ -330,7 +337,7 @@ void CasePanel::restore(const CaseState& state)
     for (const FieldLabels& f : m_fields) {
         const auto& texts = f.result ? state.results : state.fields;
         f.field->setText(texts.value(f.field->objectName()));
-        if (f.result) markResult(f.field, false);
+        if (f.result) markResult(f.field, state.outOfDate.contains(f.field->objectName()));
     }
     updateAccessibleNames();
     m_last.reset();
@@ -347,7 +354,10 @@ QString CasePanel::valuesTable() const
             QString symbol = f.caption->text();
             symbol.remove(QLatin1Char('='));
             table += symbol.trimmed() + QLatin1Char('\t') + f.field->text().trimmed() + QLatin1Char('\t') +
-                     (f.unit ? f.unit->text() : QString()) + QLatin1Char('\n');
+                     (f.unit ? f.unit->text() : QString());
+            // A greyed result says so in a column of its own, beside its unit.
+            if (f.result && isOutOfDate(f.field)) table += QStringLiteral("\t(resultado anterior)");
+            table += QLatin1Char('\n');
         }
     return table;
 }
@@ -485,7 +495,7 @@ void CasePanel::markResultsOutOfDate()
 bool CasePanel::resultsOutOfDate() const
 {
     return std::any_of(m_fields.begin(), m_fields.end(),
-                       [](const FieldLabels& f) { return f.result && f.field->property("outOfDate").toBool(); });
+                       [](const FieldLabels& f) { return f.result && isOutOfDate(f.field); });
 }
 
 void CasePanel::followResult(ChartWindow* window)
@@ -574,7 +584,10 @@ CaseReport CasePanel::report() const
     r.refusal = m_refusal;
     r.outOfDate = resultsOutOfDate();
     r.charts = figures();
-    if (m_chart) r.sizingCurve = m_chart->curveFigures();
+    // Computed here from the inputs of the last calculation, never taken
+    // from a chart window, which may show other data.
+    if (const std::optional<CaseInput> input = curveInput())
+        r.sizingCurve = figures::sizingCurveFigures(figures::sizingCurve(*input), nullptr, s);
     return r;
 }
 

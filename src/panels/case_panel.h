@@ -106,14 +106,16 @@ public:
     virtual CaseReport report() const;
 
     // What the panel holds, for a calculation file: every input field, the
-    // options selected and every result field, by control name.
+    // options selected and every result field, by control name, and the
+    // results greyed as out of date.
     CaseState state() const;
     // Shows `state` exactly as it was kept: the captions follow the options
     // restored, but no option empties a field; the results shown count as
-    // current. Names the panel does not have are passed over.
+    // current, but for those it names out of date, greyed again. Names the
+    // panel does not have are passed over.
     void restore(const CaseState& state);
     // "Ip\t10\tm³/s": one line per field shown, inputs and then results,
-    // for a spreadsheet.
+    // for a spreadsheet; a greyed result ends "\t(resultado anterior)".
     QString valuesTable() const;
 
 signals:
