@@ -245,8 +245,9 @@ private slots:
         QCOMPARE(withoutDate(fromWindow), withoutDate(fromCommandLine));
         QVERIFY(fromWindow != withoutDate(fromWindow)); // there was a date to put aside
         const QString text = fromWindow.simplified();
-        shown << "Archivo: calculo.retencion"
-              << "Curva de dimensionamiento";
+        shown << "Archivo: calculo.retencion";
+        // A curve refused over its whole sweep is left out.
+        QCOMPARE(text.contains("Curva de dimensionamiento"), !text.contains("Cálculo rechazado"));
         for (const QString& w : shown)
             QVERIFY2(text.contains(w), qPrintable(w + " not in: " + text.left(900)));
         QVERIFY(!text.contains("Resultado anterior"));
@@ -312,6 +313,7 @@ private slots:
         QCOMPARE(fileLine(), QStringLiteral("calculo.retencion"));
         QTest::keyClicks(window.casePanel(3)->field("DIP"), "0");
         QCOMPARE(fileLine(), QStringLiteral("(modificado)"));
+        keepReport(dir.filePath("informe.pdf"), "modificado");
         QVERIFY(window.files().save());
         QCOMPARE(fileLine(), QStringLiteral("calculo.retencion"));
     }
@@ -324,7 +326,9 @@ private slots:
         window.tabs()->setCurrentIndex(3);
         act(window.casePanel(3), "DOption1 DINC=15 DIP=25 DTP=60");
         CalculationState state = window.calculation();
-        state.project = {"Colector norte", "Término municipal de Prueba", "Ana Pérez", "Tanque previo al aliviadero."};
+        state.project = {"Colector norte", "Término municipal de Prueba", "Ana Pérez",
+                         "Tanque previo al aliviadero.\nSegunda línea de notas, más larga que la primera, para ver "
+                         "cómo se parte al llegar al borde de la caja del proyecto."};
         window.showCalculation(state);
         QTemporaryDir dir;
         const QString text = windowSheet(window, services, dir.filePath("informe.pdf")).simplified();
@@ -333,6 +337,7 @@ private slots:
               "Notas: Tanque previo al aliviadero.", "Calculado", "Revisado", "Nombre:", "Fecha:", "Firma:"})
             QVERIFY2(text.contains(w), qPrintable(QString(w) + " not in: " + text.left(900)));
         QCOMPARE(text.count("Firma:"), 2);
+        keepReport(dir.filePath("informe.pdf"), "proyecto");
     }
 
     // However long the data or the routing notes, no heading ends a page and

@@ -585,9 +585,15 @@ CaseReport CasePanel::report() const
     r.outOfDate = resultsOutOfDate();
     r.charts = figures();
     // Computed here from the inputs of the last calculation, never taken
-    // from a chart window, which may show other data.
-    if (const std::optional<CaseInput> input = curveInput())
-        r.sizingCurve = figures::sizingCurveFigures(figures::sizingCurve(*input), nullptr, s);
+    // from a chart window, which may show other data; a curve refused over
+    // its whole sweep says nothing the refusal does not.
+    if (const std::optional<CaseInput> input = curveInput()) {
+        const figures::SizingCurve curve = figures::sizingCurve(*input);
+        if (curve.pointCount() > 0) {
+            const std::optional<figures::RoutingCurve> routed = curveByRouting();
+            r.sizingCurve = figures::sizingCurveFigures(curve, routed ? &*routed : nullptr, s);
+        }
+    }
     return r;
 }
 

@@ -98,6 +98,8 @@ public:
     // The inputs of the last calculation, for the sizing curve; none before
     // the first.
     virtual std::optional<CaseInput> curveInput() const = 0;
+    // The same curve by routing, where the case has one (case A).
+    virtual std::optional<figures::RoutingCurve> curveByRouting() const { return std::nullopt; }
     void showChart();
     ChartWindow* chartWindow() const { return m_chart; } // null until first shown
 

@@ -366,8 +366,8 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
 
     if (!r.routingTable.empty()) {
         sheet.heading(QStringLiteral("Comprobación por laminación"));
-        for (const QString& line : r.routingText)
-            sheet.text(line, fontOf(12));
+        // One paragraph, so that the heading takes all of it along.
+        sheet.text(r.routingText.join(QLatin1Char('\n')), fontOf(12));
         sheet.table(r.routingTable, {0.4, 0.2, 0.2, 0.2}, {false, true, true, true});
         for (const figures::Figure& f : r.routingFigures)
             sheet.figure(f);
