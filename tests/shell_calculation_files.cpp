@@ -1,6 +1,7 @@
 // Calculation files in the main window: what is saved opens exactly as it
 // was, under either decimal separator; bad files and failed saves change
 // nothing; unsaved work is never lost without asking.
+#include "charts/chart_window.h"
 #include "panels/case_panel.h"
 #include "shell/calculation_files.h"
 #include "shell/form1.h"
@@ -466,6 +467,27 @@ private slots:
         opened.findChild<QDialog*>("DatosProyecto")->reject();
         opened.findChild<QAction*>("Nuevo")->trigger();
         QVERIFY(opened.calculation().project.isEmpty());
+    }
+
+    // An open chart window drops the sizing curve of the data a file has
+    // replaced: it answered a calculation the form no longer holds.
+    void openingDropsTheCurveOfEarlierData()
+    {
+        RecordingServices services(",");
+        services.answer = SaveChoice::Discard;
+        Form1 form(services);
+        CasePanel* panel = form.casePanel(3);
+        act(panel, "DOption1 DINC=15 DIP=25 DTP=60");
+        panel->calcular()->click();
+        panel->showChart();
+        QVERIFY(!panel->chartWindow()->curveFigures().empty());
+        write(path("otro.retencion"), json("{'format':'retencion','version':1,'currentCase':'D','cases':{'D':{"
+                                           "'fields':{'DINC':'10','DIP':'30','DTP':'60'},'options':['DOption1'],"
+                                           "'results':{'DRES':'1'}}}}"));
+        QVERIFY(form.files().openPath(path("otro.retencion")));
+        QVERIFY(panel->chartWindow()->curveFigures().empty());
+        panel->calcular()->click(); // the file's own data
+        QVERIFY(!panel->chartWindow()->curveFigures().empty());
     }
 
     void copiesTheCaseForASpreadsheet()

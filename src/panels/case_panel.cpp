@@ -341,8 +341,16 @@ void CasePanel::restore(const CaseState& state)
     }
     updateAccessibleNames();
     m_last.reset();
+    m_calculated = false;
+    m_refused = false;
+    m_refusal.clear();
     refreshChart();
     resultChanged();
+}
+
+std::optional<CaseInput> CasePanel::calculatedInput() const
+{
+    return m_calculated ? curveInput() : std::nullopt;
 }
 
 QString CasePanel::valuesTable() const
@@ -462,6 +470,7 @@ void CasePanel::writeResult(const FormReading& reading, const CaseResult& result
 
     m_refused = false;
     m_refusal.clear();
+    m_calculated = true;
     if (result.outcome == Outcome::Computed)
         m_last = result;
     else
@@ -587,7 +596,7 @@ CaseReport CasePanel::report() const
     // Computed here from the inputs of the last calculation, never taken
     // from a chart window, which may show other data; a curve refused over
     // its whole sweep says nothing the refusal does not.
-    if (const std::optional<CaseInput> input = curveInput()) {
+    if (const std::optional<CaseInput> input = calculatedInput()) {
         const figures::SizingCurve curve = figures::sizingCurve(*input);
         if (curve.pointCount() > 0) {
             const std::optional<figures::RoutingCurve> routed = curveByRouting();
@@ -605,7 +614,7 @@ void CasePanel::showChart()
         followResult(m_chart);
     }
     m_chart->setFigures(figures());
-    m_chart->setSizingCurve(curveInput(), separators());
+    m_chart->setSizingCurve(calculatedInput(), separators());
     m_chart->setCaption(inputsCaption());
     m_chart->show();
     m_chart->raise();
@@ -621,7 +630,7 @@ void CasePanel::refreshChart()
         return;
     }
     m_chart->setFigures(figures());
-    m_chart->setSizingCurve(curveInput(), separators());
+    m_chart->setSizingCurve(calculatedInput(), separators());
     m_chart->setCaption(inputsCaption());
 }
 

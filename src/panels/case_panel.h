@@ -227,12 +227,16 @@ private:
     bool m_restoring = false;
 
     void refreshChart();
+    // The inputs of the last calculation made in this form: none once a
+    // calculation file has replaced what it read.
+    std::optional<CaseInput> calculatedInput() const;
 
     char m_prefix;
     UiServices& m_services;
     std::optional<CaseResult> m_last;
-    bool m_refused = false; // the last calculation was refused...
-    QString m_refusal;      // ...and this sentence said why
+    bool m_calculated = false; // a calculation has read this form since it was last restored
+    bool m_refused = false;    // the last calculation was refused...
+    QString m_refusal;         // ...and this sentence said why
     QLabel* m_description = nullptr;
     std::vector<QGroupBox*> m_optionGroups;
     std::vector<ChartWindow*> m_following;

@@ -93,16 +93,17 @@ public:
         return data;
     }
 
+    // A list of control names: the options chosen, the results out of date.
     std::optional<QStringList> names(const QJsonValue& value, const QString& where)
     {
-        QStringList names;
-        if (value.isUndefined()) return names;
+        QStringList list;
+        if (value.isUndefined()) return list;
         if (!value.isArray()) return refuse(QStringLiteral("«%1» no es una lista").arg(where));
         for (const QJsonValue& name : value.toArray()) {
             if (!name.isString()) return refuse(QStringLiteral("Un elemento de «%1» no es un texto").arg(where));
-            names << name.toString();
+            list << name.toString();
         }
-        return names;
+        return list;
     }
 
     std::optional<CaseState> caseState(const QJsonValue& value, const QString& letter)

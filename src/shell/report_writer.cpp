@@ -200,7 +200,8 @@ public:
                 m_p->setFont(value);
                 for (const QString& entry : entries) {
                     const double advance = QFontMetricsF(value, &m_device).horizontalAdvance(entry) + pad;
-                    const double lineHeight = &entry == &entries[2] ? entryHeight + 24 : entryHeight;
+                    // The signature, last, gets room for a hand.
+                    const double lineHeight = entry == entries[2] ? entryHeight + 24 : entryHeight;
                     m_p->setPen(Qt::black);
                     m_p->drawText(QRectF(left, at, right - left, lineHeight), entry);
                     m_p->setPen(rule);
