@@ -192,4 +192,12 @@ std::optional<CaseInput> CaseAPanel::curveInput() const
     return CaseInput{m_lastInput};
 }
 
+// A few milliseconds for the chart window's 25 points: the sheet routes
+// them as it is made.
+std::optional<figures::RoutingCurve> CaseAPanel::curveByRouting() const
+{
+    if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
+    return figures::routingCurve(m_lastInput);
+}
+
 } // namespace retencion

@@ -93,6 +93,11 @@ QString withAccessKey(const QString& caption, char key)
 
 const QString kOutOfDateTip = QStringLiteral("Resultado anterior: los datos han cambiado");
 
+bool isOutOfDate(const QLineEdit* result)
+{
+    return result->property("outOfDate").toBool();
+}
+
 // A result field's own tool tip, kept while the out-of-date one shows.
 constexpr const char* kResultTip = "resultTip";
 
@@ -331,8 +336,10 @@ void CasePanel::finishLayout()
 CaseState CasePanel::state() const
 {
     CaseState state;
-    for (const FieldLabels& f : m_fields)
+    for (const FieldLabels& f : m_fields) {
         (f.result ? state.results : state.fields).insert(f.field->objectName(), f.field->text());
+        if (f.result && isOutOfDate(f.field)) state.outOfDate << f.field->objectName();
+    }
     for (const QRadioButton* button : findChildren<QRadioButton*>())
         if (button->isChecked()) state.options << button->objectName();
     return state;
@@ -363,12 +370,20 @@ void CasePanel::restore(const CaseState& state)
     for (const FieldLabels& f : m_fields) {
         const auto& texts = f.result ? state.results : state.fields;
         f.field->setText(texts.value(f.field->objectName()));
-        if (f.result) markResult(f.field, false);
+        if (f.result) markResult(f.field, state.outOfDate.contains(f.field->objectName()));
     }
     updateAccessibleNames();
     m_last.reset();
+    m_calculated = false;
+    m_refused = false;
+    m_refusal.clear();
     refreshChart();
     resultChanged();
+}
+
+std::optional<CaseInput> CasePanel::calculatedInput() const
+{
+    return m_calculated ? curveInput() : std::nullopt;
 }
 
 QString CasePanel::valuesTable() const
@@ -381,6 +396,8 @@ QString CasePanel::valuesTable() const
             symbol.remove(QLatin1Char('='));
             table += symbol.trimmed() + QLatin1Char('\t') + f.field->text().trimmed() + QLatin1Char('\t') +
                      (f.unit ? f.unit->text() : QString());
+            // A greyed result says so in a column of its own, beside its unit.
+            if (f.result && isOutOfDate(f.field)) table += QStringLiteral("\t(resultado anterior)");
             // A result whose panel says how it was found (case A's head) says so here too.
             const QString how = f.result ? f.field->property(kResultTip).toString() : QString();
             if (!how.isEmpty()) table += QLatin1Char('\t') + how;
@@ -508,6 +525,7 @@ void CasePanel::writeResult(const FormReading& reading, const CaseResult& result
 
     m_refused = false;
     m_refusal.clear();
+    m_calculated = true;
     if (result.outcome == Outcome::Computed)
         m_last = result;
     else
@@ -541,7 +559,7 @@ void CasePanel::markResultsOutOfDate()
 bool CasePanel::resultsOutOfDate() const
 {
     return std::any_of(m_fields.begin(), m_fields.end(),
-                       [](const FieldLabels& f) { return f.result && f.field->property("outOfDate").toBool(); });
+                       [](const FieldLabels& f) { return f.result && isOutOfDate(f.field); });
 }
 
 void CasePanel::followResult(ChartWindow* window)
@@ -632,7 +650,16 @@ CaseReport CasePanel::report() const
     r.refusal = m_refusal;
     r.outOfDate = resultsOutOfDate();
     r.charts = figures();
-    if (m_chart) r.sizingCurve = m_chart->curveFigures();
+    // Computed here from the inputs of the last calculation, never taken
+    // from a chart window, which may show other data; a curve refused over
+    // its whole sweep says nothing the refusal does not.
+    if (const std::optional<CaseInput> input = calculatedInput()) {
+        const figures::SizingCurve curve = figures::sizingCurve(*input);
+        if (curve.pointCount() > 0) {
+            const std::optional<figures::RoutingCurve> routed = curveByRouting();
+            r.sizingCurve = figures::sizingCurveFigures(curve, routed ? &*routed : nullptr, s);
+        }
+    }
     return r;
 }
 
@@ -644,7 +671,7 @@ void CasePanel::showChart()
         followResult(m_chart);
     }
     m_chart->setFigures(figures());
-    m_chart->setSizingCurve(curveInput(), separators());
+    m_chart->setSizingCurve(calculatedInput(), separators());
     m_chart->setCaption(inputsCaption());
     m_chart->show();
     m_chart->raise();
@@ -660,7 +687,7 @@ void CasePanel::refreshChart()
         return;
     }
     m_chart->setFigures(figures());
-    m_chart->setSizingCurve(curveInput(), separators());
+    m_chart->setSizingCurve(calculatedInput(), separators());
     m_chart->setCaption(inputsCaption());
 }
 

@@ -107,6 +107,8 @@ public:
     // The inputs of the last calculation, for the sizing curve; none before
     // the first.
     virtual std::optional<CaseInput> curveInput() const = 0;
+    // The same curve by routing, where the case has one (case A).
+    virtual std::optional<figures::RoutingCurve> curveByRouting() const { return std::nullopt; }
     void showChart();
     ChartWindow* chartWindow() const { return m_chart; } // null until first shown
 
@@ -115,14 +117,16 @@ public:
     virtual CaseReport report() const;
 
     // What the panel holds, for a calculation file: every input field, the
-    // options selected and every result field, by control name.
+    // options selected and every result field, by control name, and the
+    // results greyed as out of date.
     CaseState state() const;
     // Shows `state` exactly as it was kept: the captions follow the options
     // restored, but no option empties a field; the results shown count as
-    // current. Names the panel does not have are passed over.
+    // current, but for those it names out of date, greyed again. Names the
+    // panel does not have are passed over.
     void restore(const CaseState& state);
     // "Ip\t10\tm³/s": one line per field shown, inputs and then results,
-    // for a spreadsheet.
+    // for a spreadsheet; a greyed result ends "\t(resultado anterior)".
     QString valuesTable() const;
 
 signals:
@@ -237,12 +241,16 @@ private:
     bool m_restoring = false;
 
     void refreshChart();
+    // The inputs of the last calculation made in this form: none once a
+    // calculation file has replaced what it read.
+    std::optional<CaseInput> calculatedInput() const;
 
     char m_prefix;
     UiServices& m_services;
     std::optional<CaseResult> m_last;
-    bool m_refused = false; // the last calculation was refused...
-    QString m_refusal;      // ...and this sentence said why
+    bool m_calculated = false; // a calculation has read this form since it was last restored
+    bool m_refused = false;    // the last calculation was refused...
+    QString m_refusal;         // ...and this sentence said why
     QLabel* m_description = nullptr;
     std::vector<QGroupBox*> m_optionGroups;
     std::vector<ChartWindow*> m_following;

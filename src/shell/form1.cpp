@@ -9,6 +9,7 @@
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
 #include "shell/case_index.h"
+#include "shell/project_dialog.h"
 #include "shell/report_commands.h"
 
 #include <QApplication>
@@ -120,11 +121,12 @@ void Form1::buildMenus(UiServices& services)
         archivo, "GuardarComo", QStringLiteral("Guardar &como…"), [this] { m_files->saveAs(); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     archivo->addSeparator();
+    add(archivo, "DatosProyecto", QStringLiteral("&Datos del proyecto…"), &Form1::DatosProyecto_Click);
     QAction* informe = add(
         archivo, "InformePDF", QStringLiteral("&Informe PDF…"), [this, &services] { saveReportOf(*this, services); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QAction* imprimir = add(
-        archivo, "Imprimir", QStringLiteral("Im&primir…"), [this] { printReportOf(*this); },
+        archivo, "Imprimir", QStringLiteral("Im&primir…"), [this, &services] { printReportOf(*this, services); },
         QKeySequence(Qt::CTRL | Qt::Key_P));
     archivo->addSeparator();
     add(archivo, "Salir", QStringLiteral("&Salir"), &Form1::Salir_Click);
@@ -161,6 +163,7 @@ CalculationState Form1::calculation() const
         state.cases.insert(QString(QChar(u'A' + tab)), casePanel(tab)->state());
     const int current = m_tabs->currentIndex();
     state.currentCase = current < kIndexTab ? QString(QChar(u'A' + current)) : QStringLiteral("INDICE");
+    state.project = m_project;
     return state;
 }
 
@@ -170,6 +173,23 @@ void Form1::showCalculation(const CalculationState& state)
         casePanel(tab)->restore(state.cases.value(QString(QChar(u'A' + tab))));
     const qsizetype letter = QStringLiteral("ABCDE").indexOf(state.currentCase);
     m_tabs->setCurrentIndex(state.currentCase.size() == 1 && letter >= 0 ? int(letter) : kIndexTab);
+    m_project = state.project;
+    if (m_projectDialog) m_projectDialog->reject(); // it would answer the calculation replaced
+}
+
+void Form1::DatosProyecto_Click()
+{
+    if (!m_projectDialog) {
+        m_projectDialog = new ProjectDialog(this);
+        connect(m_projectDialog, &QDialog::accepted, this, [this] {
+            const ProjectData typed = m_projectDialog->data();
+            if (typed == m_project) return;
+            m_project = typed;
+            m_files->setModified(true);
+        });
+    }
+    m_projectDialog->setData(m_project);
+    m_projectDialog->open();
 }
 
 void Form1::CopiarResultados_Click()

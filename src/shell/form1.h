@@ -11,6 +11,7 @@ namespace retencion {
 class Acerca;
 class CalculationFiles;
 class CasePanel;
+class ProjectDialog;
 class UiServices;
 
 // The main window: the banner, the tab control `SSTab1` with the five case
@@ -39,6 +40,10 @@ public:
     void VerAbaco_Click();
     // The inputs and results of the case in front, tab-separated.
     void CopiarResultados_Click();
+    // Asks for the project's data of the sheet's title block, without
+    // holding the window; accepted changes count as unsaved work.
+    void DatosProyecto_Click();
+    ProjectDialog* projectDialog() const { return m_projectDialog; } // null until first opened
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,7 +56,9 @@ private:
 
     QTabWidget* m_tabs;
     Acerca* m_about = nullptr;
+    ProjectDialog* m_projectDialog = nullptr;
     CalculationFiles* m_files = nullptr;
+    ProjectData m_project;
     bool m_leaving = false; // "Salir" has already asked
 };
 

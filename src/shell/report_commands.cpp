@@ -1,45 +1,46 @@
 #include "shell/report_commands.h"
 
-#include "panels/case_panel.h"
-#include "shell/calculation_file.h"
+#include "panels/case_panels.h"
 #include "shell/calculation_files.h"
 #include "shell/form1.h"
 #include "shell/qt_ui_services.h"
-#include "shell/report_writer.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTabWidget>
 
 #include <cstdio>
+#include <memory>
 #include <variant>
 
 namespace retencion {
 namespace {
 
-CasePanel* caseInFront(const Form1& window)
-{
-    return window.casePanel(window.tabs()->currentIndex());
-}
-
-ReportHeader headerOf(const QString& calculationFile)
-{
-    return {calculationFile.isEmpty() ? QString() : QFileInfo(calculationFile).fileName(),
-            QDateTime::currentDateTime()};
-}
-
-// The services of a window nobody sees: every message is kept, not shown,
-// and every question answered "no".
-class UnseenServices : public QtUiServices {
+// The services of a panel nobody sees: no message is shown, the failures
+// are kept for the sheet, and every question is answered "no".
+class UnseenServices : public UiServices {
 public:
+    explicit UnseenServices(const Separators& separators) : m_separators(separators) {}
     void ReportOutOfRange(QWidget*, const QString&) override {}
-    void reportFailure(QWidget*, const QString&, const QString&) override {}
+    void reportFailure(QWidget*, const QString& message, const QString& reason) override
+    {
+        if (failureTitle.isEmpty()) {
+            failureTitle = message;
+            failureReason = reason;
+        }
+    }
     QString savePath(QWidget*, const QString&, const QString&) override { return {}; }
+    Separators separators() const override { return m_separators; }
     SaveChoice askToSave(QWidget*) override { return SaveChoice::Discard; }
     QString chooseFileToOpen(QWidget*, const QString&) override { return {}; }
+
+    QString failureTitle; // the first failure told, if any
+    QString failureReason;
+
+private:
+    Separators m_separators;
 };
 
 int fail(const QString& line)
@@ -50,28 +51,62 @@ int fail(const QString& line)
 
 } // namespace
 
+std::optional<SheetOfCase> sheetOf(const CalculationState& calculation, const Separators& separators,
+                                   const QString& fileName)
+{
+    if (calculation.currentCase.size() != 1) return std::nullopt;
+    UnseenServices services(separators);
+    const std::unique_ptr<CasePanel> panel = newCasePanel(calculation.currentCase.front().toLatin1(), services);
+    if (!panel) return std::nullopt;
+    // The sheet answers the fields alone: a result kept from before, which a
+    // refused calculation would leave in place, is not printed as current.
+    CaseState fields = calculation.cases.value(calculation.currentCase);
+    fields.results.clear();
+    fields.outOfDate.clear();
+    panel->restore(fields);
+    panel->calcular()->click();
+
+    SheetOfCase sheet{panel->report(), {fileName, QDateTime::currentDateTime(), calculation.project}};
+    // A calculation stopped by a failure other than a value out of range
+    // (nothing written in the results) says so, as the window would have.
+    if (!sheet.report.refused && !services.failureTitle.isEmpty()) {
+        sheet.report.refused = true;
+        sheet.report.refusalTitle = services.failureTitle;
+        sheet.report.refusal = services.failureReason;
+    }
+    return sheet;
+}
+
+QString sheetFileName(const Form1& window)
+{
+    const QString path = window.files().path();
+    if (path.isEmpty()) return {};
+    return window.files().modified() ? QStringLiteral("(modificado)") : QFileInfo(path).fileName();
+}
+
 void saveReportOf(Form1& window, UiServices& services)
 {
-    CasePanel* panel = caseInFront(window);
-    if (!panel) return;
-    const QString name =
-        QStringLiteral("caso-%1-informe-%2.pdf")
-            .arg(panel->report().caseName.right(1).toLower(), QDate::currentDate().toString(Qt::ISODate));
+    const CalculationState calculation = window.calculation();
+    if (calculation.currentCase.size() != 1) return;
+    const QString name = QStringLiteral("caso-%1-informe-%2.pdf")
+                             .arg(calculation.currentCase.toLower(), QDate::currentDate().toString(Qt::ISODate));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString path = services.savePath(&window, QDir(folder).filePath(name), QStringLiteral("Documento PDF (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    const QString reason = writeReportPdf(panel->report(), headerOf(window.files().path()), path);
+    const auto sheet = sheetOf(calculation, services.separators(), sheetFileName(window));
+    if (!sheet) return;
+    const QString reason = writeReportPdf(sheet->report, sheet->header, path);
     if (!reason.isEmpty())
         services.reportFailure(
             &window, QStringLiteral("No se ha podido guardar el informe en «%1».").arg(QDir::toNativeSeparators(path)),
             reason + QLatin1Char('.'));
 }
 
-void printReportOf(Form1& window)
+void printReportOf(Form1& window, UiServices& services)
 {
-    if (CasePanel* panel = caseInFront(window))
-        previewReport(&window, panel->report(), headerOf(window.files().path()));
+    if (const auto sheet = sheetOf(window.calculation(), services.separators(), sheetFileName(window)))
+        previewReport(&window, sheet->report, sheet->header);
 }
 
 int writeReportFromCommandLine(const QString& output, const QString& file)
@@ -81,18 +116,13 @@ int writeReportFromCommandLine(const QString& output, const QString& file)
         return fail(QStringLiteral("no se puede abrir «%1»: %2").arg(file, in.errorString()));
     if (in.size() > kMaxCalculationFileSize)
         return fail(QStringLiteral("«%1» no es un cálculo de Retención: pasa de 1 MiB").arg(file));
-    UnseenServices services;
-    const auto read = readCalculationFile(in.readAll(), QString::fromStdString(services.separators().decimal));
+    const Separators separators = QtUiServices().separators();
+    const auto read = readCalculationFile(in.readAll(), QString::fromStdString(separators.decimal));
     if (const auto* why = std::get_if<QString>(&read)) return fail(QStringLiteral("«%1»: %2").arg(file, *why));
 
-    Form1 window(services);
-    window.showCalculation(std::get<CalculationState>(read));
-    CasePanel* panel = caseInFront(window);
-    if (!panel) return fail(QStringLiteral("«%1» no tiene ningún caso al frente, sino el índice").arg(file));
-    // Calculated again, so that the sheet shows the point read on the chart
-    // and, in case A, the check by routing; the data are those of the file.
-    panel->calcular()->click();
-    const QString reason = writeReportPdf(panel->report(), headerOf(file), output);
+    const auto sheet = sheetOf(std::get<CalculationState>(read), separators, QFileInfo(file).fileName());
+    if (!sheet) return fail(QStringLiteral("«%1» no tiene ningún caso al frente, sino el índice").arg(file));
+    const QString reason = writeReportPdf(sheet->report, sheet->header, output);
     if (!reason.isEmpty()) return fail(QStringLiteral("no se puede escribir «%1»: %2").arg(output, reason));
     return 0;
 }

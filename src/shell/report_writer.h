@@ -4,9 +4,12 @@
 // chart window, to a PDF or a printer.
 
 #include "panels/case_report.h"
+#include "shell/calculation_file.h"
 
 #include <QDateTime>
 #include <QString>
+
+#include <vector>
 
 class QPagedPaintDevice;
 class QWidget;
@@ -14,9 +17,24 @@ class QWidget;
 namespace retencion {
 
 struct ReportHeader {
-    QString fileName; // the calculation file's name; empty: not saved
+    // What "Archivo:" says: the calculation file's name when the data are
+    // the saved ones, "(modificado)" when they are not; empty: never saved.
+    QString fileName;
     QDateTime when;
+    ProjectData project = {}; // for the title block
 };
+
+// One piece of a laid-out sheet, on its page: what the layout keeps together.
+struct SheetBlock {
+    enum class Kind { Title, TitleBlock, Heading, Text, Notice, TableHeader, TableRow, Figure };
+    Kind kind;
+    int page;     // from 1
+    QString text; // a heading's or a paragraph's; empty for the others
+};
+
+// The blocks of the sheet, page after page, as paintReport lays them out on
+// an A4 page.
+std::vector<SheetBlock> sheetLayout(const CaseReport& report, const ReportHeader& header);
 
 // Lays the report out on `device`, page after page (its page layout is set
 // here: A4 portrait, 20 mm margins). Returns the number of pages.
