@@ -388,7 +388,8 @@ private slots:
         QTest::newRow("A, a field edited after the calculation")
             << 0 << "AOption1 AOption4 AINC=3 AIP=10 ATP=20 ATB=60 ADL=1 ACK=0,6"
             << "AIP=11" << QStringList{"ARES", "AH"}
-            << "Sup\t5529,4\tm²\t(resultado anterior)\nH\t2,07\tm\t(resultado anterior)\n";
+            << "Sup\t5529,4\tm²\t(resultado anterior)\nH\t2,07\tm\tAltura de agua sobre el orificio, según Q = Ck·A·√(2g·H)\t"
+               "(resultado anterior)\n";
         QTest::newRow("B, the depth refused beside a new surface")
             << 1 << "BOption3 BOption1 BINC=1,4 BIP=2 BD=2 BQB=0,2 BTP=30"
             << "" << QStringList{"BH"} << "Sup\t28972,\tm²\nH\told\tm\t(resultado anterior)\n";

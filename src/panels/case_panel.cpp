@@ -396,11 +396,11 @@ QString CasePanel::valuesTable() const
             symbol.remove(QLatin1Char('='));
             table += symbol.trimmed() + QLatin1Char('\t') + f.field->text().trimmed() + QLatin1Char('\t') +
                      (f.unit ? f.unit->text() : QString());
-            // A greyed result says so in a column of its own, beside its unit.
-            if (f.result && isOutOfDate(f.field)) table += QStringLiteral("\t(resultado anterior)");
-            // A result whose panel says how it was found (case A's head) says so here too.
+            // A result whose panel says how it was found (case A's head) says so here too...
             const QString how = f.result ? f.field->property(kResultTip).toString() : QString();
             if (!how.isEmpty()) table += QLatin1Char('\t') + how;
+            // ...and a greyed result says so last, in a column of its own.
+            if (f.result && isOutOfDate(f.field)) table += QStringLiteral("\t(resultado anterior)");
             table += QLatin1Char('\n');
         }
     return table;
