@@ -2,12 +2,14 @@
 
 #include "batch/batch_run.h"
 #include "batch/csv_writer.h"
+#include "batch/native_files.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace retencion::batch;
 
@@ -49,7 +51,7 @@ caso, o no se puede leer o escribir un fichero.
 
 int fail(const std::string& message)
 {
-    std::fprintf(stderr, "retencion-calc: %s\n", message.c_str());
+    writeText(stderr, "retencion-calc: " + message + "\n");
     return 2;
 }
 
@@ -57,23 +59,26 @@ int fail(const std::string& message)
 
 int main(int argc, char** argv)
 {
+    useBinaryStandardStreams();
+    const std::vector<std::string> args = utf8Arguments(argc, argv);
+    argc = static_cast<int>(args.size());
     std::string input = "-";
     std::string output = "-";
     std::string plantilla;
     bool calculate = true;
     bool inputGiven = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+        const std::string_view arg = args[i];
         if (arg == "-h" || arg == "--help") {
-            std::fputs(kHelp, stdout);
+            writeText(stdout, kHelp);
             return 0;
         }
         if ((arg == "-o" || arg == "--plantilla") && i + 1 >= argc)
             return fail("falta el valor de " + std::string(arg) + " (véase --help)");
         if (arg == "-o") {
-            output = argv[++i];
+            output = args[++i];
         } else if (arg == "--plantilla") {
-            plantilla = argv[++i];
+            plantilla = args[++i];
         } else if (arg == "--sin-calculo") { // reads and writes only, to measure them
             calculate = false;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -95,7 +100,7 @@ int main(int argc, char** argv)
 
     std::FILE* in = stdin;
     if (plantilla.empty() && input != "-") {
-        in = std::fopen(input.c_str(), "rb");
+        in = openFile(input, "rb");
         if (!in) return fail("no se puede leer «" + input + "»: " + std::strerror(errno));
     }
     AtomicFile file;
