@@ -46,7 +46,11 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "retencion: uso: retencion --informe SALIDA.pdf ARCHIVO.retencion\n");
             return 2;
         }
+#ifndef Q_OS_WIN
+        // No display is needed. (Windows always has a desktop, and its own
+        // platform there measures the sheet with the fonts the window uses.)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         // Its one line on standard error is its own: Qt's notes stay quiet.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
             if (type == QtCriticalMsg || type == QtFatalMsg)
