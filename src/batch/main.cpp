@@ -61,19 +61,18 @@ int main(int argc, char** argv)
 {
     useBinaryStandardStreams();
     const std::vector<std::string> args = utf8Arguments(argc, argv);
-    argc = static_cast<int>(args.size());
     std::string input = "-";
     std::string output = "-";
     std::string plantilla;
     bool calculate = true;
     bool inputGiven = false;
-    for (int i = 1; i < argc; ++i) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "-h" || arg == "--help") {
             writeText(stdout, kHelp);
             return 0;
         }
-        if ((arg == "-o" || arg == "--plantilla") && i + 1 >= argc)
+        if ((arg == "-o" || arg == "--plantilla") && i + 1 >= args.size())
             return fail("falta el valor de " + std::string(arg) + " (véase --help)");
         if (arg == "-o") {
             output = args[++i];
