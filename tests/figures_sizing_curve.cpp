@@ -2,6 +2,7 @@
 // run, its refused stretches where the engine refuses, and case A's curve by
 // routing against routing's own sizing, cancelled when asked.
 #include "figures/sizing_curve.h"
+#include "routing/chart_check.h"
 #include "routing/tank_routing.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +128,26 @@ TEST(RoutingCurve, AgreesWithRoutingAtItsPoints)
             }
         }
     }
+}
+
+// The difference figure and the export say the chart's difference from
+// routing as the routing check does: one caption over one sign.
+TEST(RoutingCurve, DifferenceIsTheRoutingChecksOwn)
+{
+    const CaseAInput in{10, 1200, 3600, 1, 0.6, 3, S, CaseAOutlet::Orifice};
+    const RoutingCurve routed = routingCurve(in, 6);
+    const auto figures = sizingCurveFigures(sizingCurve(in), &routed, kComma);
+    ASSERT_EQ(figures.size(), 2u);
+    EXPECT_EQ(figures[1].title, routing::kChartDifferenceCaption);
+    ASSERT_FALSE(figures[1].series.empty());
+    const auto& points = figures[1].series[0].points;
+    ASSERT_FALSE(points.empty());
+    for (const RoutedPoint& p : routed.points)
+        if (p.chart) {
+            EXPECT_DOUBLE_EQ(*p.differencePercent, routing::chartDifferencePercent(*p.chart, p.routed));
+        }
+    const std::string csv = sizingCurveCsv(sizingCurve(in), &routed, kComma);
+    EXPECT_NE(csv.find(std::string(";") + routing::kChartDifferenceCaption + "\n"), std::string::npos);
 }
 
 TEST(RoutingCurve, StopsWhenCancelled)

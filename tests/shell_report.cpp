@@ -41,6 +41,9 @@ private slots:
         QTest::newRow("A orifice, with the routing check")
             << 'A' << "AOption1 AOption4 AINC=3 AIP=10 ATP=20 ATB=60 ADL=1 ACK=0.6"
             << QStringList{"0,6", "Salida tipo orificio", "Comprobación por laminación", "Balance de masa"};
+        QTest::newRow("A weir, both laws of its head")
+            << 'A' << "AOption1 AOption3 AINC=3 AIP=10 ATP=20 ATB=60 ADL=2 ACK=1,8"
+            << QStringList{"Longitud del vertedero", "Q = Ck·L·H^1,5", "Q = Ck·L·√(2g)·H^1,5", ",89", ",33"};
         QTest::newRow("B circular conduits") << 'B' << "BOption1 BOption4 BIP=10 BD=1 BQB=1 BTP=30 BN=2 BINC=7"
                                              << QStringList{"Conducto Circular", "Número de conductos"};
         QTest::newRow("C surface") << 'C' << "COption1 CINC=5 CIP=20 CTP=60 CB=3 CHO=0,6"

@@ -1,6 +1,7 @@
 #include "batch/csv_writer.h"
 
 #include "batch/native_files.h"
+#include "batch/system_error.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -95,7 +96,7 @@ std::string AtomicFile::open(const std::string& path)
     m_path = path;
     if (isDevice(path)) {
         m_stream = openFile(path, "wb");
-        return m_stream ? std::string() : std::strerror(errno);
+        return m_stream ? std::string() : systemReason(errno);
     }
     // A new name beside the output, made by this run alone.
     std::random_device entropy;
@@ -113,7 +114,7 @@ std::string AtomicFile::open(const std::string& path)
     }
     const int why = errno;
     m_temporary.clear();
-    return std::strerror(why);
+    return systemReason(why);
 }
 
 std::string AtomicFile::commit()
@@ -123,10 +124,10 @@ std::string AtomicFile::commit()
     int why = 0;
     if (std::fflush(stream) != 0 || (!m_temporary.empty() && ::_commit(::_fileno(stream)) != 0)) why = errno;
     if (std::fclose(stream) != 0 && !why) why = errno;
-    if (m_temporary.empty()) return why ? std::strerror(why) : std::string();
+    if (m_temporary.empty()) return why ? systemReason(why) : std::string();
     if (why) {
         removeFile(m_temporary);
-        return std::strerror(why);
+        return systemReason(why);
     }
     // Unlike rename(), this replaces an output that is already there.
     if (!::MoveFileExW(toWide(m_temporary).c_str(), toWide(m_path).c_str(),
@@ -162,11 +163,11 @@ std::string AtomicFile::open(const std::string& path)
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
         m_stream = std::fopen(path.c_str(), "wb");
-        return m_stream ? std::string() : std::strerror(errno);
+        return m_stream ? std::string() : systemReason(errno);
     }
     m_temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(m_temporary.data());
-    if (fd < 0) return std::strerror(errno);
+    if (fd < 0) return systemReason(errno);
     // mkstemp makes the file private; the result is an ordinary file.
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -176,7 +177,7 @@ std::string AtomicFile::open(const std::string& path)
         const int why = errno;
         ::close(fd);
         ::unlink(m_temporary.c_str());
-        return std::strerror(why);
+        return systemReason(why);
     }
     return {};
 }
@@ -188,11 +189,11 @@ std::string AtomicFile::commit()
     int why = 0;
     if (std::fflush(stream) != 0 || (!m_temporary.empty() && ::fsync(::fileno(stream)) != 0)) why = errno;
     if (std::fclose(stream) != 0 && !why) why = errno;
-    if (m_temporary.empty()) return why ? std::strerror(why) : std::string();
+    if (m_temporary.empty()) return why ? systemReason(why) : std::string();
     if (!why && ::rename(m_temporary.c_str(), m_path.c_str()) != 0) why = errno;
     if (why) {
         ::unlink(m_temporary.c_str());
-        return std::strerror(why);
+        return systemReason(why);
     }
     return {};
 }

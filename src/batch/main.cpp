@@ -3,10 +3,10 @@
 #include "batch/batch_run.h"
 #include "batch/csv_writer.h"
 #include "batch/native_files.h"
+#include "batch/system_error.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,10 +26,15 @@ ventana.
 
 Sin ENTRADA, o con -, lee la entrada estándar; sin -o, escribe en la salida
 estándar. Una cabecera separada por «;» indica coma decimal (la hoja de
-cálculo en español); separada por «,», punto decimal. La salida usa el mismo
-convenio que la entrada.
+cálculo en español); separada por «,», punto decimal. El fichero puede estar
+en UTF-8 o en Windows-1252. La salida usa el mismo convenio y la misma
+codificación que la entrada.
 
-Columnas (por su nombre en la cabecera, en cualquier orden):
+Cada celda se lee entera, como un campo de la ventana: «100 l/s» o «1.000,5»
+no son números, y la fila se rechaza con su aviso.
+
+Columnas (por su nombre en la cabecera, sin distinguir mayúsculas ni
+acentos, en cualquier orden):
   caso      A, B, C, D o E
   calculo   superficie (en el caso D, volumen), caudal o vacío
   salida    caso A: orificio o vertedero; caso B: rectangular o circular
@@ -100,7 +105,7 @@ int main(int argc, char** argv)
     std::FILE* in = stdin;
     if (plantilla.empty() && input != "-") {
         in = openFile(input, "rb");
-        if (!in) return fail("no se puede leer «" + input + "»: " + std::strerror(errno));
+        if (!in) return fail("no se puede leer «" + input + "»: " + systemReason(errno));
     }
     AtomicFile file;
     std::FILE* out = stdout;
@@ -113,7 +118,7 @@ int main(int argc, char** argv)
     int status = 0;
     if (!plantilla.empty()) {
         if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0)
-            return fail("no se puede escribir «" + output + "»: " + std::strerror(errno));
+            return fail("no se puede escribir «" + output + "»: " + systemReason(errno));
     } else {
         std::string error;
         status = runBatch(in, out, {input, output, calculate}, error);

@@ -1,5 +1,7 @@
 #include "batch/native_files.h"
 
+#include <cerrno>
+
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #ifndef NOMINMAX
@@ -62,7 +64,14 @@ std::vector<std::string> utf8Arguments(int argc, char** argv)
 
 std::FILE* openFile(const std::string& path, const char* mode)
 {
-    return ::_wfopen(toWide(path).c_str(), toWide(mode).c_str());
+    const std::wstring name = toWide(path);
+    std::FILE* file = ::_wfopen(name.c_str(), toWide(mode).c_str());
+    // Windows refuses a folder as it refuses a file one may not read; say which.
+    if (!file && errno == EACCES) {
+        const DWORD attributes = ::GetFileAttributesW(name.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) errno = EISDIR;
+    }
+    return file;
 }
 
 void useBinaryStandardStreams()

@@ -32,6 +32,9 @@ public:
     // A chart with many curves needs the height of the legend that names them.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // Content with less: a figure of few curves, beside another, can do with
+    // less room than a design chart.
+    void setCompact(bool compact);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,15 +44,22 @@ private:
     figures::Figure m_figure;
     mutable QSize m_minimum; // worked out once, for the font it was worked out in
     mutable QFont m_minimumFont;
+    bool m_compact = false;
 };
 
-// Figures one below the other.
+// Figures one below the other, or side by side.
 class FigureStack : public QWidget {
     Q_OBJECT
 public:
     explicit FigureStack(QWidget* parent = nullptr);
     void setFigures(std::vector<figures::Figure> figures);
     std::vector<figures::Figure> figures() const;
+    // Side by side, each compact, so that figures read together (on a common
+    // time axis, say) are in sight together on a small screen.
+    void setSideBySide(bool sideBySide);
+
+private:
+    bool m_sideBySide = false;
 };
 
 // A scroll area that asks for its content's width and for as much of its
@@ -116,8 +126,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The scrolled content above the figures, for what a window adds.
+    // The scrolled content, the figures in it, for what a window adds.
     QVBoxLayout* contentLayout() const { return m_contentLayout; }
+    // The figures side by side, each compact and never taller than the
+    // scrolled area, so that all of them are in sight together.
+    void setFiguresSideBySide();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The window's title without the out-of-date mark, for exports.
     QString plainTitle() const;
     // Asks where to save, proposing a file named after the window with

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <numeric>
 #include <optional>
 
 namespace retencion {
@@ -291,17 +292,47 @@ void layoutCurves(FigureLayout& L, const Figure& f, Obstacles& clear)
     }
 }
 
+// The reasons of the refused stretches, each once, in the order they first
+// come: a reason's place is its hatching.
+std::vector<std::string> reasonsOf(const Figure& f)
+{
+    std::vector<std::string> reasons;
+    for (const auto& band : f.bands)
+        if (std::find(reasons.begin(), reasons.end(), band.caption) == reasons.end()) reasons.push_back(band.caption);
+    return reasons;
+}
+
+// The legend's entries for the refused stretches: one for each hatching, so
+// that no two reasons share one. A lone reason written inside its stretch
+// needs no repeating; otherwise each entry names its reason.
+std::vector<LegendEntry> refusedEntries(const std::vector<std::string>& reasons, const std::vector<int>& hatchingsShown,
+                                        const std::vector<QString>& reasonsInLegend)
+{
+    const QString refused = QStringLiteral("Fuera del ábaco");
+    std::vector<LegendEntry> out;
+    for (std::size_t i = 0; i < reasons.size(); ++i) {
+        if (std::find(hatchingsShown.begin(), hatchingsShown.end(), int(i)) == hatchingsShown.end()) continue;
+        const QString reason = QString::fromStdString(reasons[i]);
+        const bool inside = std::find(reasonsInLegend.begin(), reasonsInLegend.end(), reason) == reasonsInLegend.end();
+        const QString text = reasons.size() == 1 && inside ? refused : refused + QStringLiteral(": ") + reason;
+        out.push_back({LegendEntry::Kind::Refused, text, 0, int(i)});
+    }
+    return out;
+}
+
 // The refused stretches across the plot, each with its reason at the top:
 // along it where it is wide enough, upwards where it is narrow, left out
 // where neither fits. The captions are obstacles for every other name.
 void layoutBands(FigureLayout& L, const Figure& f, const Measures& m, Obstacles& clear)
 {
+    const std::vector<std::string> reasons = reasonsOf(f);
     for (const auto& band : f.bands) {
         const double x0 = std::max(L.plot.left(), std::min(L.sx(band.x.low), L.sx(band.x.high)));
         const double x1 = std::min(L.plot.right(), std::max(L.sx(band.x.low), L.sx(band.x.high)));
         if (!(x1 > x0)) continue;
         const QRectF r(QPointF(x0, L.plot.top()), QPointF(x1, L.plot.bottom()));
         L.bands.push_back(r);
+        L.bandHatchings.push_back(int(std::find(reasons.begin(), reasons.end(), band.caption) - reasons.begin()));
         const QString text = QString::fromStdString(band.caption);
         const double w = m.fm.horizontalAdvance(text) + 8;
         const double h = m.line;
@@ -485,9 +516,11 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
 
     // The marks the legend names whatever the room beside the curves.
     std::vector<LegendEntry> marks;
-    if (f.point) marks.push_back({LegendEntry::Kind::Point, QStringLiteral("Punto leído"), 0});
+    for (const std::string& note : f.legendNotes)
+        marks.push_back({LegendEntry::Kind::Note, QString::fromStdString(note), 0});
+    if (f.point) marks.push_back({LegendEntry::Kind::Point, QString::fromStdString(f.pointName), 0});
     const LegendEntry studied{LegendEntry::Kind::StudiedRange, QStringLiteral("Intervalo estudiado"), 0};
-    const LegendEntry refused{LegendEntry::Kind::Refused, QStringLiteral("Fuera del ábaco"), 0};
+    const std::vector<std::string> reasons = reasonsOf(f);
 
     // Laid out again with room below for a legend that fits nowhere else;
     // after a few tries, room for every name there could be settles it.
@@ -508,9 +541,8 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
         layoutBands(L, f, m, clear);
         L.legend = nameCurves(L, f, m, clear);
         L.legend.insert(L.legend.end(), marks.begin(), marks.end());
-        if (!L.bands.empty()) L.legend.push_back(refused);
-        for (const QString& reason : L.bandReasonsInLegend)
-            L.legend.push_back({LegendEntry::Kind::Refused, reason, 0});
+        const auto refused = refusedEntries(reasons, L.bandHatchings, L.bandReasonsInLegend);
+        L.legend.insert(L.legend.end(), refused.begin(), refused.end());
         if (studiedBand(L, f)) L.legend.push_back(studied);
         double needed = 0;
         if (L.legend.empty() || placeLegend(L, m, clear, reserve, needed)) return L;
@@ -524,22 +556,35 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
                 all.push_back({LegendEntry::Kind::Curve, QString::fromStdString(f.series[i].label), i});
         all.insert(all.end(), marks.begin(), marks.end());
         all.push_back(studied);
-        if (!f.bands.empty()) all.push_back(refused);
-        for (const auto& band : f.bands)
-            all.push_back({LegendEntry::Kind::Refused, QString::fromStdString(band.caption), 0});
+        std::vector<int> everyHatching(reasons.size());
+        std::iota(everyHatching.begin(), everyHatching.end(), 0);
+        std::vector<QString> everyReason;
+        for (const std::string& reason : reasons)
+            everyReason.push_back(QString::fromStdString(reason));
+        const auto everyRefused = refusedEntries(reasons, everyHatching, everyReason);
+        all.insert(all.end(), everyRefused.begin(), everyRefused.end());
         int unused = 1;
         reserve = legendBelowSize(m.fm, all, area.width() - 8, unused).height() + 4;
     }
 }
 
-double minimumFigureHeight(const Figure& f, double width, const QFont& font)
+double minimumFigureHeight(const Figure& f, double width, const QFont& font, double floor)
 {
     constexpr double kStep = 20;
-    for (double h = 300; h < 3000; h += kStep) {
+    for (double h = floor; h < 3000; h += kStep) {
         const FigureLayout L = layoutFigure(QRectF(0, 0, width, h), f, font);
         if (L.plot.height() >= L.line * 8 && (L.legend.empty() || L.area.contains(L.legendBox))) return h;
     }
     return 3000;
+}
+
+Qt::BrushStyle hatchingPattern(int hatching)
+{
+    static constexpr Qt::BrushStyle kPatterns[] = {Qt::BDiagPattern,  Qt::FDiagPattern,  Qt::DiagCrossPattern,
+                                                   Qt::VerPattern,    Qt::HorPattern,    Qt::CrossPattern,
+                                                   Qt::Dense6Pattern, Qt::Dense5Pattern, Qt::Dense4Pattern};
+    constexpr int kCount = int(std::size(kPatterns));
+    return kPatterns[((hatching % kCount) + kCount) % kCount];
 }
 
 namespace {
@@ -563,8 +608,8 @@ public:
         m_p.drawText(m_L.title.box, Qt::AlignCenter, m_L.title.text);
         m_p.setFont(m_font);
         if (const auto band = studiedBand(m_L, m_f)) drawBand(*band);
-        for (const QRectF& r : m_L.bands)
-            drawRefused(r);
+        for (std::size_t i = 0; i < m_L.bands.size(); ++i)
+            drawRefused(m_L.bands[i], m_L.bandHatchings[i]);
         axes();
     }
 
@@ -657,7 +702,9 @@ public:
                 drawBand(sample);
                 break;
             case LegendEntry::Kind::Refused:
-                drawRefused(sample);
+                drawRefused(sample, e.hatching);
+                break;
+            case LegendEntry::Kind::Note:
                 break;
             }
             m_p.setPen(m_text);
@@ -705,14 +752,15 @@ private:
         m_p.drawRect(r);
     }
 
-    // Grey and hatched, unlike the studied range: no line is drawn here.
-    void drawRefused(const QRectF& r)
+    // Grey and hatched, unlike the studied range: no line is drawn here. Each
+    // reason has a hatching of its own.
+    void drawRefused(const QRectF& r, int hatching)
     {
         QColor shade = m_text;
         shade.setAlpha(28);
         m_p.fillRect(r, shade);
         shade.setAlpha(60);
-        m_p.fillRect(r, QBrush(shade, Qt::BDiagPattern));
+        m_p.fillRect(r, QBrush(shade, hatchingPattern(hatching)));
     }
 
     void drawMark(QPointF at)

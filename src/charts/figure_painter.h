@@ -40,10 +40,11 @@ struct CurveLabel {
 };
 
 struct LegendEntry {
-    enum class Kind { Curve, Point, StudiedRange, Refused };
+    enum class Kind { Curve, Point, StudiedRange, Refused, Note };
     Kind kind = Kind::Curve;
     QString text;
     std::size_t series = 0; // for a curve
+    int hatching = 0;       // for a refused stretch: one for each reason
 };
 
 // Where everything of a figure goes, worked out before anything is drawn so
@@ -63,6 +64,7 @@ struct FigureLayout {
     std::vector<std::vector<QPointF>> curves; // each series, in pixels
     std::vector<CurveLabel> labels;
     std::vector<QRectF> bands;                // each refused stretch, across the plot
+    std::vector<int> bandHatchings;           // its hatching, the same for the same reason
     std::vector<PlacedText> bandCaptions;     // its reason, inside it
     std::vector<bool> bandCaptionUpright;     // written upwards where the stretch is narrow
     std::vector<QString> bandReasonsInLegend; // reasons that found no room inside their stretch
@@ -74,13 +76,17 @@ struct FigureLayout {
     double line = 0; // text line height
 };
 
+// The brush of the refused stretches of the `hatching`-th reason: nine
+// reasons, nine hatchings, before they repeat.
+Qt::BrushStyle hatchingPattern(int hatching);
+
 // `device` gives the resolution the text is measured at; null for the screen.
 FigureLayout layoutFigure(const QRectF& area, const figures::Figure& figure, const QFont& font,
                           const QPaintDevice* device = nullptr);
 
-// The least height, from 300 pixels up, at which a figure `width` wide keeps
-// a readable plot and its legend inside it.
-double minimumFigureHeight(const figures::Figure& figure, double width, const QFont& font);
+// The least height, from `floor` pixels up, at which a figure `width` wide
+// keeps a readable plot and its legend inside it.
+double minimumFigureHeight(const figures::Figure& figure, double width, const QFont& font, double floor = 300);
 
 // Draws a figure into `area`: the studied range shaded, every curve with
 // its label, the curves a calculation used stronger, the interpolated curve

@@ -9,7 +9,7 @@ std::vector<Figure> caseDFigures(CalculationType calculation, const CaseResult* 
     Figure f;
     f.separators = separators;
     f.title = "Ábaco de laminación con derivación";
-    f.x.title = "W = Vol / Tp (m³/s)";
+    f.x.title = "W = Vol / Tp (m³/s, Tp en s)";
     f.y.title = "R = 100·(Ip − Qp)/Ip (%)";
     std::vector<int> seriesOf;
     for (std::size_t c = 0; c < kCurves; ++c) {

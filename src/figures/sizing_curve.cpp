@@ -1,6 +1,7 @@
 #include "figures/sizing_curve.h"
 
 #include "cases/refusal_text.h"
+#include "routing/chart_check.h"
 #include "routing/tank_routing.h"
 
 #include <algorithm>
@@ -201,7 +202,7 @@ RoutingCurve routingCurve(const CaseAInput& input, int count, const std::functio
         }
         if (routed && std::isfinite(*routed)) {
             RoutedPoint p{given, *routed, chartMain, std::nullopt};
-            if (chartMain && *routed != 0) p.differencePercent = (*chartMain - *routed) / *routed * 100;
+            if (chartMain && *routed != 0) p.differencePercent = routing::chartDifferencePercent(*chartMain, *routed);
             out.points.push_back(p);
         }
         if (progress && !progress(k + 1, count)) return out;
@@ -228,6 +229,8 @@ std::string refusalCaption(const Refusal& refusal, const Separators& separators)
         return symbol + ": el ábaco no tiene valor";
     case Fault::NotFinite:
         return symbol + ": sin resultado finito";
+    case Fault::NotWholeNumber:
+        return symbol + " debe ser entero";
     case Fault::NoOutlet:
         return "Sin tipo de salida";
     case Fault::NoCalculationChosen:
@@ -310,9 +313,9 @@ std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const RoutingCu
     if (withRouting) {
         Figure d;
         d.separators = separators;
-        d.title = "Diferencia del ábaco respecto de la laminación";
+        d.title = routing::kChartDifferenceCaption;
         d.x = out.front().x;
-        d.y.title = "Ábaco − laminación (%)";
+        d.y.title = "Diferencia (%)";
         Series s{"Diferencia", {}, Emphasis::Used, 2, {}};
         for (const RoutedPoint& p : routing->points)
             if (p.differencePercent) s.points.push_back({p.given, *p.differencePercent});
@@ -375,8 +378,8 @@ std::string sizingCurveCsv(const SizingCurve& curve, const RoutingCurve* routing
             out += cell(r.from) + ";" + cell(r.to) + ";" + refusalCaption(r.refusal, separators) + "\n";
     }
     if (routing && !routing->points.empty()) {
-        out += "\n" + names.given + ";" + names.main + " por laminación;" + names.main +
-               " por el ábaco;Ábaco − laminación (%)\n";
+        out += "\n" + names.given + ";" + names.main + " por laminación;" + names.main + " por el ábaco;" +
+               routing::kChartDifferenceCaption + "\n";
         for (const RoutedPoint& p : routing->points)
             out += cell(p.given) + ";" + cell(p.routed) + ";" + (p.chart ? cell(*p.chart) : "") + ";" +
                    (p.differencePercent ? cell(*p.differencePercent) : "") + "\n";

@@ -56,7 +56,7 @@ struct RoutedPoint {
     double given = 0;
     double routed = 0;
     std::optional<double> chart;
-    std::optional<double> differencePercent; // (chart − routed)/routed·100
+    std::optional<double> differencePercent; // routing::chartDifferencePercent(chart, routed)
 };
 
 struct RoutingCurve {
@@ -71,7 +71,7 @@ RoutingCurve routingCurve(const CaseAInput& input, int count = 25, const std::fu
 // "Qp/Ip fuera de 0,1–0,85": why a stretch is refused, in few words.
 std::string refusalCaption(const Refusal& refusal, const Separators& separators);
 
-// The curve, and with routing, the difference chart minus routing in %.
+// The curve, and with routing, the chart's difference from routing.
 std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const RoutingCurve* routing,
                                        const Separators& separators);
 

@@ -93,24 +93,49 @@ QString withAccessKey(const QString& caption, char key)
 
 const QString kOutOfDateTip = QStringLiteral("Resultado anterior: los datos han cambiado");
 
+// A result field's own tool tip, kept while the out-of-date one shows.
+constexpr const char* kResultTip = "resultTip";
+
+QString meaningOf(const QString& symbol);
+
+// "Qp" of the caption "Qp =".
+QString symbolOf(QString caption)
+{
+    return caption.remove(QLatin1Char('=')).trimmed();
+}
+
 } // namespace
 
 FormReading::FormReading(const CasePanel& panel) : m_panel(panel), m_separators(panel.separators()) {}
 
-double FormReading::number(const char* field, Quantity quantity)
+double FormReading::read(const char* field, Quantity quantity, bool minutes)
 {
     const QLineEdit* box = m_panel.field(field);
-    const double v = ReadNumber(textOf(box), m_separators);
-    m_values.push_back({quantity, v, field, box->text().trimmed().isEmpty()});
-    return v;
+    const FieldNumber n = minutes ? ReadFieldMinutes(textOf(box), m_separators) : ReadField(textOf(box), m_separators);
+    m_values.push_back({quantity, n.value, field, n.text == FieldText::Empty, n.text == FieldText::NotANumber});
+    return n.value;
+}
+
+double FormReading::number(const char* field, Quantity quantity)
+{
+    return read(field, quantity, false);
 }
 
 double FormReading::minutesAsSeconds(const char* field, Quantity quantity)
 {
-    const QLineEdit* box = m_panel.field(field);
-    const double v = ReadMinutesAsSeconds(textOf(box), m_separators);
-    m_values.push_back({quantity, v, field, box->text().trimmed().isEmpty()});
-    return v;
+    return read(field, quantity, true);
+}
+
+bool FormReading::reportNotANumber() const
+{
+    const auto refused = std::find_if(m_values.begin(), m_values.end(), [](const Value& v) { return v.notANumber; });
+    if (refused == m_values.end()) return false;
+    QLineEdit* box = m_panel.field(refused->field);
+    const std::string sentence = describeNotANumber(box->text().toStdString(), refused->quantity);
+    m_panel.m_services.reportFailure(box, QStringLiteral("Dato no válido"), QString::fromStdString(sentence));
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    return true;
 }
 
 CasePanel::CasePanel(char prefix, UiServices& services, QWidget* parent)
@@ -187,7 +212,11 @@ void CasePanel::addRows(QGroupBox* frame, std::initializer_list<FieldRow> rows, 
         auto* caption = newLabel(r.labelName, r.caption, frame);
         auto* field = new QLineEdit(frame);
         field->setObjectName(QString::fromLatin1(r.fieldName));
-        if (!r.toolTip.isEmpty()) field->setToolTip(r.toolTip);
+        // Every input says what it holds; a result only where a panel says more
+        // than its symbol.
+        const QString tip = r.toolTip.isEmpty() && !results ? meaningOf(symbolOf(r.caption)) : r.toolTip;
+        field->setToolTip(tip);
+        if (results) field->setProperty(kResultTip, tip);
         field->setReadOnly(results);
         // An emptied result is not an old one.
         if (results)
@@ -295,6 +324,8 @@ void CasePanel::finishLayout()
     updateAccessibleNames();
     for (QLabel* label : findChildren<QLabel*>())
         m_builtCaptions.emplace_back(label, label->text());
+    for (const FieldLabels& f : m_fields)
+        m_builtToolTips.emplace_back(f.field, f.field->toolTip());
 }
 
 CaseState CasePanel::state() const
@@ -321,6 +352,8 @@ void CasePanel::restore(const CaseState& state)
     }
     for (const auto& [label, text] : m_builtCaptions)
         label->setText(text);
+    for (const auto& [field, tip] : m_builtToolTips)
+        setToolTipOf(field, tip);
     for (QWidget* widget : m_shownByOptions)
         widget->setVisible(true);
     // ...then the options chosen, whose handlers set the captions over empty
@@ -347,7 +380,11 @@ QString CasePanel::valuesTable() const
             QString symbol = f.caption->text();
             symbol.remove(QLatin1Char('='));
             table += symbol.trimmed() + QLatin1Char('\t') + f.field->text().trimmed() + QLatin1Char('\t') +
-                     (f.unit ? f.unit->text() : QString()) + QLatin1Char('\n');
+                     (f.unit ? f.unit->text() : QString());
+            // A result whose panel says how it was found (case A's head) says so here too.
+            const QString how = f.result ? f.field->property(kResultTip).toString() : QString();
+            if (!how.isEmpty()) table += QLatin1Char('\t') + how;
+            table += QLatin1Char('\n');
         }
     return table;
 }
@@ -391,6 +428,23 @@ void CasePanel::setCaptions(std::initializer_list<std::pair<const char*, QString
     updateAccessibleNames();
 }
 
+void CasePanel::setToolTips(std::initializer_list<std::pair<const char*, QString>> tips)
+{
+    for (const auto& [name, tip] : tips)
+        setToolTipOf(field(name), tip);
+    updateAccessibleNames();
+}
+
+void CasePanel::setToolTipOf(QLineEdit* field, const QString& tip)
+{
+    if (!field->isReadOnly()) {
+        field->setToolTip(tip);
+        return;
+    }
+    field->setProperty(kResultTip, tip);
+    if (!field->property("outOfDate").toBool()) field->setToolTip(tip);
+}
+
 void CasePanel::clearFields(std::initializer_list<const char*> names)
 {
     for (const char* name : names)
@@ -420,6 +474,8 @@ void CasePanel::relabelCalculation(const CalculationCaptions& captions)
                                                             {"LabelResU", &captions.resUnit}};
     for (const auto& [role, text] : order)
         control<QLabel>(controlName(role))->setText(*text);
+    // The given value's tool tip follows what it now holds.
+    setToolTipOf(control<QLineEdit>(controlName("INC")), meaningOf(symbolOf(captions.inc)));
     updateAccessibleNames();
     for (const char* role : {"RES", "H", "INC"})
         if (auto* f = findChild<QLineEdit*>(controlName(role))) f->clear(); // case D has no H
@@ -472,7 +528,7 @@ void CasePanel::markResult(QLineEdit* field, bool outOfDate)
                                : QApplication::palette(field).brush(QPalette::Active, QPalette::Text));
     palette.setBrush(QPalette::Inactive, QPalette::Text, palette.brush(QPalette::Active, QPalette::Text));
     field->setPalette(palette);
-    field->setToolTip(outOfDate ? kOutOfDateTip : QString());
+    field->setToolTip(outOfDate ? kOutOfDateTip : field->property(kResultTip).toString());
     markWindows();
 }
 
@@ -556,17 +612,19 @@ CaseReport CasePanel::report() const
     for (const FieldLabels& f : m_fields) {
         if (f.field->isHidden()) continue;
         ReportLine line;
-        line.symbol = f.caption->text().remove(QLatin1Char('=')).trimmed();
-        line.meaning = f.field->toolTip().isEmpty() || f.result ? meaningOf(line.symbol) : f.field->toolTip();
+        line.symbol = symbolOf(f.caption->text());
+        const QString tip = f.result ? f.field->property(kResultTip).toString() : f.field->toolTip();
+        line.meaning = tip.isEmpty() ? meaningOf(line.symbol) : tip;
         line.unit = f.unit ? f.unit->text() : QString();
         const QString text = f.field->text().trimmed();
         if (f.result) {
             line.value = text;
             r.results.push_back(line);
         } else {
-            line.value = text.isEmpty()
-                             ? QStringLiteral("(vacío)")
-                             : QString::fromStdString(FormatSignificant(ReadNumber(textOf(f.field), s), 6, s));
+            const FieldNumber n = ReadField(textOf(f.field), s);
+            line.value = n.text == FieldText::Empty        ? QStringLiteral("(vacío)")
+                         : n.text == FieldText::NotANumber ? QStringLiteral("«%1» (no es un número)").arg(text)
+                                                           : QString::fromStdString(FormatSignificant(n.value, 6, s));
             r.inputs.push_back(line);
         }
     }

@@ -62,21 +62,30 @@ class CasePanel;
 
 // The values one calculation reads from the form, each with its field, so
 // that a refusal can name the value, say when its field was empty, and give
-// that field the focus.
+// that field the focus. A field is read whole, as a cell of retencion-calc
+// is: its text is a number, or empty, or refused.
 class FormReading {
 public:
     double number(const char* field, Quantity quantity);
     double minutesAsSeconds(const char* field, Quantity quantity);
 
+    // Once the calculation has read its fields: when one of them holds
+    // something other than a number, says so ("Dato no válido"), gives that
+    // field the focus and returns true. The calculation then stops there and
+    // nothing on the form changes.
+    bool reportNotANumber() const;
+
 private:
     friend class CasePanel;
     explicit FormReading(const CasePanel& panel);
+    double read(const char* field, Quantity quantity, bool minutes);
 
     struct Value {
         Quantity quantity;
         double value;
         const char* field;
-        bool missing; // the field was empty
+        bool missing;    // the field was empty
+        bool notANumber; // ...or held no number
     };
     const CasePanel& m_panel;
     Separators m_separators;
@@ -160,6 +169,9 @@ protected:
     // in the order given.
     void setCaptions(std::initializer_list<std::pair<const char*, QString>> captions);
     void clearFields(std::initializer_list<const char*> names);
+    // Tool tips that follow an option: what a field holds, or how a result
+    // was found (said again by the sheet and the copied values).
+    void setToolTips(std::initializer_list<std::pair<const char*, QString>> tips);
     void setShown(std::initializer_list<const char*> names, bool shown);
     // What the first option group asks for: `first` when Option1 is
     // selected, Outflow when Option2 is, None otherwise.
@@ -205,6 +217,7 @@ private:
     void reportRefusal(const FormReading& reading, const CaseResult& result, CalculationType calculation);
     // Greys a result field whose text no longer belongs to the form.
     void markResult(QLineEdit* field, bool outOfDate);
+    void setToolTipOf(QLineEdit* field, const QString& tip);
     void markResultsOutOfDate();
     void markWindows();
 
@@ -219,6 +232,7 @@ private:
     // Every caption as built, and the controls that options hide (all shown
     // as built): what the panel looks like before any option is chosen.
     std::vector<std::pair<QLabel*, QString>> m_builtCaptions;
+    std::vector<std::pair<QLineEdit*, QString>> m_builtToolTips;
     std::vector<QWidget*> m_shownByOptions;
     bool m_restoring = false;
 

@@ -37,11 +37,11 @@ void useParentConsole()
     if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return; // started from the desktop: no console
     if (!outRedirected) std::freopen("CONOUT$", "w", stdout);
     if (!errRedirected) std::freopen("CONOUT$", "w", stderr);
-    // The program writes its accents in the system's ANSI code page; the
-    // console shows its OEM one until told otherwise, and is given back
-    // its own when the program ends.
+    // The program writes its accents in UTF-8; the console shows its OEM
+    // code page until told otherwise, and is given back its own when the
+    // program ends.
     g_consoleCodePage = ::GetConsoleOutputCP();
-    ::SetConsoleOutputCP(::GetACP());
+    ::SetConsoleOutputCP(CP_UTF8);
     std::atexit([] { ::SetConsoleOutputCP(g_consoleCodePage); });
 }
 

@@ -1,5 +1,6 @@
 #include "shell/application.h"
 #include "shell/calculation_files.h"
+#include "shell/command_line.h"
 #include "shell/console.h"
 #include "shell/form1.h"
 #include "shell/qt_ui_services.h"
@@ -10,34 +11,11 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-constexpr const char* kHelp = R"(Uso: retencion [ARCHIVO.retencion]
-     retencion --informe SALIDA.pdf ARCHIVO.retencion
-     retencion --help | --version
-
-Sin opciones abre la ventana de Retención, con ARCHIVO.retencion si se da.
-  --informe   escribe en SALIDA.pdf la hoja de cálculo del caso del archivo,
-              sin ventana
-  --help      muestra esta ayuda
-  --version   muestra la versión
-)";
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    const bool help = argc == 2 && std::strcmp(argv[1], "--help") == 0;
-    const bool version = argc == 2 && std::strcmp(argv[1], "--version") == 0;
-    if (argc >= 2 && (help || version || std::strcmp(argv[1], "--informe") == 0)) retencion::useParentConsole();
-    if (help) {
-        std::fputs(QString::fromUtf8(kHelp).toLocal8Bit().constData(), stdout);
-        return 0;
-    }
-    if (version) {
-        std::fputs(QStringLiteral("Retención %1\n").arg(RETENCION_VERSION).toLocal8Bit().constData(), stdout);
-        return 0;
-    }
+    // What an option prints reaches the console the program was started from.
+    if (argc >= 2 && argv[1][0] == '-') retencion::useParentConsole();
+    if (const auto status = retencion::answerCommandLine(argc, argv)) return *status;
     // `retencion --informe SALIDA.pdf ARCHIVO.retencion` writes the sheet of
     // the file's case in front, with no window and no display needed.
     const bool report = argc >= 2 && std::strcmp(argv[1], "--informe") == 0;
