@@ -1,13 +1,14 @@
 # The two programs on the command line, with no display: what each prints,
 # on which stream, and the status it ends with. Called by CTest with
 # -DPROGRAM (retencion, or empty when the window is not built), -DCALC and
-# -DWORK (a folder to write in).
+# -DWORK (a folder to write in); -DEMULATOR runs them when they are built for
+# another system (Wine for Windows).
 
 # Runs the command; fails unless it ends with `status`, prints exactly
 # `stdout` on standard output (a regular expression) and `stderr` on
 # standard error.
 function(expect status stdout stderr)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE got OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  execute_process(COMMAND ${EMULATOR} ${ARGN} RESULT_VARIABLE got OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT got STREQUAL status OR NOT out MATCHES "${stdout}" OR NOT err MATCHES "${stderr}")
     message(FATAL_ERROR "${ARGN}\n  terminó con ${got} (se esperaba ${status})\n"
                         "  salida: «${out}»\n  errores: «${err}»")

@@ -2,12 +2,14 @@
 
 #include "batch/batch_run.h"
 #include "batch/csv_writer.h"
+#include "batch/native_files.h"
 #include "batch/system_error.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace retencion::batch;
 
@@ -54,7 +56,7 @@ caso, o no se puede leer o escribir un fichero.
 
 int fail(const std::string& message)
 {
-    std::fprintf(stderr, "retencion-calc: %s\n", message.c_str());
+    writeText(stderr, "retencion-calc: " + message + "\n");
     return 2;
 }
 
@@ -62,23 +64,25 @@ int fail(const std::string& message)
 
 int main(int argc, char** argv)
 {
+    useBinaryStandardStreams();
+    const std::vector<std::string> args = utf8Arguments(argc, argv);
     std::string input = "-";
     std::string output = "-";
     std::string plantilla;
     bool calculate = true;
     bool inputGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         if (arg == "-h" || arg == "--help") {
-            std::fputs(kHelp, stdout);
+            writeText(stdout, kHelp);
             return 0;
         }
-        if ((arg == "-o" || arg == "--plantilla") && i + 1 >= argc)
+        if ((arg == "-o" || arg == "--plantilla") && i + 1 >= args.size())
             return fail("falta el valor de " + std::string(arg) + " (véase --help)");
         if (arg == "-o") {
-            output = argv[++i];
+            output = args[++i];
         } else if (arg == "--plantilla") {
-            plantilla = argv[++i];
+            plantilla = args[++i];
         } else if (arg == "--sin-calculo") { // reads and writes only, to measure them
             calculate = false;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -100,7 +104,7 @@ int main(int argc, char** argv)
 
     std::FILE* in = stdin;
     if (plantilla.empty() && input != "-") {
-        in = std::fopen(input.c_str(), "rb");
+        in = openFile(input, "rb");
         if (!in) return fail("no se puede leer «" + input + "»: " + systemReason(errno));
     }
     AtomicFile file;

@@ -18,8 +18,10 @@ std::string systemReason(int errnum)
         return "una parte de la ruta no es una carpeta";
     case ENOSPC:
         return "no queda espacio en el disco";
+#ifdef EDQUOT // not on Windows
     case EDQUOT:
         return "se ha agotado la cuota de disco";
+#endif
     case EROFS:
         return "el disco es de solo lectura";
     case ENAMETOOLONG:

@@ -2,6 +2,7 @@
 
 #include "charts/figure_painter.h"
 #include "charts/sizing_curve_tab.h"
+#include "charts/svg_writer.h"
 #include "charts/ui_services.h"
 
 #include <QDate>
@@ -17,7 +18,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QSvgGenerator>
 #include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -227,11 +227,7 @@ QString writeSvg(const std::vector<figures::Figure>& figures, const QString& cap
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     const QSize size = exportSize(figures, caption);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(title);
+    SvgWriter svg(&file, size, title);
     QPainter p;
     if (!p.begin(&svg)) return savingError(file, QStringLiteral("no se ha podido empezar el dibujo"));
     paintStacked(p, figures, caption);
