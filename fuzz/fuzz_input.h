@@ -54,7 +54,7 @@ public:
             std::from_chars(line.data() + 1, line.data() + line.size(), bits, 16);
             return std::bit_cast<double>(bits);
         }
-        return ReadNumber(line, Separators{});
+        return ReadField(line, Separators{}).value;
     }
 
 private:

@@ -6,7 +6,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 # Debian packages the program needs to build and run (Qt's CMake files ask
 # pkg-config for some of Qt's own dependencies).
-PROGRAM_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core)
+PROGRAM_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-translations-l10n fonts-dejavu-core)
 # And what the tests and the benchmarks built beside them need besides.
 TEST_PACKAGES=("${PROGRAM_PACKAGES[@]}" libgtest-dev libbenchmark-dev desktop-file-utils poppler-utils)
 

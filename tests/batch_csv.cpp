@@ -1,17 +1,17 @@
-// The batch calculator's reading and writing: cells read strictly under each
-// file's convention, CSV records across buffer refills, and whole runs from
-// text to text, with the exit status and message of a file it cannot read.
+// The batch calculator's reading and writing: CSV records across buffer
+// refills, whole runs from text to text (in UTF-8 and in Windows-1252), with
+// the exit status and message of a file it cannot read. How a cell's number
+// is read is the window's, tested with it.
 
 #include "batch/batch_run.h"
-#include "batch/cell_number.h"
 #include "batch/csv_reader.h"
+#include "batch/system_error.h"
+#include "batch/text.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cerrno>
 #include <cstdio>
-#include <limits>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,41 +19,30 @@ using namespace retencion::batch;
 
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
-struct CellRow {
-    const char* text;
-    bool commaIsDecimal;
-    std::optional<double> want;
-};
-
-class CellNumber : public testing::TestWithParam<CellRow> {};
-
-TEST_P(CellNumber, ReadsOnlyPlainNumbers)
+// A scratch file holding `text`, read from its start (a file rather than a
+// memory stream, which Windows' C library lacks).
+std::FILE* fileWith(const std::string& text)
 {
-    const CellRow& row = GetParam();
-    EXPECT_EQ(readCellNumber(row.text, row.commaIsDecimal), row.want) << "«" << row.text << "»";
+    std::FILE* file = std::tmpfile();
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::rewind(file);
+    return file;
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(BothConventions, CellNumber, testing::Values(
-    CellRow{"2,5", true, 2.5}, CellRow{"2.5", true, 2.5}, CellRow{"2,5", false, std::nullopt},
-    CellRow{" -,5 ", true, -0.5}, CellRow{"+3", false, 3.0}, CellRow{"5.", false, 5.0},
-    CellRow{"1e3", false, 1000.0}, CellRow{"2,5E-1", true, 0.25}, CellRow{"0.1", false, 0.1},
-    CellRow{"1e999", false, kInf}, CellRow{"-1e999", true, -kInf},
-    // Grouped digits, two separators, a dangling exponent, words: none is a number.
-    CellRow{"1.000,5", true, std::nullopt}, CellRow{"1,000.5", false, std::nullopt},
-    CellRow{"1.2.3", false, std::nullopt}, CellRow{"1e", false, std::nullopt}, CellRow{"e3", false, std::nullopt},
-    CellRow{".", false, std::nullopt}, CellRow{"-", false, std::nullopt}, CellRow{"", false, std::nullopt},
-    CellRow{"abc", false, std::nullopt}, CellRow{"12abc", false, std::nullopt}, CellRow{"inf", false, std::nullopt},
-    CellRow{"nan", false, std::nullopt}, CellRow{"0x10", false, std::nullopt}, CellRow{"1 000", false, std::nullopt},
-    CellRow{"--1", false, std::nullopt}));
-// clang-format on
+// All that was written to `file`.
+std::string contents(std::FILE* file)
+{
+    std::string text;
+    std::rewind(file);
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+    return text;
+}
 
 // Reads all of `text` with a buffer of `bufferSize` bytes.
 std::vector<std::vector<std::string>> records(const std::string& text, std::size_t bufferSize, std::string& error)
 {
-    std::FILE* in = fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
+    std::FILE* in = fileWith(text);
     CsvReader reader(in, bufferSize);
     reader.setDelimiter(reader.sniffDelimiter());
     std::vector<std::vector<std::string>> out;
@@ -123,17 +112,15 @@ class Run : public testing::TestWithParam<RunRow> {};
 TEST_P(Run, WritesTheRowsBackWithResults)
 {
     const RunRow& row = GetParam();
-    std::FILE* in = fmemopen(const_cast<char*>(row.input.data()), row.input.size(), "rb");
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = open_memstream(&buffer, &size);
+    std::FILE* in = fileWith(row.input);
+    std::FILE* out = std::tmpfile();
     std::string error;
     const int status = runBatch(in, out, {"e.csv", "-", true}, error);
+    const std::string written = contents(out);
     std::fclose(out);
     std::fclose(in);
     EXPECT_EQ(status, row.status);
-    EXPECT_EQ(status == 0 ? std::string(buffer, size) : error, row.output);
-    std::free(buffer);
+    EXPECT_EQ(status == 0 ? written : error, row.output);
 }
 
 const std::string kA = "caso;calculo;salida;Ip;Tp;Tb;D;Ck;Qp";
@@ -152,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(Files, Run, testing::Values(
            kA + "\nA;superficie;orificio;abc;20;60;1;0,6;3\nA;superficie;orificio;10;;60;1;0,6;3\n"
                 "G;superficie\nA;area\nA;superficie;tubo\nA;superficie;orificio;135;20;60;1;0,6;3\n"
                 "A;superficie;orificio;10;20;60;1;0,6;3\n",
-           kAOut + "A;superficie;orificio;abc;20;60;1;0,6;3;;;;Ip: «abc» no es un número\n"
+           kAOut + "A;superficie;orificio;abc;20;60;1;0,6;3;;;;"
+                   "El texto de Ip, «abc», no es un número. Escriba solo el número, en m³/s.\n"
                    "A;superficie;orificio;10;;60;1;0,6;3;;;;Falta Tp\n"
                    "G;superficie;;;;;;;;;;;caso: «G» no es un caso (A, B, C, D o E)\n"
                    "A;area;;;;;;;;;;;calculo: «area» no es un cálculo del caso A (superficie o caudal)\n"
@@ -163,20 +151,89 @@ INSTANTIATE_TEST_SUITE_P(Files, Run, testing::Values(
     RunRow{"NoCalculationReadsNoGivenValue",
            "caso;calculo;Ip;Tp;B;ho;Qp\nC;;20;60;3;0,6;\n",
            "caso;calculo;Ip;Tp;B;ho;Qp;resultado;unidad;H;aviso\nC;;20;60;3;0,6;;;;10,45;\n"},
-    // An empty N is no conduit count with a rectangular conduit, as in the window; circular conduits need it.
-    RunRow{"CaseBNeedsNOnlyForCircularConduits",
+    // N is read only with circular conduits, which need it, and a whole number of them.
+    RunRow{"CaseBReadsNOnlyForCircularConduits",
            "caso,calculo,salida,Ip,Tp,Qb,B,D,N,Qp\nB,superficie,rectangular,10,30,1,2,,,7\n"
-           "B,superficie,circular,10,30,1,,1,,7\n",
+           "B,superficie,rectangular,10,30,1,2,,31 conductos,7\n"
+           "B,superficie,circular,10,30,1,,1,,7\nB,superficie,circular,10,30,1,,1,2.5,7\n",
            "caso,calculo,salida,Ip,Tp,Qb,B,D,N,Qp,resultado,unidad,H,aviso\n"
-           "B,superficie,rectangular,10,30,1,2,,,7,3875.,m²,2.15,\nB,superficie,circular,10,30,1,,1,,7,,,,Falta N\n"},
+           "B,superficie,rectangular,10,30,1,2,,,7,3875.,m²,2.15,\n"
+           "B,superficie,rectangular,10,30,1,2,,31 conductos,7,3875.,m²,2.15,\n"
+           "B,superficie,circular,10,30,1,,1,,7,,,,Falta N\n"
+           "B,superficie,circular,10,30,1,,1,2.5,7,,,,"
+           "\"N = 2.5: N cuenta conductos y debe ser un número entero, dentro del intervalo estudiado 0 < N ≤ 30.\"\n"},
     RunRow{"CaseDHasNoHeight", "caso,calculo,Ip,Tp,V\nD,caudal,25,60,36000\n",
            "caso,calculo,Ip,Tp,V,resultado,unidad,H,aviso\nD,caudal,25,60,36000,15.29,m³/s,,\n"},
     RunRow{"ShortRowsPaddedBlankLinesKept", "caso;x;y\n\nA\n;;\n",
            "caso;x;y;resultado;unidad;H;aviso\n\nA;;;;;;Falta Ip\n;;;;;;\n"},
+    // Names as a Spanish spreadsheet may write them: accents, capitals, blanks.
+    RunRow{"HeaderNamesIgnoreCaseAndAccents",
+           "Caso;CÁLCULO; Salida ;IP;Tp;Tb;D;Ck;Qp\nA;Superficie;Orificio;10;20;60;1;0,6;3\n",
+           "Caso;CÁLCULO; Salida ;IP;Tp;Tb;D;Ck;Qp;resultado;unidad;H;aviso\n"
+           "A;Superficie;Orificio;10;20;60;1;0,6;3;5529,4;m²;2,07;\n"},
+    RunRow{"AccentedWordsInCells", "caso;cálculo;salida;Ip;Tp;Qb;B;Qp\nB;SUPERFÍCIE;Rectángular;10;30;1;2;7\n",
+           "caso;cálculo;salida;Ip;Tp;Qb;B;Qp;resultado;unidad;H;aviso\n"
+           "B;SUPERFÍCIE;Rectángular;10;30;1;2;7;3875,;m²;2,15;\n"},
+    // A long row is refused with its results under their names; the cells
+    // past the header follow them. Empty cells past the header are nothing.
+    RunRow{"LongRowRefusedInItsAviso",
+           kA + "\nA;superficie;orificio;10;20;60;1;0,6;3;7;x\nA;superficie;orificio;10;20;60;1;0,6;3;;\n",
+           kAOut + "A;superficie;orificio;10;20;60;1;0,6;3;;;;"
+                   "la fila tiene 11 celdas y la cabecera 9: sobran las que van tras la última columna;7;x\n"
+                   "A;superficie;orificio;10;20;60;1;0,6;3;5529,4;m²;2,07;\n"},
+    // Windows-1252 in, Windows-1252 out: the row as it came, the results in
+    // the same encoding, "≤" as near as it allows.
+    RunRow{"Windows1252WrittenBackInItsOwnEncoding",
+           "caso;c\xE1lculo;salida;Ip;Tp;Tb;D;Ck;Qp;nota\n"
+           "A;superficie;orificio;10;20;60;1;0,6;3;dep\xF3sito\n"
+           "A;superficie;orificio;135;20;60;1;0,6;3;\xAB\xF1\xBB\n"
+           "A;superficie;orificio;1\xB5;20;60;1;0,6;3;\n",
+           "caso;c\xE1lculo;salida;Ip;Tp;Tb;D;Ck;Qp;nota;resultado;unidad;H;aviso\n"
+           "A;superficie;orificio;10;20;60;1;0,6;3;dep\xF3sito;5529,4;m\xB2;2,07;\n"
+           "A;superficie;orificio;135;20;60;1;0,6;3;\xAB\xF1\xBB;;;;"
+           "Ip = 135 m\xB3/s: el intervalo estudiado es 0 < Ip <= 130 m\xB3/s.\n"
+           "A;superficie;orificio;1\xB5;20;60;1;0,6;3;;;;;"
+           "El texto de Ip, \xAB" "1\xB5\xBB, no es un n\xFAmero. Escriba solo el n\xFAmero, en m\xB3/s.\n"},
+    RunRow{"RowOutOfTheFilesEncodingRefused",
+           "caso;nota\nA;dep\xC3\xB3sito\nA;dep\xF3sito\n",
+           "caso;nota;resultado;unidad;H;aviso\nA;dep\xC3\xB3sito;;;;Falta Ip\n"
+           "A;dep\xF3sito;;;;la fila no está escrita en UTF-8, como las anteriores\n"},
     RunRow{"NoCasoColumn", "Ip;Tp\n1;2\n", "e.csv, línea 1: la cabecera no tiene la columna «caso»", 2},
     RunRow{"Empty", "", "el fichero «e.csv» está vacío", 2},
     RunRow{"UnterminatedQuote", "caso\nA\n\"A\n", "e.csv, línea 3: comillas sin cerrar", 2}),
     recordName);
 // clang-format on
+
+// Texts of the system said in Spanish, and the two encodings' round trip.
+TEST(BatchText, FailuresInSpanish)
+{
+    EXPECT_EQ(systemReason(ENOENT), "no existe el fichero o la carpeta");
+    EXPECT_EQ(systemReason(EACCES), "no tiene permiso");
+    EXPECT_EQ(systemReason(ENOSPC), "no queda espacio en el disco");
+    EXPECT_EQ(systemReason(12345), "error del sistema número 12345");
+}
+
+TEST(BatchText, Windows1252RoundTrip)
+{
+    std::string every;
+    for (int b = 1; b < 256; ++b)
+        every += static_cast<char>(b);
+    const std::string utf8 = windows1252ToUtf8(every);
+    EXPECT_TRUE(isUtf8(utf8));
+    EXPECT_EQ(utf8ToWindows1252(utf8), every);
+    EXPECT_EQ(windows1252ToUtf8("\x80\x96"), "€–");
+    EXPECT_FALSE(isUtf8("dep\xF3sito"));
+    EXPECT_FALSE(isUtf8("\xC0\xAF")); // an overlong "/"
+    EXPECT_TRUE(isUtf8("depósito ≤ 130 m³/s"));
+}
+
+TEST(BatchText, NamesAsAPersonReadsThem)
+{
+    EXPECT_TRUE(sameName("Cálculo", "calculo"));
+    EXPECT_TRUE(sameName(" CÁLCULO\t", "calculo"));
+    EXPECT_TRUE(sameName("Volúmen", "volumen"));
+    EXPECT_FALSE(sameName("calculos", "calculo"));
+    EXPECT_FALSE(sameName("Qb", "Q"));
+}
 
 } // namespace

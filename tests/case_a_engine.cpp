@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 using namespace retencion;
 using namespace retencion::test;
 
@@ -55,5 +58,30 @@ INSTANTIATE_TEST_SUITE_P(CaseA, EngineRow, testing::Values(
     Row{"no_calculation_ratio_0_24", CaseAInput{10, 1200, 10000, 1, 0.6, 3, CalculationType::None, kOrifice}, refuses(Q::HydrographRatio)}),
     rowName);
 // clang-format on
+
+// The form's weir head comes from Q = Ck·L·H^1,5; the chart's own law has
+// √(2g) besides, so for the same Qp its head is (√(2g))^(2/3) times smaller.
+// The texts name each law with the separator in use.
+TEST(CaseAHeadLaws, NameTheLawAndGiveItsHead)
+{
+    const CaseAInput weir = example(kSurface, kWeir, 2, 1.8, 3);
+    const CaseAResult r = CaseAEngine(weir);
+    ASSERT_TRUE(r.h);
+    const double chartHead = caseAChartWeirHead(3, 1.8, 2);
+    EXPECT_NEAR(chartHead, 0.885549 / std::pow(4.4294, 2.0 / 3.0), 1e-6);
+    EXPECT_NEAR(3 / (1.8 * 2 * 4.4294 * std::pow(chartHead, 1.5)), 1, 1e-12); // it discharges Qp
+    const Separators comma{",", "."};
+    const Separators point{".", ","};
+    const struct {
+        std::string text;
+        const char* expected;
+    } rows[] = {
+        {caseAHeadLaw(kWeir, comma), "Q = Ck·L·H^1,5"},      {caseAHeadLaw(kWeir, point), "Q = Ck·L·H^1.5"},
+        {caseAHeadLaw(kOrifice, comma), "Q = Ck·A·√(2g·H)"}, {caseAChartWeirLaw(comma), "Q = Ck·L·√(2g)·H^1,5"},
+        {caseAChartWeirLaw(point), "Q = Ck·L·√(2g)·H^1.5"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.text, row.expected);
+}
 
 } // namespace

@@ -70,7 +70,14 @@ INSTANTIATE_TEST_SUITE_P(CaseBBoundsAccepted, EngineRow, testing::Values(
 // a calculation type is chosen.
 INSTANTIATE_TEST_SUITE_P(CaseBChecks, EngineRow, testing::Values(
     Row{"SizeAbove10NoConduitIsWidth", CaseBInput{10, 1800, 1, 10.01, 0, 7, OutletConduit::None, S}, refuses(Q::ConduitWidth)},
-    Row{"N31NoConduitNoCalculation", CaseBInput{10, 1800, 1, 2, 31, 7, OutletConduit::None, None}, refuses(Q::ConduitCount)},
+    // N counts circular conduits only: a rectangular conduit, or none, never checks it.
+    Row{"N31NoConduitNoCalculation", CaseBInput{10, 1800, 1, 2, 31, 7, OutletConduit::None, None}, nothing()},
+    Row{"N31Rectangular", rect(10, 30, 1, 2, S, 7, 31), gives(3874.92, 5e-3, 2.1528, 5e-5)},
+    Row{"NFractionRectangular", rect(10, 30, 1, 2, S, 7, 2.5), gives(3874.92, 5e-3, 2.1528, 5e-5)},
+    Row{"N31Circular", circ(10, 30, 1, 1, 31, S, 7), refuses(Q::ConduitCount)},
+    Row{"NFractionCircular", circ(10, 30, 1, 1, 2.5, S, 7), refuses(Q::ConduitCount, Fault::NotWholeNumber)},
+    Row{"NFractionCircularBeforeTheCalculationType", circ(10, 30, 1, 1, 0.5, None, 7), refuses(Q::ConduitCount, Fault::NotWholeNumber)},
+    Row{"NWholeAsFractionCircular", circ(10, 30, 1, 1, 2.0, S, 7), gives(2144.21, 5e-3, 5.4919, 5e-5)},
     Row{"RatioAbove02BeforeTheCalculationType", rect(10, 30, 2.01, 2, None, 7), refuses(Q::BaseFlowRatio)},
     Row{"QpAboveIpCircular", circ(10, 30, 1, 1, 2, S, 10.01), refuses(Q::GivenOutflow)},
     Row{"QpEqualsIpPassesOnToX0", rect(10, 30, 1, 2, S, 10), refuses(Q::PeakReduction)},

@@ -1,5 +1,8 @@
-// The sizing curve's export for a spreadsheet.
+// The sizing curve's export for a spreadsheet, and the difference it and
+// the difference figure write.
 #include "charts/csv_export.h"
+#include "routing/chart_check.h"
+#include "routing/routing_curve.h"
 
 #include <gtest/gtest.h>
 
@@ -36,4 +39,24 @@ TEST(SizingCurveCsv, HoldsThePointsUnderTheHeader)
     }
     EXPECT_EQ(rows, c.pointCount());
     EXPECT_NE(csv.find("Fuera del ábaco desde;hasta;motivo\n"), std::string::npos);
+}
+
+// The difference figure and the export say the chart's difference from
+// routing as the routing check does: one caption over one sign.
+TEST(SizingCurveCsv, DifferenceIsTheRoutingChecksOwn)
+{
+    const CaseAInput in{10, 1200, 3600, 1, 0.6, 3, S, CaseAOutlet::Orifice};
+    const routing::RoutingCurve routed = routing::routingCurve(in, 6);
+    const auto figures = sizingCurveFigures(sizingCurve(in), &routed, kComma);
+    ASSERT_EQ(figures.size(), 2u);
+    EXPECT_EQ(figures[1].title, routing::kChartDifferenceCaption);
+    ASSERT_FALSE(figures[1].series.empty());
+    const auto& points = figures[1].series[0].points;
+    ASSERT_FALSE(points.empty());
+    for (const routing::RoutedPoint& p : routed.points)
+        if (p.chart) {
+            EXPECT_DOUBLE_EQ(*p.differencePercent, routing::chartDifferencePercent(*p.chart, p.routed));
+        }
+    const std::string csv = sizingCurveCsv(sizingCurve(in), &routed, kComma);
+    EXPECT_NE(csv.find(std::string(";") + routing::kChartDifferenceCaption + "\n"), std::string::npos);
 }

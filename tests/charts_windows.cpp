@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -137,7 +138,18 @@ QStringList layoutFaults(const Figure& f, const QRectF& area)
     for (std::size_t i = 0; i < f.series.size(); ++i)
         if (named.count(i) != (f.series[i].label.empty() ? 0u : 1u))
             faults << where + QString::fromStdString(f.series[i].label) + " named " + QString::number(named.count(i));
-    if (legend.contains(QStringLiteral("Punto leído")) != f.point.has_value()) faults << where + "point in legend";
+    if (legend.contains(QString::fromStdString(f.pointName)) != f.point.has_value())
+        faults << where + "point in legend";
+    for (const std::string& note : f.legendNotes)
+        if (!legend.contains(QString::fromStdString(note))) faults << where + "note not in legend";
+    // Each reason its own hatching: no two legend entries share one, and each
+    // stretch drawn has its hatching in the legend.
+    std::set<int> hatchings;
+    for (const LegendEntry& e : L.legend)
+        if (e.kind == LegendEntry::Kind::Refused && !hatchings.insert(e.hatching).second)
+            faults << where + "two reasons share a hatching";
+    for (const int h : L.bandHatchings)
+        if (!hatchings.count(h)) faults << where + "a stretch's hatching is not in the legend";
     if (legend.contains(QStringLiteral("Intervalo estudiado")) != (f.studiedX || f.studiedY))
         faults << where + "studied range in legend";
     if (!L.legend.empty() && !area.contains(L.legendBox)) faults << where + "legend outside the figure";
@@ -180,8 +192,10 @@ private slots:
         for (const FigureSet& set : everyFigure())
             for (const Figure& f : set.figures)
                 for (const QSizeF size :
-                     {QSizeF(720, 440), QSizeF(480, minimumFigureHeight(f, 480, QFont())), QSizeF(900, 560)})
-                    faults += layoutFaults(f, QRectF(QPointF(3, 5), size));
+                     {QSizeF(720, 440), QSizeF(480, minimumFigureHeight(f, 480, QFont())), QSizeF(900, 560),
+                      QSizeF(300, minimumFigureHeight(f, 300, QFont(), 200))}) // side by side
+                    if (size.width() > 300 || set.name == QStringLiteral("laminación"))
+                        faults += layoutFaults(f, QRectF(QPointF(3, 5), size));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 12).join("\n")));
     }
 
@@ -213,6 +227,67 @@ private slots:
             const QString keys = accessKeys(window, repeated);
             QVERIFY2(repeated.isEmpty(), qPrintable(name + ": " + repeated.join(", ")));
             QCOMPARE(keys.size(), window->findChildren<QPushButton*>().size());
+        }
+    }
+
+    // Stretches refused for different reasons are told apart by their
+    // hatching, on the plot and in the legend alike.
+    void refusedReasonsHaveHatchingsOfTheirOwn()
+    {
+        Figure f;
+        f.separators = kComma;
+        f.title = "Curva";
+        f.series.push_back({"Ábaco", {{0, 0}, {10, 10}}, Emphasis::Used, 0, {}});
+        f.bands = {{{0, 1}, "Qp/Ip fuera de 0,1–0,85"},
+                   {{4, 5}, "Sup fuera de 500–90.000"},
+                   {{9, 10}, "Qp/Ip fuera de 0,1–0,85"}};
+        const FigureLayout L = layoutFigure(QRectF(0, 0, 720, 440), f, QFont());
+        QCOMPARE(L.bandHatchings, (std::vector<int>{0, 1, 0}));
+        QStringList refused;
+        for (const LegendEntry& e : L.legend)
+            if (e.kind == LegendEntry::Kind::Refused) refused << QStringLiteral("%1 %2").arg(e.hatching).arg(e.text);
+        QCOMPARE(refused, (QStringList{QStringLiteral("0 Fuera del ábaco: Qp/Ip fuera de 0,1–0,85"),
+                                       QStringLiteral("1 Fuera del ábaco: Sup fuera de 500–90.000")}));
+        std::set<int> patterns;
+        for (int h = 0; h < 9; ++h)
+            patterns.insert(int(hatchingPattern(h)));
+        QCOMPARE(patterns.size(), std::size_t(9));
+        QCOMPARE(patterns.count(int(Qt::SolidPattern)) + patterns.count(int(Qt::NoBrush)), std::size_t(0));
+    }
+
+    // The hydrographs and the level share one time axis: side by side, both
+    // wholly in sight when the window opens, on a 1366 × 768 screen at scale 1
+    // (a taskbar and a frame off) and at scale 2 (half of it, in the pixels
+    // the widgets are laid out in).
+    void routingFiguresAreInSightTogether()
+    {
+        for (const QSize room : {QSize(1350, 700), QSize(667, 344)}) {
+            test::RecordingServices services;
+            RoutingCheckWindow window(services, nullptr);
+            window.setCheck(*routing::checkByRouting(kOrificeInput, CaseAEngine(kOrificeInput)), kOrificeInput, kComma);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.resize(room);
+            QTRY_COMPARE(window.size(), room);
+            QCoreApplication::processEvents();
+            const auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("Figuras"));
+            const QRect sight(scroll->viewport()->mapTo(&window, QPoint(0, 0)), scroll->viewport()->size());
+            const auto views = window.findChildren<ChartView*>();
+            QCOMPARE(views.size(), qsizetype(2));
+            const QString where = QStringLiteral("%1×%2").arg(room.width()).arg(room.height());
+            for (const ChartView* view : views) {
+                const QRect at(view->mapTo(&window, QPoint(0, 0)), view->size());
+                QVERIFY2(sight.contains(at), qPrintable(where + QStringLiteral(": %1 at %2,%3 %4×%5")
+                                                                    .arg(QString::fromStdString(view->figure().title))
+                                                                    .arg(at.x())
+                                                                    .arg(at.y())
+                                                                    .arg(at.width())
+                                                                    .arg(at.height())));
+            }
+            QCOMPARE(views[0]->y(), views[1]->y());
+            // Nothing of a figure is squeezed below what it needs.
+            for (const ChartView* view : views)
+                QVERIFY2(view->height() >= view->minimumSizeHint().height(), qPrintable(where));
         }
     }
 

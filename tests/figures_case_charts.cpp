@@ -1,5 +1,6 @@
 #include "cases/a/case_a_charts.h"
 #include "cases/b/case_b_charts.h"
+#include "cases/b/case_b_engine.h"
 #include "cases/d/case_d_charts.h"
 #include "cases/d/case_d_engine.h"
 #include "cases/e/case_e_charts.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 using namespace retencion;
@@ -122,6 +124,50 @@ TEST(FiguresFollowTheOptions, ConduitSwitchesTheChart)
     EXPECT_EQ(rect[0].series.size(), 5u);
     EXPECT_EQ(circ[0].series.size(), 1u);
     EXPECT_NE(rect[0].title, circ[0].title);
+}
+
+// Every axis formula that holds Tp or Vin says the unit it takes them in, for
+// Tp is typed in minutes; case A says what its curves' r is.
+TEST(FiguresSayWhatTheyMean, AxisFormulasGiveTheirUnits)
+{
+    std::vector<Figure> all;
+    const CaseCInput c{20, 3600, 3, 0.45, 5, kSurface};
+    for (auto set : {caseAFigures(kOrifice, kSurface, nullptr, kComma), caseAFigures(kWeir, kOutflow, nullptr, kComma),
+                     caseBFigures(kRect, kSurface, nullptr, kComma), caseBFigures(kCirc, kSurface, nullptr, kComma),
+                     caseCFigures(c, nullptr, kComma), caseDFigures(kOutflow, nullptr, kComma),
+                     caseEFigures(kSurface, nullptr, kComma)})
+        all.insert(all.end(), set.begin(), set.end());
+    int withTp = 0;
+    for (const Figure& f : all)
+        for (const std::string& title : {f.x.title, f.y.title}) {
+            const bool tp = title.find("Tp") != std::string::npos;
+            withTp += tp;
+            EXPECT_EQ(tp, title.find("Tp en s") != std::string::npos) << title;
+            EXPECT_EQ(title.find("Vin") != std::string::npos, title.find("Vin en m³") != std::string::npos) << title;
+        }
+    EXPECT_GE(withTp, 10);
+    for (const auto outlet : {kOrifice, kWeir}) {
+        const auto notes = caseAFigures(outlet, kSurface, nullptr, kComma)[0].legendNotes;
+        ASSERT_FALSE(notes.empty());
+        EXPECT_NE(notes[0].find("r = Ip·Tp/Vin"), std::string::npos) << notes[0];
+    }
+}
+
+// Case B's circular-conduit axes are the quantities the engine reads the
+// formulas at: the point of a worked example, computed again by the formula
+// each axis title writes, lands where it is drawn.
+TEST(FiguresSayWhatTheyMean, CircularAxesAreThePlottedQuantities)
+{
+    const CaseBInput in{10, 1800, 1, 1, 2, 7, kCirc, kSurface}; // Qb/Ip = 0,1: an inverted ratio shows
+    const CaseResult r = CaseBEngine(in);
+    ASSERT_EQ(r.outcome, Outcome::Computed);
+    const auto f = caseBFigures(kCirc, kSurface, &r, kComma);
+    const double s = *r.main;
+    EXPECT_EQ(f[0].x.title.rfind("e = Sup / (N·D·Tp^0,7) · (Ip/Qb)^0,5", 0), 0u) << f[0].x.title;
+    EXPECT_NEAR(f[0].point->x, s / (in.n * in.size * std::pow(in.tp, 0.7)) * std::pow(in.ip / in.qb, 0.5),
+                1e-9 * f[0].point->x);
+    EXPECT_EQ(f[1].x.title.rfind("v = Ip/(N·D) · (Tp/Sup)^0,5", 0), 0u) << f[1].x.title;
+    EXPECT_NEAR(f[1].point->x, in.ip / (in.n * in.size) * std::pow(in.tp / s, 0.5), 1e-9 * f[1].point->x);
 }
 
 // The value of a drawn curve at `v` of the coordinate it holds fixed.

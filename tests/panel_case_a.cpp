@@ -1,6 +1,7 @@
 #include "charts/chart_window.h"
 #include "panels/case_a_panel.h"
 #include "panels/routing_check_window.h"
+#include "routing/chart_check.h"
 #include "ui_test_support.h"
 
 #include <QFile>
@@ -8,6 +9,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace retencion;
 using namespace retencion::test;
@@ -86,6 +90,52 @@ private slots:
         }
     }
 
+    // A field that holds no number stops the calculation before it runs: one
+    // "Dato no válido" naming the field and its text, the field focused with
+    // its text selected, and nothing on the form changed.
+    void fieldThatIsNoNumberIsRefused()
+    {
+        const struct {
+            const char* name;
+            const char* decimal;
+            const char* options;
+            std::vector<std::pair<const char*, const char*>> texts;
+            const char* focused;
+            const char* detail;
+        } rows[] = {
+            {"unit after the number", ".", "", {{"AIP", "100 l/s"}, {"AINC", "30 l/s"}}, "AIP",
+             "El texto de Ip, «100 l/s», no es un número. Escriba solo el número, en m³/s."},
+            {"grouped thousands", ",", "AOption2", {{"AINC", "5.529,4"}}, "AINC",
+             "El texto de Sup, «5.529,4», no es un número. Escriba solo el número, en m²."},
+            {"time in minutes", ".", "", {{"ATB", "1 h"}}, "ATB",
+             "El texto de Tb, «1 h», no es un número. Escriba solo el número, en min."},
+            {"no unit", ".", "", {{"ACK", "+"}}, "ACK", "El texto de Ck, «+», no es un número. Escriba solo el número."},
+            {"weir length", ",", "AOption3", {{"ADL", "2.0,0"}}, "ADL",
+             "El texto de L, «2.0,0», no es un número. Escriba solo el número, en m."},
+            {"the first field read is named", ".", "", {{"ATP", "abc"}, {"AIP", "1e"}}, "AIP",
+             "El texto de Ip, «1e», no es un número. Escriba solo el número, en m³/s."},
+        };
+        for (const auto& row : rows) {
+            RecordingServices services(row.decimal);
+            CaseAPanel panel(services);
+            panel.show();
+            act(&panel, kOrifice);
+            panel.calcular()->click();
+            act(&panel, row.options);
+            for (const auto& [name, typed] : row.texts)
+                panel.field(name)->setText(QString::fromUtf8(typed));
+            const CaseState typed = panel.state();
+            panel.calcular()->setFocus();
+            panel.calcular()->click();
+            QVERIFY2(services.messages.isEmpty(), row.name);
+            QCOMPARE(services.failures, QStringList{"Dato no válido " + QString::fromUtf8(row.detail)});
+            QCOMPARE(panel.focusWidget()->objectName(), QString(row.focused));
+            auto* f = qobject_cast<QLineEdit*>(panel.focusWidget());
+            QCOMPARE(f->selectedText(), f->text());
+            QVERIFY2(panel.state().fields == typed.fields && panel.state().results == typed.results, row.name);
+        }
+    }
+
     // A result that no longer answers the form is greyed, with a word, until
     // the next calculation that succeeds.
     void resultsGoOutOfDate()
@@ -131,9 +181,63 @@ private slots:
         CaseAPanel panel(services);
         QCOMPARE(panel.field("AIP")->accessibleName(),
                  QStringLiteral("Ip, caudal punta del hidrograma de entrada, metros cúbicos por segundo"));
-        QCOMPARE(panel.field("AH")->accessibleName(), QStringLiteral("H, resultado, metros"));
+        QCOMPARE(panel.field("AH")->accessibleName(),
+                 QStringLiteral("H, altura de agua sobre el orificio, según Q = Ck·A·√(2g·H), resultado, metros"));
         act(&panel, "AOption2"); // the names follow the captions
         QCOMPARE(panel.field("ARES")->accessibleName(), QStringLiteral("Qp, resultado, metros cúbicos por segundo"));
+    }
+
+    // ADL and H say what they are for the outlet chosen; the weir head names
+    // its law wherever it appears, and the sheet gives the head under the
+    // chart's own law beside it.
+    void outletNamesTheLengthAndTheHeadsLaw()
+    {
+        RecordingServices services(",");
+        CaseAPanel panel(services);
+        const QString orificeTip = panel.field("ADL")->toolTip();
+        const struct {
+            const char* option;
+            const char* length;
+            const char* head;
+        } rows[] = {
+            {"AOption3", "Longitud del vertedero", "Altura de agua sobre el vertedero, según Q = Ck·L·H^1,5"},
+            {"AOption4", "Diametro del orificio de salida", "Altura de agua sobre el orificio, según Q = Ck·A·√(2g·H)"},
+            {"AOption2", "Diametro del orificio de salida", "Altura de agua sobre el orificio, según Q = Ck·A·√(2g·H)"},
+        };
+        for (const auto& row : rows) {
+            act(&panel, row.option);
+            QCOMPARE(panel.field("ADL")->toolTip(), QString::fromUtf8(row.length));
+            QCOMPARE(panel.field("AH")->toolTip(), QString::fromUtf8(row.head));
+        }
+        QCOMPARE(panel.field("AINC")->toolTip(), QStringLiteral("Superficie del depósito"));
+
+        act(&panel, "AOption1 AOption3 " + kTyped + " ADL=2 ACK=1,8");
+        panel.calcular()->click();
+        QCOMPARE(text(&panel, "AH"), QStringLiteral(",89"));
+        const QString weirTip = QStringLiteral("Altura de agua sobre el vertedero, según Q = Ck·L·H^1,5");
+        QVERIFY2(panel.valuesTable().contains(QStringLiteral("H\t,89\tm\t") + weirTip),
+                 qPrintable(panel.valuesTable()));
+        const CaseReport sheet = panel.report();
+        const auto h = std::find_if(sheet.results.begin(), sheet.results.end(),
+                                    [](const ReportLine& l) { return l.symbol == QStringLiteral("H"); });
+        QVERIFY(h != sheet.results.end() && std::next(h) != sheet.results.end());
+        QCOMPARE(h->meaning, weirTip);
+        QCOMPARE(h->value, QStringLiteral(",89"));
+        QVERIFY2(std::next(h)->meaning.endsWith(QStringLiteral("Q = Ck·L·√(2g)·H^1,5")),
+                 qPrintable(std::next(h)->meaning));
+        QCOMPARE(std::next(h)->value, QStringLiteral(",33")); // 0,8855 m over (√(2g))^(2/3)
+
+        // Out of date, the head says so; answered again, it names its law.
+        QTest::keyClicks(panel.field("ACK"), "5");
+        QCOMPARE(panel.field("AH")->toolTip(), QStringLiteral("Resultado anterior: los datos han cambiado"));
+        act(&panel, "ACK=1,8");
+        panel.calcular()->click();
+        QCOMPARE(panel.field("AH")->toolTip(), weirTip);
+
+        // A file with no outlet chosen reads as the form at its start.
+        panel.restore(CaseState{});
+        QCOMPARE(panel.field("ADL")->toolTip(), orificeTip);
+        QVERIFY(panel.field("AH")->toolTip().contains(QStringLiteral("orificio")));
     }
 
     void keysChooseOptionsAndCalculate()
@@ -186,7 +290,13 @@ private slots:
         // Qp, H, and after a surface calculation the surface routing needs.
         QCOMPARE(routing->table()->rowCount(), 3);
         QCOMPARE(routing->table()->item(0, 1)->text(), QStringLiteral("3"));
-        QVERIFY(routing->table()->item(0, 3)->text().endsWith(QStringLiteral(" %")));
+        // The chart's peak lies above routing's: the one difference, signed.
+        QCOMPARE(routing->table()->horizontalHeaderItem(3)->text(),
+                 QString::fromUtf8(routing::kChartDifferenceCaption));
+        QVERIFY(routing->table()->item(0, 3)->text().startsWith(QStringLiteral("+0,7")));
+        const CaseReport sheet = panel.report();
+        QCOMPARE(sheet.routingTable.at(0).at(3), QString::fromUtf8(routing::kChartDifferenceCaption));
+        QCOMPARE(sheet.routingTable.at(1).at(3), routing->table()->item(0, 3)->text());
 
         QTemporaryDir dir;
         QVERIFY(routing->exportCsv(dir.filePath("h.csv")));

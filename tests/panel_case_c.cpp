@@ -1,6 +1,8 @@
 #include "panels/case_c_panel.h"
 #include "ui_test_support.h"
 
+#include "charts/chart_window.h"
+
 #include <QtTest>
 
 using namespace retencion;
@@ -31,6 +33,12 @@ private slots:
               {"CHO=0.81", "CINC=5 CIP=20 CTP=60 CB=3 CHO=0.81 CRES=13385. CH=2.27", 1}}},
         });
         // clang-format on
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    }
+
+    void peakTimeIsCaptionedTp()
+    {
+        const QStringList faults = peakTimeNamedTp<CaseCPanel>("Label38", "COption1 CINC=5 CIP=20 CTP=60 CB=3 CHO=0,6");
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 };

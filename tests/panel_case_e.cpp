@@ -1,6 +1,8 @@
 #include "panels/case_e_panel.h"
 #include "ui_test_support.h"
 
+#include "charts/chart_window.h"
+
 #include <QtTest>
 
 using namespace retencion;
@@ -32,6 +34,13 @@ private slots:
              {{"EOption1 EINC=10 " + typed + "EB=3.5", "ERES=5382 EH=3,34"}, {"EB=3,5 ERES= EH=", "ERES=5382 EH=3,34"}}},
         });
         // clang-format on
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    }
+
+    void peakTimeIsCaptionedTp()
+    {
+        const QStringList faults =
+            peakTimeNamedTp<CaseEPanel>("Label43", "EOption1 EINC=10 EIP=30 ETP=60 EB=3 EHO=1 EL=1");
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 };

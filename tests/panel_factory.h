@@ -6,6 +6,7 @@
 #include "panels/case_c_panel.h"
 #include "panels/case_d_panel.h"
 #include "panels/case_e_panel.h"
+#include "panels/case_panels.h"
 
 #include <memory>
 
@@ -13,18 +14,7 @@ namespace retencion::test {
 
 inline std::unique_ptr<CasePanel> panelFor(char letter, UiServices& services)
 {
-    switch (letter) {
-    case 'A':
-        return std::make_unique<CaseAPanel>(services);
-    case 'B':
-        return std::make_unique<CaseBPanel>(services);
-    case 'C':
-        return std::make_unique<CaseCPanel>(services);
-    case 'D':
-        return std::make_unique<CaseDPanel>(services);
-    default:
-        return std::make_unique<CaseEPanel>(services);
-    }
+    return newCasePanel(letter, services);
 }
 
 } // namespace retencion::test

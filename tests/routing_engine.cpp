@@ -292,12 +292,13 @@ TEST(ChartCheck, OrificeSurfaceIsRoutedAndResized)
     const CaseAInput in{10, 1200, 3600, 1, 0.6, 3, CalculationType::Surface, CaseAOutlet::Orifice};
     const auto check = checkByRouting(in, CaseAEngine(in));
     ASSERT_TRUE(check && check->surface);
-    // The chart's 5529.4 m² routes to a peak 0.7 % below the target, and
-    // routing needs about 1.8 % less surface for it, which routes back to it.
+    // The chart's 5529.4 m² routes to a peak 0.7 % below the target (the
+    // chart's peak 0.7 % above routing's), and routing needs about 1.8 % less
+    // surface for it (the chart's 1.8 % more), which routes back to it.
     EXPECT_NEAR(check->outflowPeak.chart, 3, 1e-12);
-    EXPECT_NEAR(check->outflowPeak.differencePercent, -0.70, 0.05);
+    EXPECT_NEAR(check->outflowPeak.differencePercent, 0.70, 0.05);
     EXPECT_NEAR(check->surface->chart, 5529.399, 1e-3);
-    EXPECT_NEAR(check->surface->differencePercent, -1.78, 0.05);
+    EXPECT_NEAR(check->surface->differencePercent, 1.81, 0.05);
     EXPECT_NEAR(route(example(Outlet::Orifice, 1, 0.6, check->surface->routed))->peakOutflow, 3, 3e-4);
     EXPECT_LT(std::abs(check->routed.massBalancePercent), 0.01);
     EXPECT_FALSE(check->formWeirHead);
@@ -313,10 +314,31 @@ TEST(ChartCheck, WeirHeadsFollowTheirOwnLaws)
     const auto check = checkByRouting(in, result);
     ASSERT_TRUE(check && check->formWeirHead);
     EXPECT_FALSE(check->surface);
-    EXPECT_NEAR(check->outflowPeak.differencePercent, 0.13, 0.05);
-    // The form's head, without √(2g), is (2g)^(1/3) times the chart's own.
+    EXPECT_NEAR(check->outflowPeak.differencePercent, -0.13, 0.05);
+    // The form's head, without √(2g), is (√(2g))^(2/3) times the chart's own,
+    // with the chart's √(2g).
     EXPECT_DOUBLE_EQ(*check->formWeirHead, *result.h);
-    EXPECT_NEAR(*check->formWeirHead / check->head.chart, std::cbrt(2 * 9.81), 1e-9);
+    EXPECT_NEAR(*check->formWeirHead / check->head.chart, std::pow(4.4294, 2.0 / 3.0), 1e-9);
+}
+
+// One difference of the chart from routing: (chart − routed)/routed, in per
+// cent, positive when the chart gives more; every comparison the check makes
+// is that one.
+TEST(ChartCheck, DifferenceHasOneSignAndOneBase)
+{
+    const struct {
+        double chart, routed, percent;
+    } rows[] = {{101, 100, 1}, {100, 101, -100.0 / 101}, {3, 3, 0}, {0.5, 0.25, 100}};
+    for (const auto& row : rows)
+        EXPECT_NEAR(chartDifferencePercent(row.chart, row.routed), row.percent, 1e-12)
+            << row.chart << " " << row.routed;
+    for (const CaseAInput& in : {CaseAInput{10, 1200, 3600, 1, 0.6, 3, CalculationType::Surface, CaseAOutlet::Orifice},
+                                 CaseAInput{10, 1200, 3600, 2, 1.8, 3, CalculationType::Surface, CaseAOutlet::Weir}}) {
+        const auto check = checkByRouting(in, CaseAEngine(in));
+        ASSERT_TRUE(check && check->surface);
+        for (const Compared& c : {check->outflowPeak, check->head, *check->surface})
+            EXPECT_DOUBLE_EQ(c.differencePercent, chartDifferencePercent(c.chart, c.routed));
+    }
 }
 
 } // namespace

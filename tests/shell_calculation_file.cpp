@@ -21,7 +21,8 @@ const QByteArray kExample = R"({
       "options": ["AOption1", "AOption4"],
       "results": { "ARES": "5529,4", "AH": "2,07" }
     }
-  }
+  },
+  "project": { "name": "Colector norte", "location": "Término municipal", "author": "M. G." }
 })";
 
 QString reason(const QByteArray& bytes)
@@ -46,6 +47,45 @@ private slots:
         QCOMPARE(state.cases["A"].fields.value("ACK"), QStringLiteral("0,6"));
         QCOMPARE(state.cases["A"].options, (QStringList{"AOption1", "AOption4"}));
         QCOMPARE(state.cases["A"].results.value("AH"), QStringLiteral("2,07"));
+        QVERIFY(state.cases["A"].outOfDate.isEmpty());
+        QCOMPARE(state.project, (ProjectData{"Colector norte", "Término municipal", "M. G.", {}}));
+    }
+
+    // The greyed results and the project's data go through a file whole;
+    // the project's free texts keep their points and commas under either
+    // separator, and a file without them reads as it always did.
+    void outOfDateAndProjectRoundTrip_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("reading");
+        QTest::newRow("same separator") << ","
+                                        << ",";
+        QTest::newRow("other separator") << ","
+                                         << ".";
+    }
+    void outOfDateAndProjectRoundTrip()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, reading);
+        CalculationState state;
+        state.currentCase = "B";
+        state.cases["B"] = {{{"BIP", "2"}}, {"BOption1"}, {{"BRES", "28972"}, {"BH", "2,15"}}, {"BH"}};
+        state.cases["A"] = {{{"AIP", "11"}}, {}, {{"ARES", "5529,4"}, {"AH", "2,07"}}, {"ARES", "AH"}};
+        state.project = {"Colector 2.1, tramo 3,5", "Calle «Mayor», 7", "Ana Pérez", "Línea 1\nLínea 2, 3.5"};
+        const QByteArray bytes = writeCalculationFile(state, written);
+        QVERIFY(bytes.contains("\"outOfDate\": [\n                \"BH\"\n            ]"));
+        const auto read = readCalculationFile(bytes, reading);
+        QVERIFY(std::holds_alternative<CalculationState>(read));
+        const CalculationState& back = std::get<CalculationState>(read);
+        QCOMPARE(back.cases["B"].outOfDate, QStringList{"BH"});
+        QCOMPARE(back.cases["A"].outOfDate, (QStringList{"ARES", "AH"}));
+        QCOMPARE(back.project, state.project);
+
+        CalculationState plain;
+        plain.cases["D"] = {{{"DIP", "25"}}, {}, {}};
+        const QByteArray without = writeCalculationFile(plain, written);
+        QVERIFY(!without.contains("outOfDate") && !without.contains("project"));
+        QCOMPARE(std::get<CalculationState>(readCalculationFile(without, written)), plain);
     }
 
     // Written and read back under the same separator: the same calculation,
@@ -157,6 +197,15 @@ private slots:
                                         << "«cases.A.options» no es una lista";
         QTest::newRow("option a number") << with("\"AOption4\"", "4")
                                          << "Un elemento de «cases.A.options» no es un texto";
+        QTest::newRow("out of date a text")
+            << with("\"options\"", "\"outOfDate\": \"AH\", \"options\"") << "«cases.A.outOfDate» no es una lista";
+        QTest::newRow("out of date a number") << with("\"options\"", "\"outOfDate\": [1], \"options\"")
+                                              << "Un elemento de «cases.A.outOfDate» no es un texto";
+        QTest::newRow("project a list")
+            << with("\"project\": {", "\"project\": [{").replace("\"M. G.\" }", "\"M. G.\" }]")
+            << "«project» no es un objeto JSON";
+        QTest::newRow("project name a number")
+            << with("\"Colector norte\"", "7") << "El valor de «name» en «project» no es un texto";
         QTest::newRow("over 1 MiB") << QByteArray(kMaxCalculationFileSize + 1, ' ') << "El archivo ocupa más de 1 MiB";
     }
     void refusesBadFiles()

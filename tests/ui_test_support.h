@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -169,6 +170,52 @@ QStringList checkCalculationOptions(const QString& p, const QString& found, cons
     };
     return checkOption<Panel>(p + "Option2", p + "Option1", captions("Qp =", "m³/s", found, unit), emptied) +
            checkOption<Panel>(p + "Option1", p + "Option2", captions(found, unit, "Qp =", "m³/s"), emptied);
+}
+
+// Every input field in sight says in its tool tip what it holds, at the
+// start and after each option of the panel in turn; the faults found.
+inline QStringList inputsWithoutToolTip(QWidget* panel, const QString& name)
+{
+    QStringList faults;
+    const auto check = [&](const QString& after) {
+        for (const QLineEdit* f : panel->findChildren<QLineEdit*>())
+            if (!f->isReadOnly() && !f->isHidden() && f->toolTip().isEmpty())
+                faults << name + ", " + after + ": " + f->objectName();
+    };
+    check(QStringLiteral("at the start"));
+    for (QRadioButton* option : panel->findChildren<QRadioButton*>()) {
+        option->click();
+        check(option->objectName());
+    }
+    return faults;
+}
+
+// The peak time's caption, "Tp =", as the copied values, the sheet's data and
+// the chart's caption say it; "Tb" names the base time, which the panel
+// does not have. The faults found after `words` and "Calcular".
+template <class Panel> QStringList peakTimeNamedTp(const char* label, const QString& words)
+{
+    QStringList faults;
+    RecordingServices services(",");
+    Panel panel(services);
+    act(&panel, words);
+    panel.calcular()->click();
+    if (caption(&panel, label) != QStringLiteral("Tp =")) faults << QStringLiteral("caption ") + caption(&panel, label);
+    const QString copied = panel.valuesTable();
+    if (!copied.contains(QStringLiteral("Tp\t60\tmin.")) || copied.contains(QStringLiteral("Tb")))
+        faults << "copied: " + copied;
+    const auto report = panel.report();
+    const bool inSheet = std::any_of(report.inputs.begin(), report.inputs.end(), [](const auto& line) {
+        return line.symbol == QStringLiteral("Tp") && line.meaning.contains(QStringLiteral("caudal punta"));
+    });
+    if (!inSheet) faults << QStringLiteral("the sheet's data have no Tp");
+    for (const auto& line : report.inputs)
+        if (line.symbol == QStringLiteral("Tb")) faults << QStringLiteral("the sheet's data have Tb");
+    panel.showChart();
+    const QString chartCaption = panel.chartWindow()->caption();
+    if (!chartCaption.contains(QStringLiteral("Tp = 60 min.")) || chartCaption.contains(QStringLiteral("Tb")))
+        faults << "chart caption: " + chartCaption;
+    return faults;
 }
 
 } // namespace retencion::test

@@ -3,6 +3,8 @@
 #include "batch/csv_reader.h"
 #include "batch/csv_writer.h"
 #include "batch/row_calculator.h"
+#include "batch/system_error.h"
+#include "batch/text.h"
 
 #include <cerrno>
 #include <cstring>
@@ -23,6 +25,64 @@ std::string lineError(const RunOptions& options, std::uint64_t line, const std::
 
 } // namespace
 
+namespace {
+
+// The encoding of the file, decided by the first record with a character
+// beyond ASCII: UTF-8 if it is valid UTF-8, Windows-1252 otherwise. The
+// output is written in the same, so that it never mixes two.
+class FileText {
+public:
+    explicit FileText(bool byteOrderMark) : m_encoding(byteOrderMark ? Encoding::Utf8 : Encoding::Undecided) {}
+
+    // The cells of a record in UTF-8; false when the record is not in the
+    // encoding of the records before it.
+    bool decode(std::string_view raw, const std::vector<std::string_view>& cells)
+    {
+        m_cells.clear();
+        if (isAscii(raw)) {
+            m_cells.assign(cells.begin(), cells.end());
+            return true;
+        }
+        if (m_encoding == Encoding::Undecided) m_encoding = isUtf8(raw) ? Encoding::Utf8 : Encoding::Windows1252;
+        if (m_encoding == Encoding::Utf8) {
+            m_cells.assign(cells.begin(), cells.end());
+            return isUtf8(raw);
+        }
+        m_decoded.resize(cells.size());
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            m_decoded[i] = windows1252ToUtf8(cells[i]);
+            m_cells.emplace_back(m_decoded[i]);
+        }
+        return true;
+    }
+    const std::vector<std::string_view>& cells() const { return m_cells; }
+
+    // A text of the program's, in the file's encoding.
+    std::string_view encode(const std::string& utf8)
+    {
+        if (m_encoding != Encoding::Windows1252) return utf8;
+        m_encoded = utf8ToWindows1252(utf8);
+        return m_encoded;
+    }
+
+private:
+    enum class Encoding { Undecided, Utf8, Windows1252 };
+    Encoding m_encoding;
+    std::vector<std::string> m_decoded;
+    std::vector<std::string_view> m_cells;
+    std::string m_encoded;
+};
+
+// The extra cells of a row longer than the header, when any holds something.
+bool holdsPastHeader(const std::vector<std::string_view>& cells, std::size_t width)
+{
+    for (std::size_t i = width; i < cells.size(); ++i)
+        if (!trimBlanks(cells[i]).empty()) return true;
+    return false;
+}
+
+} // namespace
+
 int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::string& error)
 {
     CsvReader reader(in);
@@ -31,7 +91,7 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
     const bool bom = reader.hadByteOrderMark();
     const auto readFault = [&]() {
         if (std::ferror(in)) {
-            error = "no se puede leer " + quoted(options.inputName) + ": " + std::strerror(errno);
+            error = "no se puede leer " + quoted(options.inputName) + ": " + systemReason(errno);
         } else {
             error = lineError(options, reader.errorLine(), reader.error());
         }
@@ -43,7 +103,9 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
                                          : "el fichero " + quoted(options.inputName) + " está vacío";
         return 2;
     }
-    const RowCalculator calculator(reader.fields(), delimiter);
+    FileText text(bom);
+    text.decode(reader.raw(), reader.fields());
+    const RowCalculator calculator(text.cells(), delimiter);
     if (!calculator.hasColumn(Column::Caso)) {
         error = lineError(options, reader.line(), "la cabecera no tiene la columna «caso»");
         return 2;
@@ -52,7 +114,7 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
 
     CsvWriter writer(out, delimiter, reader.endedWithCrLf() ? "\r\n" : "\n");
     const auto writeFault = [&]() {
-        error = "no se puede escribir " + quoted(options.outputName) + ": " + std::strerror(errno);
+        error = "no se puede escribir " + quoted(options.outputName) + ": " + systemReason(errno);
         return 2;
     };
     if (bom) writer.raw("\xEF\xBB\xBF");
@@ -69,15 +131,42 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
             writer.endRecord();
             continue;
         }
-        if (options.calculate) calculator.calculate(reader.fields(), result);
-        writer.raw(reader.raw());
-        // A short row is padded, so that its results stand under their names.
-        for (std::size_t i = reader.fields().size(); i < width; ++i)
-            writer.delimiter();
+        const auto& cells = reader.fields();
+        const bool readable = text.decode(reader.raw(), cells);
+        const bool tooLong = holdsPastHeader(cells, width);
+        for (std::string* cell : {&result.resultado, &result.unidad, &result.h, &result.aviso})
+            cell->clear();
+        if (!readable) {
+            result.aviso = "la fila no está escrita en UTF-8, como las anteriores";
+        } else if (tooLong) {
+            result.aviso = "la fila tiene " + std::to_string(cells.size()) + " celdas y la cabecera " +
+                           std::to_string(width) + ": sobran las que van tras la última columna";
+        } else if (options.calculate) {
+            calculator.calculate(text.cells(), result);
+        }
+        if (cells.size() <= width) {
+            writer.raw(reader.raw());
+            // A short row is padded, so that its results stand under their names.
+            for (std::size_t i = cells.size(); i < width; ++i)
+                writer.delimiter();
+        } else {
+            // A long row gives its cells under the header, then the results
+            // under their names, and after them the cells past the header,
+            // so that nothing typed is lost; empty ones are left out.
+            for (std::size_t i = 0; i < width; ++i) {
+                if (i > 0) writer.delimiter();
+                writer.field(cells[i]);
+            }
+        }
         for (const std::string* cell : {&result.resultado, &result.unidad, &result.h, &result.aviso}) {
             writer.delimiter();
-            writer.field(*cell);
+            writer.field(text.encode(*cell));
         }
+        if (tooLong)
+            for (std::size_t i = width; i < cells.size(); ++i) {
+                writer.delimiter();
+                writer.field(cells[i]);
+            }
         writer.endRecord();
         if (writer.failed()) return writeFault();
     }

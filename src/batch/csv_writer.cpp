@@ -1,10 +1,24 @@
 #include "batch/csv_writer.h"
 
+#include "batch/native_files.h"
+#include "batch/system_error.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <fcntl.h>
+#include <io.h>
+#include <random>
+#else
 #include <unistd.h>
+#endif
 
 namespace retencion::batch {
 namespace {
@@ -59,6 +73,81 @@ bool CsvWriter::flush()
     return !m_failed;
 }
 
+#ifdef _WIN32
+
+namespace {
+
+bool isDevice(const std::string& path)
+{
+    std::string name;
+    for (const char c : path) name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 0x20 : c);
+    return name == "NUL" || name == "CON" || name.rfind("\\\\.\\", 0) == 0;
+}
+
+void removeFile(const std::string& path)
+{
+    ::_wremove(toWide(path).c_str());
+}
+
+} // namespace
+
+std::string AtomicFile::open(const std::string& path)
+{
+    m_path = path;
+    if (isDevice(path)) {
+        m_stream = openFile(path, "wb");
+        return m_stream ? std::string() : systemReason(errno);
+    }
+    // A new name beside the output, made by this run alone.
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_temporary = path + ".tmp" + std::to_string(entropy() % 1000000);
+        const int fd = ::_wopen(toWide(m_temporary).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
+                                _S_IREAD | _S_IWRITE);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) break;
+        m_stream = ::_fdopen(fd, "wb");
+        if (m_stream) return {};
+        ::_close(fd);
+        removeFile(m_temporary);
+        break;
+    }
+    const int why = errno;
+    m_temporary.clear();
+    return systemReason(why);
+}
+
+std::string AtomicFile::commit()
+{
+    std::FILE* stream = m_stream;
+    m_stream = nullptr;
+    int why = 0;
+    if (std::fflush(stream) != 0 || (!m_temporary.empty() && ::_commit(::_fileno(stream)) != 0)) why = errno;
+    if (std::fclose(stream) != 0 && !why) why = errno;
+    if (m_temporary.empty()) return why ? systemReason(why) : std::string();
+    if (why) {
+        removeFile(m_temporary);
+        return systemReason(why);
+    }
+    // Unlike rename(), this replaces an output that is already there.
+    if (!::MoveFileExW(toWide(m_temporary).c_str(), toWide(m_path).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const std::string reason = systemErrorText(::GetLastError());
+        removeFile(m_temporary);
+        return reason;
+    }
+    return {};
+}
+
+AtomicFile::~AtomicFile()
+{
+    if (!m_stream) return;
+    std::fclose(m_stream);
+    if (!m_temporary.empty()) removeFile(m_temporary);
+}
+
+#else
+
 AtomicFile::~AtomicFile()
 {
     if (!m_stream) return;
@@ -74,11 +163,11 @@ std::string AtomicFile::open(const std::string& path)
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
         m_stream = std::fopen(path.c_str(), "wb");
-        return m_stream ? std::string() : std::strerror(errno);
+        return m_stream ? std::string() : systemReason(errno);
     }
     m_temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(m_temporary.data());
-    if (fd < 0) return std::strerror(errno);
+    if (fd < 0) return systemReason(errno);
     // mkstemp makes the file private; the result is an ordinary file.
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -88,7 +177,7 @@ std::string AtomicFile::open(const std::string& path)
         const int why = errno;
         ::close(fd);
         ::unlink(m_temporary.c_str());
-        return std::strerror(why);
+        return systemReason(why);
     }
     return {};
 }
@@ -100,13 +189,15 @@ std::string AtomicFile::commit()
     int why = 0;
     if (std::fflush(stream) != 0 || (!m_temporary.empty() && ::fsync(::fileno(stream)) != 0)) why = errno;
     if (std::fclose(stream) != 0 && !why) why = errno;
-    if (m_temporary.empty()) return why ? std::strerror(why) : std::string();
+    if (m_temporary.empty()) return why ? systemReason(why) : std::string();
     if (!why && ::rename(m_temporary.c_str(), m_path.c_str()) != 0) why = errno;
     if (why) {
         ::unlink(m_temporary.c_str());
-        return std::strerror(why);
+        return systemReason(why);
     }
     return {};
 }
+
+#endif
 
 } // namespace retencion::batch

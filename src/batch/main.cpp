@@ -2,12 +2,14 @@
 
 #include "batch/batch_run.h"
 #include "batch/csv_writer.h"
+#include "batch/native_files.h"
+#include "batch/system_error.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace retencion::batch;
 
@@ -24,10 +26,15 @@ ventana.
 
 Sin ENTRADA, o con -, lee la entrada estándar; sin -o, escribe en la salida
 estándar. Una cabecera separada por «;» indica coma decimal (la hoja de
-cálculo en español); separada por «,», punto decimal. La salida usa el mismo
-convenio que la entrada.
+cálculo en español); separada por «,», punto decimal. El fichero puede estar
+en UTF-8 o en Windows-1252. La salida usa el mismo convenio y la misma
+codificación que la entrada.
 
-Columnas (por su nombre en la cabecera, en cualquier orden):
+Cada celda se lee entera, como un campo de la ventana: «100 l/s» o «1.000,5»
+no son números, y la fila se rechaza con su aviso.
+
+Columnas (por su nombre en la cabecera, sin distinguir mayúsculas ni
+acentos, en cualquier orden):
   caso      A, B, C, D o E
   calculo   superficie (en el caso D, volumen), caudal o vacío
   salida    caso A: orificio o vertedero; caso B: rectangular o circular
@@ -49,7 +56,7 @@ caso, o no se puede leer o escribir un fichero.
 
 int fail(const std::string& message)
 {
-    std::fprintf(stderr, "retencion-calc: %s\n", message.c_str());
+    writeText(stderr, "retencion-calc: " + message + "\n");
     return 2;
 }
 
@@ -57,23 +64,25 @@ int fail(const std::string& message)
 
 int main(int argc, char** argv)
 {
+    useBinaryStandardStreams();
+    const std::vector<std::string> args = utf8Arguments(argc, argv);
     std::string input = "-";
     std::string output = "-";
     std::string plantilla;
     bool calculate = true;
     bool inputGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         if (arg == "-h" || arg == "--help") {
-            std::fputs(kHelp, stdout);
+            writeText(stdout, kHelp);
             return 0;
         }
-        if ((arg == "-o" || arg == "--plantilla") && i + 1 >= argc)
+        if ((arg == "-o" || arg == "--plantilla") && i + 1 >= args.size())
             return fail("falta el valor de " + std::string(arg) + " (véase --help)");
         if (arg == "-o") {
-            output = argv[++i];
+            output = args[++i];
         } else if (arg == "--plantilla") {
-            plantilla = argv[++i];
+            plantilla = args[++i];
         } else if (arg == "--sin-calculo") { // reads and writes only, to measure them
             calculate = false;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -95,8 +104,8 @@ int main(int argc, char** argv)
 
     std::FILE* in = stdin;
     if (plantilla.empty() && input != "-") {
-        in = std::fopen(input.c_str(), "rb");
-        if (!in) return fail("no se puede leer «" + input + "»: " + std::strerror(errno));
+        in = openFile(input, "rb");
+        if (!in) return fail("no se puede leer «" + input + "»: " + systemReason(errno));
     }
     AtomicFile file;
     std::FILE* out = stdout;
@@ -109,7 +118,7 @@ int main(int argc, char** argv)
     int status = 0;
     if (!plantilla.empty()) {
         if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0)
-            return fail("no se puede escribir «" + output + "»: " + std::strerror(errno));
+            return fail("no se puede escribir «" + output + "»: " + systemReason(errno));
     } else {
         std::string error;
         status = runBatch(in, out, {input, output, calculate}, error);

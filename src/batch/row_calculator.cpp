@@ -1,33 +1,38 @@
 #include "batch/row_calculator.h"
 
-#include "batch/cell_number.h"
+#include "batch/text.h"
 #include "cases/known_values.h"
 #include "cases/refusal_text.h"
+#include "numbers/read_number.h"
 
 #include <algorithm>
 
 namespace retencion::batch {
 namespace {
 
-constexpr std::array<const char*, static_cast<int>(Column::Count)> kNames{
-    "caso", "calculo", "salida", "Ip", "Qb", "Tp", "Tb", "D", "L", "B", "ho", "N", "Ck", "Qp", "S", "V"};
+struct ColumnSpec {
+    const char* name;
+    Quantity quantity; // of a number read from it, for the symbol and unit a refusal gives
+};
+// clang-format off
+constexpr std::array<ColumnSpec, static_cast<int>(Column::Count)> kColumns{{
+    {"caso", {}}, {"calculo", {}}, {"salida", {}},
+    {"Ip", Quantity::InflowPeak}, {"Qb", Quantity::BaseFlow}, {"Tp", Quantity::PeakTime}, {"Tb", Quantity::BaseTime},
+    {"D", Quantity::OrificeDiameter}, {"L", Quantity::WeirLength}, {"B", Quantity::ConduitWidth},
+    {"ho", Quantity::OpeningHeight}, {"N", Quantity::ConduitCount}, {"Ck", Quantity::DischargeCoef},
+    {"Qp", Quantity::GivenOutflow}, {"S", Quantity::GivenSurface}, {"V", Quantity::GivenVolume}}};
+// clang-format on
 
 char lower(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool sameWord(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
-}
-
 } // namespace
 
 const char* columnName(Column column)
 {
-    return kNames[static_cast<int>(column)];
+    return kColumns[static_cast<int>(column)].name;
 }
 
 Separators separatorsFor(char delimiter)
@@ -36,12 +41,12 @@ Separators separatorsFor(char delimiter)
 }
 
 RowCalculator::RowCalculator(std::span<const std::string_view> header, char delimiter)
-    : m_commaIsDecimal(delimiter == ';'), m_separators(separatorsFor(delimiter))
+    : m_separators(separatorsFor(delimiter))
 {
     m_index.fill(-1);
-    for (std::size_t c = 0; c < kNames.size(); ++c)
+    for (std::size_t c = 0; c < kColumns.size(); ++c)
         for (std::size_t i = 0; i < header.size(); ++i)
-            if (sameWord(trimBlanks(header[i]), kNames[c])) {
+            if (sameName(header[i], kColumns[c].name)) {
                 m_index[c] = static_cast<int>(i); // the first column of that name
                 break;
             }
@@ -64,22 +69,24 @@ public:
         return i >= 0 && static_cast<std::size_t>(i) < m_cells.size() ? trimBlanks(m_cells[i]) : std::string_view{};
     }
 
-    // `emptyAsZero`: a field the window may leave empty without a refusal.
-    double number(Column c, bool emptyAsZero = false)
+    // The cell read whole, as the window reads a field; `q`, where the
+    // column alone does not say, is what the window's field holds.
+    double number(Column c) { return read(c, kColumns[static_cast<int>(c)].quantity, false); }
+    double number(Column c, Quantity q) { return read(c, q, false); }
+    // A time typed in minutes, in seconds.
+    double minutes(Column c) { return read(c, kColumns[static_cast<int>(c)].quantity, true); }
+
+    double read(Column c, Quantity q, bool minutes)
     {
         if (refused()) return 0;
-        const std::string_view t = text(c);
-        if (t.empty()) {
-            if (!emptyAsZero) refuse("Falta ", c);
-            m_emptyN = m_emptyN || c == Column::N;
-            return 0;
-        }
-        if (const auto v = readCellNumber(t, m_calculator.m_commaIsDecimal)) return *v;
-        m_out.aviso.append(columnName(c)).append(": «").append(t).append("» no es un número");
-        return 0;
+        const int i = m_calculator.m_index[static_cast<int>(c)];
+        const std::string_view cell = i >= 0 && static_cast<std::size_t>(i) < m_cells.size() ? m_cells[i] : "";
+        const Separators& s = m_calculator.m_separators;
+        const FieldNumber n = minutes ? ReadFieldMinutes(cell, s) : ReadField(cell, s);
+        if (n.text == FieldText::Empty) refuse("Falta ", c);
+        if (n.text == FieldText::NotANumber) m_out.aviso = describeNotANumber(cell, q);
+        return n.value;
     }
-    // A time typed in minutes, in seconds, converted as the window does.
-    double minutes(Column c) { return number(c) * 60.0; }
 
     void refuse(const char* what, Column c)
     {
@@ -99,8 +106,8 @@ public:
         const std::string_view t = text(Column::Calculo);
         if (t.empty()) return CalculationType::None;
         const char* firstWord = first == CalculationType::Volume ? "volumen" : "superficie";
-        if (sameWord(t, firstWord)) return first;
-        if (sameWord(t, "caudal")) return CalculationType::Outflow;
+        if (sameName(t, firstWord)) return first;
+        if (sameName(t, "caudal")) return CalculationType::Outflow;
         m_message.assign("no es un cálculo del caso ")
             .append(1, caso)
             .append(" (")
@@ -115,8 +122,8 @@ public:
     {
         const std::string_view t = text(Column::Salida);
         if (t.empty()) return 0;
-        if (sameWord(t, word1)) return 1;
-        if (sameWord(t, word2)) return 2;
+        if (sameName(t, word1)) return 1;
+        if (sameName(t, word2)) return 2;
         m_message.assign("no es una salida del caso ")
             .append(1, caso)
             .append(" (")
@@ -147,8 +154,7 @@ public:
         }
         if (r.h && masks.height) m_out.h = FormatNumber(*r.h, masks.height, s);
         if (r.refusal) {
-            KnownValues known = knownValues(in, r);
-            if (m_emptyN) known.markMissing(Quantity::ConduitCount); // as the window's empty field
+            const KnownValues known = knownValues(in, r);
             m_out.aviso = describeRefusal(*r.refusal, known.span(), s, in.calculation);
         }
     }
@@ -158,7 +164,6 @@ private:
     std::span<const std::string_view> m_cells;
     RowResult& m_out;
     std::string m_message;
-    bool m_emptyN = false; // the only cell read as 0 when empty
 };
 
 void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult& out) const
@@ -185,7 +190,9 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
         in.ip = row.number(Column::Ip);
         in.tp = row.minutes(Column::Tp);
         in.tb = row.minutes(Column::Tb);
-        in.dl = row.number(outlet == 1 ? Column::D : outlet == 2 ? Column::L : row.either(Column::D, Column::L));
+        in.dl = outlet == 1   ? row.number(Column::D)
+                : outlet == 2 ? row.number(Column::L)
+                              : row.number(row.either(Column::D, Column::L), Quantity::OutletSize);
         in.ck = row.number(Column::Ck);
         in.given = row.given(in.calculation, Column::S);
         if (!row.refused()) row.write(in, CaseAEngine(in), caseAMasks(in.calculation));
@@ -201,10 +208,11 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
         in.ip = row.number(Column::Ip);
         in.tp = row.minutes(Column::Tp);
         in.qb = row.number(Column::Qb);
-        in.size = row.number(conduit == 1 ? Column::B : conduit == 2 ? Column::D : row.either(Column::B, Column::D));
-        // The window hides N unless the conduits are circular, and an empty
-        // N reads as none there; it is held to its range all the same.
-        in.n = row.number(Column::N, in.conduit != OutletConduit::Circular);
+        in.size = conduit == 2 ? row.number(Column::D, Quantity::ConduitDiameter)
+                               : row.number(conduit == 1 ? Column::B : row.either(Column::B, Column::D),
+                                            Quantity::ConduitWidth);
+        // N counts circular conduits; a rectangular one never reads it.
+        if (in.conduit == OutletConduit::Circular) in.n = row.number(Column::N);
         in.given = row.given(in.calculation, Column::S);
         if (!row.refused()) row.write(in, CaseBEngine(in), caseBMasks(in.calculation));
         return;

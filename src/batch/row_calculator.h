@@ -34,6 +34,8 @@ Separators separatorsFor(char delimiter);
 
 class RowCalculator {
 public:
+    // `header`: the names of the columns, matched ignoring case, accents and
+    // blanks at either end.
     RowCalculator(std::span<const std::string_view> header, char delimiter);
 
     bool hasColumn(Column column) const { return m_index[static_cast<int>(column)] >= 0; }
@@ -43,7 +45,6 @@ public:
 
 private:
     std::array<int, static_cast<int>(Column::Count)> m_index{};
-    bool m_commaIsDecimal;
     Separators m_separators;
 
     friend class RowReader;

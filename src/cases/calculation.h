@@ -65,6 +65,7 @@ enum class Fault {
     OutsideCurve,        // the value lies beyond the ends of a chart curve
     NotFinite,           // the result would not be a finite number
     NoCalculationChosen, // the check refused the value that no calculation type gives (case E)
+    NotWholeNumber,      // a count (of conduits) with a fraction, inside [low, high] or not
 };
 
 struct Limit {

@@ -264,6 +264,10 @@ std::string sentence(const Refusal& refusal, std::span<const KnownValue> known, 
                    why + ".";
         return head + "el intervalo estudiado es " + interval(q, refusal.range, w) + why + ".";
     }
+    case Fault::NotWholeNumber:
+        return symbol + " = " + w.value(q, refusal.value) + ": " + symbol +
+               " cuenta conductos y debe ser un número entero, dentro del intervalo estudiado " +
+               interval(q, refusal.range, w) + ".";
     case Fault::NoOutlet:
         return "No se ha elegido el tipo de salida: sin orificio ni vertedero no hay ábaco que leer.";
     case Fault::ChartHasNoValue:
@@ -291,6 +295,15 @@ const char* quantitySymbol(Quantity q)
 const char* quantityUnit(Quantity q)
 {
     return describe(q).unit;
+}
+
+std::string describeNotANumber(std::string_view text, Quantity q)
+{
+    std::string out = "El texto de ";
+    out.append(describe(q).symbol).append(", «").append(text).append("», no es un número. Escriba solo el número");
+    const char* unit = describe(q).unit;
+    if (*unit) out.append(", en ").append(unit);
+    return out + ".";
 }
 
 std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators,

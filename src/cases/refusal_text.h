@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace retencion {
 
@@ -31,6 +32,12 @@ std::optional<Quantity> missingValue(const Refusal& refusal, std::span<const Kno
 
 std::string describeRefusal(const Refusal& refusal, std::span<const KnownValue> known, const Separators& separators,
                             CalculationType calculation);
+
+// "El texto de Ip, «100 l/s», no es un número. Escriba solo el número, en
+// m³/s.": a field or a cell that holds `text`, which is not a number, where
+// a value of `q` was to be read; named by the symbol of `q`, as the
+// sentences of a refused value name it.
+std::string describeNotANumber(std::string_view text, Quantity q);
 
 // The unit the sentence writes after a value of `q` ("m²", "m³/s"); empty
 // for a ratio.

@@ -82,6 +82,20 @@ void ChartWindow::setFigures(std::vector<figures::Figure> figures)
     m_scroll->updateGeometry();
 }
 
+void ChartWindow::setFiguresSideBySide()
+{
+    m_stack->setSideBySide(true);
+    m_scroll->viewport()->installEventFilter(this);
+}
+
+bool ChartWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Once the window has its size: what it asks for counts the figures whole.
+    if (m_fitted && watched == m_scroll->viewport() && event->type() == QEvent::Resize)
+        m_stack->setMaximumHeight(std::max(m_scroll->viewport()->height(), m_stack->minimumSizeHint().height()));
+    return QDialog::eventFilter(watched, event);
+}
+
 void ChartWindow::setSizingCurve(const std::optional<CaseInput>& input, const Separators& separators)
 {
     if (!m_curveTab) {

@@ -57,8 +57,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The scrolled content above the figures, for what a window adds.
+    // The scrolled content, the figures in it, for what a window adds.
     QVBoxLayout* contentLayout() const { return m_contentLayout; }
+    // The figures side by side, each compact and never taller than the
+    // scrolled area, so that all of them are in sight together.
+    void setFiguresSideBySide();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The window's title without the out-of-date mark, for exports.
     QString plainTitle() const;
     // Asks where to save, proposing a file named after the window with

@@ -1,5 +1,7 @@
 #include "charts/csv_export.h"
 
+#include "routing/chart_check.h"
+
 namespace retencion {
 
 // The figures' names of the curves and the inputs, written as text.
@@ -41,8 +43,8 @@ std::string sizingCurveCsv(const SizingCurve& curve, const routing::RoutingCurve
             out += cell(r.from) + ";" + cell(r.to) + ";" + refusalCaption(r.refusal, separators) + "\n";
     }
     if (routing && !routing->points.empty()) {
-        out += "\n" + names.given + ";" + names.main + " por laminación;" + names.main +
-               " por el ábaco;Ábaco − laminación (%)\n";
+        out += "\n" + names.given + ";" + names.main + " por laminación;" + names.main + " por el ábaco;" +
+               routing::kChartDifferenceCaption + "\n";
         for (const auto& p : routing->points)
             out += cell(p.given) + ";" + cell(p.routed) + ";" + (p.chart ? cell(*p.chart) : "") + ";" +
                    (p.differencePercent ? cell(*p.differencePercent) : "") + "\n";

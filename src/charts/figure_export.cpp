@@ -1,6 +1,7 @@
 #include "charts/figure_export.h"
 
 #include "charts/figure_painter.h"
+#include "charts/svg_writer.h"
 #include "files/atomic_write.h"
 
 #include <QDate>
@@ -10,7 +11,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QStandardPaths>
-#include <QSvgGenerator>
 
 #include <cmath>
 
@@ -77,11 +77,7 @@ QString writeSvg(const std::vector<figures::Figure>& figures, const QString& cap
 {
     return writeAtomically(path, [&](QIODevice& device) {
         const QSize size = exportSize(figures, caption);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&device);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(title);
+        SvgWriter svg(&device, size, title);
         QPainter p;
         if (!p.begin(&svg)) return QStringLiteral("No se ha podido empezar el dibujo");
         paintStacked(p, figures, caption);

@@ -36,10 +36,11 @@ struct CurveLabel {
 };
 
 struct LegendEntry {
-    enum class Kind { Curve, Point, StudiedRange, Refused };
+    enum class Kind { Curve, Point, StudiedRange, Refused, Note };
     Kind kind = Kind::Curve;
     QString text;
     std::size_t series = 0; // for a curve
+    int hatching = 0;       // for a refused stretch: one for each reason
 };
 
 // Where everything of a figure goes, worked out before anything is drawn so
@@ -59,6 +60,7 @@ struct FigureLayout {
     std::vector<std::vector<QPointF>> curves; // each series, in pixels
     std::vector<CurveLabel> labels;
     std::vector<QRectF> bands;                // each refused stretch, across the plot
+    std::vector<int> bandHatchings;           // its hatching, the same for the same reason
     std::vector<PlacedText> bandCaptions;     // its reason, inside it
     std::vector<bool> bandCaptionUpright;     // written upwards where the stretch is narrow
     std::vector<QString> bandReasonsInLegend; // reasons that found no room inside their stretch

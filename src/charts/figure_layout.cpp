@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace retencion {
 
@@ -169,9 +170,11 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
 
     // The marks the legend names whatever the room beside the curves.
     std::vector<LegendEntry> marks;
-    if (f.point) marks.push_back({LegendEntry::Kind::Point, QStringLiteral("Punto leído"), 0});
+    for (const std::string& note : f.legendNotes)
+        marks.push_back({LegendEntry::Kind::Note, QString::fromStdString(note), 0});
+    if (f.point) marks.push_back({LegendEntry::Kind::Point, QString::fromStdString(f.pointName), 0});
     const LegendEntry studied{LegendEntry::Kind::StudiedRange, QStringLiteral("Intervalo estudiado"), 0};
-    const LegendEntry refused{LegendEntry::Kind::Refused, QStringLiteral("Fuera del ábaco"), 0};
+    const std::vector<std::string> reasons = reasonsOf(f);
 
     // Laid out again with room below for a legend that fits nowhere else;
     // after a few tries, room for every name there could be settles it.
@@ -192,9 +195,8 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
         layoutBands(L, f, m, clear);
         L.legend = nameCurves(L, f, m, clear);
         L.legend.insert(L.legend.end(), marks.begin(), marks.end());
-        if (!L.bands.empty()) L.legend.push_back(refused);
-        for (const QString& reason : L.bandReasonsInLegend)
-            L.legend.push_back({LegendEntry::Kind::Refused, reason, 0});
+        const auto refused = refusedEntries(reasons, L.bandHatchings, L.bandReasonsInLegend);
+        L.legend.insert(L.legend.end(), refused.begin(), refused.end());
         if (studiedBand(L, f)) L.legend.push_back(studied);
         double needed = 0;
         if (L.legend.empty() || placeLegend(L, m, clear, reserve, needed)) return L;
@@ -208,18 +210,22 @@ FigureLayout layoutFigure(const QRectF& area, const Figure& f, const QFont& font
                 all.push_back({LegendEntry::Kind::Curve, QString::fromStdString(f.series[i].label), i});
         all.insert(all.end(), marks.begin(), marks.end());
         all.push_back(studied);
-        if (!f.bands.empty()) all.push_back(refused);
-        for (const auto& band : f.bands)
-            all.push_back({LegendEntry::Kind::Refused, QString::fromStdString(band.caption), 0});
+        std::vector<int> everyHatching(reasons.size());
+        std::iota(everyHatching.begin(), everyHatching.end(), 0);
+        std::vector<QString> everyReason;
+        for (const std::string& reason : reasons)
+            everyReason.push_back(QString::fromStdString(reason));
+        const auto everyRefused = refusedEntries(reasons, everyHatching, everyReason);
+        all.insert(all.end(), everyRefused.begin(), everyRefused.end());
         int unused = 1;
         reserve = legendBelowSize(m.fm, all, area.width() - 8, unused).height() + 4;
     }
 }
 
-double minimumFigureHeight(const Figure& f, double width, const QFont& font)
+double minimumFigureHeight(const Figure& f, double width, const QFont& font, double floor)
 {
     constexpr double kStep = 20;
-    for (double h = 300; h < 3000; h += kStep) {
+    for (double h = floor; h < 3000; h += kStep) {
         const FigureLayout L = layoutFigure(QRectF(0, 0, width, h), f, font);
         if (L.plot.height() >= L.line * 8 && (L.legend.empty() || L.area.contains(L.legendBox))) return h;
     }

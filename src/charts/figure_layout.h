@@ -18,8 +18,8 @@ namespace retencion {
 FigureLayout layoutFigure(const QRectF& area, const figures::Figure& figure, const QFont& font,
                           const QPaintDevice* device = nullptr);
 
-// The least height, from 300 pixels up, at which a figure `width` wide keeps
-// a readable plot and its legend inside it.
-double minimumFigureHeight(const figures::Figure& figure, double width, const QFont& font);
+// The least height, from `floor` pixels up, at which a figure `width` wide
+// keeps a readable plot and its legend inside it.
+double minimumFigureHeight(const figures::Figure& figure, double width, const QFont& font, double floor = 300);
 
 } // namespace retencion

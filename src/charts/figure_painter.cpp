@@ -30,6 +30,15 @@ QColor colourOf(const Figure& f, std::size_t index)
 
 } // namespace
 
+Qt::BrushStyle hatchingPattern(int hatching)
+{
+    static constexpr Qt::BrushStyle kPatterns[] = {Qt::BDiagPattern,  Qt::FDiagPattern,  Qt::DiagCrossPattern,
+                                                   Qt::VerPattern,    Qt::HorPattern,    Qt::CrossPattern,
+                                                   Qt::Dense6Pattern, Qt::Dense5Pattern, Qt::Dense4Pattern};
+    constexpr int kCount = int(std::size(kPatterns));
+    return kPatterns[((hatching % kCount) + kCount) % kCount];
+}
+
 namespace {
 
 // What paints one figure: its painter, colours and fonts, and its layout.
@@ -51,8 +60,8 @@ public:
         m_p.drawText(m_L.title.box, Qt::AlignCenter, m_L.title.text);
         m_p.setFont(m_font);
         if (const auto band = studiedBand(m_L, m_f)) drawBand(*band);
-        for (const QRectF& r : m_L.bands)
-            drawRefused(r);
+        for (std::size_t i = 0; i < m_L.bands.size(); ++i)
+            drawRefused(m_L.bands[i], m_L.bandHatchings[i]);
         axes();
     }
 
@@ -145,7 +154,9 @@ public:
                 drawBand(sample);
                 break;
             case LegendEntry::Kind::Refused:
-                drawRefused(sample);
+                drawRefused(sample, e.hatching);
+                break;
+            case LegendEntry::Kind::Note:
                 break;
             }
             m_p.setPen(m_text);
@@ -193,14 +204,15 @@ private:
         m_p.drawRect(r);
     }
 
-    // Grey and hatched, unlike the studied range: no line is drawn here.
-    void drawRefused(const QRectF& r)
+    // Grey and hatched, unlike the studied range: no line is drawn here. Each
+    // reason has a hatching of its own.
+    void drawRefused(const QRectF& r, int hatching)
     {
         QColor shade = m_text;
         shade.setAlpha(28);
         m_p.fillRect(r, shade);
         shade.setAlpha(60);
-        m_p.fillRect(r, QBrush(shade, Qt::BDiagPattern));
+        m_p.fillRect(r, QBrush(shade, hatchingPattern(hatching)));
     }
 
     void drawMark(QPointF at)

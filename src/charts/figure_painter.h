@@ -12,6 +12,10 @@ class QPalette;
 
 namespace retencion {
 
+// The brush of the refused stretches of the `hatching`-th reason: nine
+// reasons, nine hatchings, before they repeat.
+Qt::BrushStyle hatchingPattern(int hatching);
+
 // Draws a figure into `area`: the studied range shaded, every curve with
 // its label, the curves a calculation used stronger, the interpolated curve
 // dashed, the point read with its coordinates, and a legend for what a

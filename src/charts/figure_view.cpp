@@ -69,14 +69,23 @@ QSize ChartView::minimumSizeHint() const
 {
     if (m_minimum.isEmpty() || m_minimumFont != font()) {
         m_minimumFont = font();
-        m_minimum = QSize(480, int(std::ceil(minimumFigureHeight(m_figure, 480, font()))));
+        // Compact: two side by side within a 1366-pixel screen at scale 2.
+        const int width = m_compact ? 300 : 480;
+        m_minimum = QSize(width, int(std::ceil(minimumFigureHeight(m_figure, width, font(), m_compact ? 200 : 300))));
     }
     return m_minimum;
 }
 
 QSize ChartView::sizeHint() const
 {
-    return QSize(720, 440).expandedTo(minimumSizeHint());
+    return (m_compact ? QSize(600, 400) : QSize(720, 440)).expandedTo(minimumSizeHint());
+}
+
+void ChartView::setCompact(bool compact)
+{
+    m_compact = compact;
+    m_minimum = QSize();
+    updateGeometry();
 }
 
 void ChartView::paintEvent(QPaintEvent*)
@@ -95,8 +104,19 @@ void FigureStack::setFigures(std::vector<figures::Figure> figures)
 {
     for (auto* view : findChildren<ChartView*>(QString(), Qt::FindDirectChildrenOnly))
         delete view;
-    for (auto& f : figures)
-        layout()->addWidget(new ChartView(std::move(f), this));
+    for (auto& f : figures) {
+        auto* view = new ChartView(std::move(f), this);
+        view->setCompact(m_sideBySide);
+        layout()->addWidget(view);
+    }
+}
+
+void FigureStack::setSideBySide(bool sideBySide)
+{
+    m_sideBySide = sideBySide;
+    static_cast<QBoxLayout*>(layout())->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    for (auto* view : findChildren<ChartView*>(QString(), Qt::FindDirectChildrenOnly))
+        view->setCompact(sideBySide);
 }
 
 std::vector<figures::Figure> FigureStack::figures() const

@@ -1,6 +1,6 @@
 #pragma once
 // Figures on screen: one figure at whatever size it is given, figures one
-// below the other, and the scroll area they sit in.
+// below the other or side by side, and the scroll area they sit in.
 
 #include "figures/figure.h"
 
@@ -26,6 +26,9 @@ public:
     // A chart with many curves needs the height of the legend that names them.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // Content with less: a figure of few curves, beside another, can do with
+    // less room than a design chart.
+    void setCompact(bool compact);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,15 +38,22 @@ private:
     figures::Figure m_figure;
     mutable QSize m_minimum; // worked out once, for the font it was worked out in
     mutable QFont m_minimumFont;
+    bool m_compact = false;
 };
 
-// Figures one below the other.
+// Figures one below the other, or side by side.
 class FigureStack : public QWidget {
     Q_OBJECT
 public:
     explicit FigureStack(QWidget* parent = nullptr);
     void setFigures(std::vector<figures::Figure> figures);
     std::vector<figures::Figure> figures() const;
+    // Side by side, each compact, so that figures read together (on a common
+    // time axis, say) are in sight together on a small screen.
+    void setSideBySide(bool sideBySide);
+
+private:
+    bool m_sideBySide = false;
 };
 
 // A scroll area that asks for its content's width and for as much of its

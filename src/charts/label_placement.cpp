@@ -87,14 +87,39 @@ std::optional<QRectF> spotAlong(const std::vector<QPointF>& pts, double w, doubl
 
 } // namespace
 
+std::vector<std::string> reasonsOf(const Figure& f)
+{
+    std::vector<std::string> reasons;
+    for (const auto& band : f.bands)
+        if (std::find(reasons.begin(), reasons.end(), band.caption) == reasons.end()) reasons.push_back(band.caption);
+    return reasons;
+}
+
+std::vector<LegendEntry> refusedEntries(const std::vector<std::string>& reasons, const std::vector<int>& hatchingsShown,
+                                        const std::vector<QString>& reasonsInLegend)
+{
+    const QString refused = QStringLiteral("Fuera del ábaco");
+    std::vector<LegendEntry> out;
+    for (std::size_t i = 0; i < reasons.size(); ++i) {
+        if (std::find(hatchingsShown.begin(), hatchingsShown.end(), int(i)) == hatchingsShown.end()) continue;
+        const QString reason = QString::fromStdString(reasons[i]);
+        const bool inside = std::find(reasonsInLegend.begin(), reasonsInLegend.end(), reason) == reasonsInLegend.end();
+        const QString text = reasons.size() == 1 && inside ? refused : refused + QStringLiteral(": ") + reason;
+        out.push_back({LegendEntry::Kind::Refused, text, 0, int(i)});
+    }
+    return out;
+}
+
 void layoutBands(FigureLayout& L, const Figure& f, const Measures& m, Obstacles& clear)
 {
+    const std::vector<std::string> reasons = reasonsOf(f);
     for (const auto& band : f.bands) {
         const double x0 = std::max(L.plot.left(), std::min(L.sx(band.x.low), L.sx(band.x.high)));
         const double x1 = std::min(L.plot.right(), std::max(L.sx(band.x.low), L.sx(band.x.high)));
         if (!(x1 > x0)) continue;
         const QRectF r(QPointF(x0, L.plot.top()), QPointF(x1, L.plot.bottom()));
         L.bands.push_back(r);
+        L.bandHatchings.push_back(int(std::find(reasons.begin(), reasons.end(), band.caption) - reasons.begin()));
         const QString text = QString::fromStdString(band.caption);
         const double w = m.fm.horizontalAdvance(text) + 8;
         const double h = m.line;

@@ -12,6 +12,7 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <string>
 #include <vector>
 
 class QPaintDevice;
@@ -80,6 +81,16 @@ double entryWidth(const QFontMetricsF& fm, const LegendEntry& e);
 
 // The legend below the plot, as many columns as fit the figure's width.
 QSizeF legendBelowSize(const QFontMetricsF& fm, const std::vector<LegendEntry>& entries, double width, int& columns);
+
+// The reasons of the refused stretches, each once, in the order they first
+// come: a reason's place is its hatching.
+std::vector<std::string> reasonsOf(const figures::Figure& f);
+
+// The legend's entries for the refused stretches: one for each hatching, so
+// that no two reasons share one. A lone reason written inside its stretch
+// needs no repeating; otherwise each entry names its reason.
+std::vector<LegendEntry> refusedEntries(const std::vector<std::string>& reasons, const std::vector<int>& hatchingsShown,
+                                        const std::vector<QString>& reasonsInLegend);
 
 // The refused stretches across the plot, each with its reason at the top:
 // along it where it is wide enough, upwards where it is narrow, left out

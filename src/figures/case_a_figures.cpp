@@ -13,8 +13,10 @@ std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation
     Figure f;
     f.separators = separators;
     f.title = weir ? "Ábaco de salida tipo vertedero" : "Ábaco de salida tipo orificio";
-    f.x.title = weir ? "x = Ck·L·√(2g)·Tp·√Vin / Sup^1,5" : "x = Ck·A·√(2g)·Tp / √(Sup·Vin)";
+    f.x.title = std::string(weir ? "x = Ck·L·√(2g)·Tp·√Vin / Sup^1,5" : "x = Ck·A·√(2g)·Tp / √(Sup·Vin)") +
+                " (Tp en s, Vin en m³)";
     f.y.title = formula::kFlowRatio;
+    f.legendNotes = {"r = Ip·Tp/Vin, Vin = Ip·Tb/2"};
     std::vector<int> seriesOf;
     for (std::size_t j = 0; j < kCurves; ++j) {
         const std::size_t n = chart::filledPoints(chartXY.x[j]);

@@ -15,7 +15,7 @@ Figure reductionChart(CalculationType calculation, const CaseResult* result, con
     Figure f;
     f.separators = separators;
     f.title = "Ábaco de laminación, conducto rectangular";
-    f.x.title = "y = Qb^0,75·Sup·(Ip/B)^0,5 / Tp";
+    f.x.title = std::string("y = Qb^0,75·Sup·(Ip/B)^0,5 / Tp") + kTpInSeconds;
     f.y.title = std::string("Reducción del caudal punta, ") + formula::kPeakReduction + " (%)";
     std::vector<int> seriesOf;
     for (std::size_t c = 0; c < RatioCurves.size(); ++c) {
@@ -37,7 +37,7 @@ Figure depthChart(const CaseResult* result, const Separators& separators)
     Figure f;
     f.separators = separators;
     f.title = "Ábaco de calado, conducto rectangular";
-    f.x.title = "w = Ip^3,5·Tp / Sup / B^2,5";
+    f.x.title = std::string("w = Ip^3,5·Tp / Sup / B^2,5") + kTpInSeconds;
     f.x.logarithmic = true;
     f.y.title = "H (m)";
     f.series.push_back(curve("", DepthChart.w.data(), DepthChart.h.data(), kDepthPoints));
@@ -57,7 +57,7 @@ std::vector<Figure> circularCharts(const CaseResult* result, const Separators& s
     Figure f;
     f.separators = separators;
     f.title = "Conductos circulares: reducción del caudal punta";
-    f.x.title = "e = Sup / (N·D·Tp^0,7) · (Qb/Ip)^0,5";
+    f.x.title = std::string("e = Sup / (N·D·Tp^0,7) · (Ip/Qb)^0,5") + kTpInSeconds;
     f.y.title = std::string("Reducción del caudal punta, ") + formula::kPeakReduction + " (%)";
     Series formula{"x = 18,535·ln(e) − 23,414", {}, Emphasis::Family, -1, {}};
     for (int k = 0; k <= 100; ++k) {
@@ -70,7 +70,7 @@ std::vector<Figure> circularCharts(const CaseResult* result, const Separators& s
     Figure g;
     g.separators = separators;
     g.title = "Conductos circulares: calado";
-    g.x.title = "v = Ip/(N·D) · (Tp/Sup)^0,5";
+    g.x.title = std::string("v = Ip/(N·D) · (Tp/Sup)^0,5") + kTpInSeconds;
     g.y.title = "H (m)";
     const ChartReading* depth = readingOf(result, 1);
     const double vMax = std::max(10.0, depth ? depth->x * 1.25 : 0.0);

@@ -20,7 +20,7 @@ Figure powerCurves(const CaseCInput& in, const CaseResult* result, const Separat
     Figure f;
     f.separators = separators;
     f.title = "Curvas r = A·X^E";
-    f.x.title = "X = Sup / (Tp·B²)";
+    f.x.title = std::string("X = Sup / (Tp·B²)") + kTpInSeconds;
     f.y.title = std::string("r = ") + formula::kFlowRatio;
     std::vector<int> seriesOf(kHoNodes * kIpNodes, -1);
     for (std::size_t nj = j - 1; nj <= j; ++nj) {
@@ -51,7 +51,7 @@ Figure heightLines(const CaseResult* result, const Separators& separators)
     Figure f;
     f.separators = separators;
     f.title = "Rectas de altura Y = M·X + N";
-    f.x.title = "X = Sup / (Tp·B²)";
+    f.x.title = std::string("X = Sup / (Tp·B²)") + kTpInSeconds;
     f.y.title = "Y = Ip / H";
     std::vector<int> seriesOf(kBNodes * kHeightRows, -1);
     for (std::size_t l = 0; l < kBNodes; ++l) {

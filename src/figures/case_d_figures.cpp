@@ -10,7 +10,7 @@ std::vector<Figure> caseDFigures(CalculationType calculation, const CaseResult* 
     Figure f;
     f.separators = separators;
     f.title = "Ábaco de laminación con derivación";
-    f.x.title = "W = Vol / Tp (m³/s)";
+    f.x.title = "W = Vol / Tp (m³/s, Tp en s)";
     f.y.title = std::string("R = ") + formula::kPeakReduction + " (%)";
     std::vector<int> seriesOf;
     for (std::size_t c = 0; c < kCurves; ++c) {

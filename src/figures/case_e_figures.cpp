@@ -10,7 +10,7 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
     Figure f;
     f.separators = separators;
     f.title = "Ábaco de laminación con interacción depósito-red";
-    f.x.title = "x = (Sup/Tp)·(L/ho)^0,3";
+    f.x.title = std::string("x = (Sup/Tp)·(L/ho)^0,3") + kTpInSeconds;
     f.y.title = std::string("r = ") + formula::kFlowRatio;
     std::vector<int> seriesOf;
     for (std::size_t k = 0; k < kCurves; ++k) {
@@ -31,8 +31,8 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
     Figure g;
     g.separators = separators;
     g.title = "Ábaco de calado con interacción depósito-red";
-    g.x.title = "y = Sup / Tp / B";
-    g.y.title = "a (m³/s), H = a·Tp / Sup";
+    g.x.title = std::string("y = Sup / Tp / B") + kTpInSeconds;
+    g.y.title = std::string("a (m³/s), H = a·Tp / Sup") + kTpInSeconds;
     std::vector<int> columnOf;
     for (std::size_t k = 0; k < kCurves; ++k) {
         const std::size_t n = chart::filledPoints(DepthX[k]);

@@ -37,6 +37,8 @@ std::vector<Figure> withDecimals(std::vector<Figure> figures)
             *text = decimalsOf(*text, d);
         for (Series& s : f.series)
             s.label = decimalsOf(s.label, d);
+        for (std::string& note : f.legendNotes)
+            note = decimalsOf(note, d);
     }
     return figures;
 }

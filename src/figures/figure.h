@@ -65,6 +65,10 @@ struct Figure {
     std::optional<Range> studiedY;
     std::optional<Point> point; // the point read, with its coordinates
     std::string pointLabel;
+    std::string pointName = "Punto leído"; // what the legend calls the point
+    // Lines the legend gives whatever room the curves leave: what the curves'
+    // parameter means, say.
+    std::vector<std::string> legendNotes;
     std::vector<Band> bands;
     Separators separators; // of the tick labels, as the builder's texts
 };
@@ -87,6 +91,10 @@ Series interpolated(const std::vector<WeightedCurve>& used, Across across, std::
 
 // "0,4": a chart parameter or coordinate, to four significant digits.
 std::string number(double v, const Separators& separators);
+
+// Said after an axis formula that holds Tp: the time is typed in minutes,
+// but every chart was drawn with it in seconds.
+inline constexpr const char* kTpInSeconds = " (Tp en s)";
 
 // The charts' own formulas are written with a decimal comma ("Sup^1,5");
 // this gives them, and every other text of the figures, the separator of

@@ -29,9 +29,11 @@ std::vector<Figure> routingFigures(const routing::RoutingResult& routed, const S
     flows.point = Point{routed.peakTime / 60, routed.peakOutflow};
     flows.pointLabel = "Qp = " + number(routed.peakOutflow, separators) +
                        " m³/s; t = " + number(routed.peakTime / 60, separators) + " min";
+    flows.pointName = "Caudal punta de salida";
     level.series = {h};
     level.point = Point{routed.peakTime / 60, routed.maxLevel};
     level.pointLabel = "h = " + number(routed.maxLevel, separators) + " m";
+    level.pointName = "Altura máxima";
     return {flows, level};
 }
 

@@ -2,6 +2,7 @@
 
 #include "cases/given_sweep.h"
 #include "cases/refusal_text.h"
+#include "routing/chart_check.h"
 
 #include <algorithm>
 #include <cmath>
@@ -143,6 +144,8 @@ std::string refusalCaption(const Refusal& refusal, const Separators& separators)
         return symbol + ": el ábaco no tiene valor";
     case Fault::NotFinite:
         return symbol + ": sin resultado finito";
+    case Fault::NotWholeNumber:
+        return symbol + " debe ser entero";
     case Fault::NoOutlet:
         return "Sin tipo de salida";
     case Fault::NoCalculationChosen:
@@ -220,9 +223,9 @@ std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const routing::
     if (withRouting) {
         Figure d;
         d.separators = separators;
-        d.title = "Diferencia del ábaco respecto de la laminación";
+        d.title = routing::kChartDifferenceCaption;
         d.x = out.front().x;
-        d.y.title = "Ábaco − laminación (%)";
+        d.y.title = "Diferencia (%)";
         Series s{"Diferencia", {}, Emphasis::Used, 2, {}};
         for (const auto& p : routing->points)
             if (p.differencePercent) s.points.push_back({p.given, *p.differencePercent});

@@ -53,7 +53,7 @@ SizingCurve sizingCurve(const CaseInput& input, int samples = 240);
 // "Qp/Ip fuera de 0,1–0,85": why a stretch is refused, in few words.
 std::string refusalCaption(const Refusal& refusal, const Separators& separators);
 
-// The curve, and with routing, the difference chart minus routing in %.
+// The curve, and with routing, the chart's difference from routing.
 std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const routing::RoutingCurve* routing,
                                        const Separators& separators);
 

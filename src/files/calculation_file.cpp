@@ -8,8 +8,11 @@
 #include <QJsonParseError>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <type_traits>
+#include <utility>
 
 namespace retencion {
 namespace {
@@ -43,6 +46,14 @@ QJsonObject textsObject(const QMap<QString, QString>& texts)
     return object;
 }
 
+// The project's texts by their keys in the file.
+template <typename Project> auto projectTexts(Project& data)
+{
+    using Text = std::conditional_t<std::is_const_v<Project>, const QString*, QString*>;
+    return std::array<std::pair<const char*, Text>, 4>{
+        {{"name", &data.name}, {"location", &data.location}, {"author", &data.author}, {"notes", &data.notes}}};
+}
+
 // The reading of one file: every refusal is a sentence kept in `m_error`,
 // the first one found.
 class Reader {
@@ -64,16 +75,35 @@ public:
         return texts;
     }
 
-    std::optional<QStringList> options(const QJsonValue& value, const QString& where)
+    // The project's texts are free text: no separator is swapped in them.
+    std::optional<ProjectData> project(const QJsonValue& value)
     {
-        QStringList names;
-        if (value.isUndefined()) return names;
+        const QString where = QStringLiteral("project");
+        if (value.isUndefined()) return ProjectData{};
+        if (!value.isObject()) return refuse(QStringLiteral("«%1» no es un objeto JSON").arg(where));
+        const QJsonObject object = value.toObject();
+        ProjectData data;
+        for (const auto& [key, text] : projectTexts(data)) {
+            const QJsonValue one = object.value(QLatin1String(key));
+            if (one.isUndefined()) continue;
+            if (!one.isString())
+                return refuse(QStringLiteral("El valor de «%1» en «%2» no es un texto").arg(QLatin1String(key), where));
+            *text = one.toString();
+        }
+        return data;
+    }
+
+    // A list of control names: the options chosen, the results out of date.
+    std::optional<QStringList> names(const QJsonValue& value, const QString& where)
+    {
+        QStringList list;
+        if (value.isUndefined()) return list;
         if (!value.isArray()) return refuse(QStringLiteral("«%1» no es una lista").arg(where));
         for (const QJsonValue& name : value.toArray()) {
             if (!name.isString()) return refuse(QStringLiteral("Un elemento de «%1» no es un texto").arg(where));
-            names << name.toString();
+            list << name.toString();
         }
-        return names;
+        return list;
     }
 
     std::optional<CaseState> caseState(const QJsonValue& value, const QString& letter)
@@ -83,11 +113,13 @@ public:
         const QJsonObject object = value.toObject();
         auto fields = texts(object.value(QLatin1String("fields")), where + QStringLiteral(".fields"));
         if (!fields) return std::nullopt;
-        auto chosen = options(object.value(QLatin1String("options")), where + QStringLiteral(".options"));
+        auto chosen = names(object.value(QLatin1String("options")), where + QStringLiteral(".options"));
         if (!chosen) return std::nullopt;
         auto results = texts(object.value(QLatin1String("results")), where + QStringLiteral(".results"));
         if (!results) return std::nullopt;
-        return CaseState{std::move(*fields), std::move(*chosen), std::move(*results)};
+        auto old = names(object.value(QLatin1String("outOfDate")), where + QStringLiteral(".outOfDate"));
+        if (!old) return std::nullopt;
+        return CaseState{std::move(*fields), std::move(*chosen), std::move(*results), std::move(*old)};
     }
 
     // Keeps the first refusal; returns "nothing" for any optional.
@@ -133,6 +165,10 @@ QByteArray writeCalculationFile(const CalculationState& state, const QString& de
         one.insert(QLatin1String("fields"), textsObject(it.value().fields));
         one.insert(QLatin1String("options"), QJsonArray::fromStringList(it.value().options));
         one.insert(QLatin1String("results"), textsObject(it.value().results));
+        // Written only when a result is greyed: a file without it reads the
+        // same in the versions that came before this key.
+        if (!it.value().outOfDate.isEmpty())
+            one.insert(QLatin1String("outOfDate"), QJsonArray::fromStringList(it.value().outOfDate));
         cases.insert(it.key(), one);
     }
     QJsonObject root;
@@ -141,6 +177,12 @@ QByteArray writeCalculationFile(const CalculationState& state, const QString& de
     root.insert(QLatin1String("decimalSeparator"), decimal);
     root.insert(QLatin1String("currentCase"), state.currentCase);
     root.insert(QLatin1String("cases"), cases);
+    if (!state.project.isEmpty()) {
+        QJsonObject project;
+        for (const auto& [key, text] : projectTexts(state.project))
+            if (!text->isEmpty()) project.insert(QLatin1String(key), *text);
+        root.insert(QLatin1String("project"), project);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -188,6 +230,9 @@ std::variant<CalculationState, QString> readCalculationFile(const QByteArray& by
         if (!read) return reader.m_error;
         state.cases.insert(letter, std::move(*read));
     }
+    auto project = reader.project(root.value(QLatin1String("project")));
+    if (!project) return reader.m_error;
+    state.project = std::move(*project);
     return state;
 }
 

@@ -14,9 +14,21 @@
 
 namespace retencion {
 
+// What the sheet's title block says of the work, as typed in "Datos del
+// proyecto…": free texts, never read as numbers.
+struct ProjectData {
+    QString name;     // "Proyecto"
+    QString location; // "Emplazamiento"
+    QString author;   // "Autor"
+    QString notes;    // "Notas", several lines
+    bool isEmpty() const { return name.isEmpty() && location.isEmpty() && author.isEmpty() && notes.isEmpty(); }
+    bool operator==(const ProjectData&) const = default;
+};
+
 struct CalculationState {
     QString currentCase = indexTabName(); // "A" to "E", or "INDICE"
     QMap<QString, CaseState> cases;       // by case letter; absent: empty
+    ProjectData project = {};
     bool operator==(const CalculationState&) const = default;
 };
 

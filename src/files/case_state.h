@@ -31,6 +31,9 @@ struct CaseState {
     QMap<QString, QString> fields;  // input fields, the text as typed
     QStringList options;            // the option buttons selected
     QMap<QString, QString> results; // result fields, the text as shown
+    // The result fields greyed as out of date: their text no longer answers
+    // the fields, and opening the file greys them again.
+    QStringList outOfDate = {};
 
     // Nothing typed, chosen or shown: such a case is left out of a file.
     bool isEmpty() const

@@ -10,6 +10,15 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+FieldNumber number(double value)
+{
+    return {FieldText::Number, value};
+}
+FieldNumber notANumber()
+{
+    return {FieldText::NotANumber, 0};
+}
+
 template <typename Char> bool isBlank(Char c)
 {
     return c == ' ' || c == '\t' || c == '\n';
@@ -34,48 +43,64 @@ public:
 
     Char peek()
     {
-        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
-            ++m_pos;
+        skipBlanks();
         return m_pos < m_text.size() ? m_text[m_pos] : Char{0};
     }
     void next() { ++m_pos; }
+    // Nothing but blanks left.
+    bool atEnd()
+    {
+        skipBlanks();
+        return m_pos >= m_text.size();
+    }
 
 private:
+    void skipBlanks()
+    {
+        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+            ++m_pos;
+    }
+
     std::basic_string_view<Char> m_text;
     std::size_t m_pos = 0;
 };
 
 // `&H` and `&O` integers: up to 4 hexadecimal (6 octal) digits are a 16-bit
 // two's-complement integer, up to 8 (11) a 32-bit one; more is an overflow.
-template <typename Char> double readRadix(Cursor<Char>& cur, int base)
+template <typename Char> FieldNumber readRadix(Cursor<Char>& cur, int base)
 {
     const int digits16 = base == 16 ? 4 : 6;
     const int digits32 = base == 16 ? 8 : 11;
     std::uint64_t value = 0;
     int digits = 0;
+    bool overflow = false;
     for (int d; (d = digitValue(cur.peek(), base)) >= 0; cur.next()) {
-        if (++digits > digits32) return kInfinity;
-        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
+        if (++digits > digits32) overflow = true;
+        if (!overflow) value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
     }
-    if (digits <= digits16 && value <= 0xFFFF) return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-    if (value <= 0xFFFFFFFF) return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-    return kInfinity;
+    if (digits == 0 || !cur.atEnd()) return notANumber();
+    if (overflow) return number(kInfinity);
+    if (digits <= digits16 && value <= 0xFFFF)
+        return number(static_cast<std::int16_t>(static_cast<std::uint16_t>(value)));
+    if (value <= 0xFFFFFFFF) return number(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+    return number(kInfinity);
 }
 
-template <typename Char> double read(std::basic_string_view<Char> text, bool decimalComma)
+template <typename Char> FieldNumber read(std::basic_string_view<Char> text, bool decimalComma)
 {
     Cursor<Char> cur(text);
+    if (cur.atEnd()) return {};
     if (cur.peek() == '&') {
         cur.next();
         const Char kind = cur.peek();
         if (kind == 'H' || kind == 'h') return cur.next(), readRadix(cur, 16);
         if (kind == 'O' || kind == 'o') return cur.next(), readRadix(cur, 8);
-        return 0;
+        return notANumber();
     }
 
     // Gather the recognised characters without blanks, then convert them in
     // one go, so that the value is the double nearest to the decimal read.
-    std::string number;
+    std::string gathered;
     bool negative = false;
     if (cur.peek() == '+' || cur.peek() == '-') {
         negative = cur.peek() == '-';
@@ -87,17 +112,17 @@ template <typename Char> double read(std::basic_string_view<Char> text, bool dec
     bool anyDigit = false;
     for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next()) {
         const char c = static_cast<char>(cur.peek());
-        number += c;
+        gathered += c;
         anyDigit = true;
         if (c != '0') seenSignificant = true;
         if (seenSignificant) ++magnitude;
     }
     if (cur.peek() == '.' || (decimalComma && cur.peek() == ',')) {
         cur.next();
-        number += '.';
+        gathered += '.';
         for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next()) {
             const char c = static_cast<char>(cur.peek());
-            number += c;
+            gathered += c;
             anyDigit = true;
             if (!seenSignificant) {
                 if (c == '0')
@@ -107,7 +132,7 @@ template <typename Char> double read(std::basic_string_view<Char> text, bool dec
             }
         }
     }
-    if (!anyDigit) return 0;
+    if (!anyDigit) return notANumber();
     long long exponent = 0;
     if (cur.peek() == 'E' || cur.peek() == 'e') {
         cur.next();
@@ -116,42 +141,53 @@ template <typename Char> double read(std::basic_string_view<Char> text, bool dec
             negativeExponent = cur.peek() == '-';
             cur.next();
         }
-        for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next())
+        bool exponentDigit = false;
+        for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next()) {
+            exponentDigit = true;
             if (exponent < 100000) exponent = exponent * 10 + (cur.peek() - '0');
+        }
+        if (!exponentDigit) return notANumber(); // "3e": a power of ten left unwritten
         if (negativeExponent) exponent = -exponent;
     }
-    if (!seenSignificant) return negative ? -0.0 : 0.0;
-    number += 'e';
-    number += std::to_string(exponent);
+    if (!cur.atEnd()) return notANumber();
+    if (!seenSignificant) return number(negative ? -0.0 : 0.0);
+    gathered += 'e';
+    gathered += std::to_string(exponent);
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [end, ec] = std::from_chars(gathered.data(), gathered.data() + gathered.size(), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Too large overflows to infinity; too small underflows to zero.
         const long long leading = magnitude > 0 ? magnitude - 1 + exponent : -fractionZeros - 1 + exponent;
         value = leading > 0 ? kInfinity : 0.0;
     }
-    return negative ? -value : value;
+    return number(negative ? -value : value);
+}
+
+FieldNumber inSeconds(FieldNumber minutes)
+{
+    minutes.value *= 60.0;
+    return minutes;
 }
 
 } // namespace
 
-double ReadNumber(std::u16string_view text, const Separators& separators)
+FieldNumber ReadField(std::u16string_view text, const Separators& separators)
 {
     return read(text, separators.decimalComma());
 }
-double ReadNumber(std::string_view text, const Separators& separators)
+FieldNumber ReadField(std::string_view text, const Separators& separators)
 {
     return read(text, separators.decimalComma());
 }
-double ReadMinutesAsSeconds(std::u16string_view text, const Separators& separators)
+FieldNumber ReadFieldMinutes(std::u16string_view text, const Separators& separators)
 {
-    return ReadNumber(text, separators) * 60.0;
+    return inSeconds(ReadField(text, separators));
 }
-double ReadMinutesAsSeconds(std::string_view text, const Separators& separators)
+FieldNumber ReadFieldMinutes(std::string_view text, const Separators& separators)
 {
-    return ReadNumber(text, separators) * 60.0;
+    return inSeconds(ReadField(text, separators));
 }
 
 } // namespace retencion

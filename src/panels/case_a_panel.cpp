@@ -7,8 +7,28 @@
 #include "panels/routing_check_window.h"
 #include "panels/routing_summary.h"
 #include "routing/chart_check.h"
+#include "routing/routing_curve.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace retencion {
+namespace {
+
+// What ADL holds, as the outlet chosen says; the form reads as for an
+// orifice until one is chosen.
+const QString kDiameterTip = QStringLiteral("Diametro del orificio de salida");
+const QString kLengthTip = QStringLiteral("Longitud del vertedero");
+
+// What H is, and the law it comes from.
+QString headTip(CaseAOutlet outlet, const Separators& separators)
+{
+    return (outlet == CaseAOutlet::Weir ? QStringLiteral("Altura de agua sobre el vertedero, según ")
+                                        : QStringLiteral("Altura de agua sobre el orificio, según ")) +
+           QString::fromStdString(caseAHeadLaw(outlet, separators));
+}
+
+} // namespace
 
 CaseAPanel::CaseAPanel(UiServices& services, QWidget* parent) : CasePanel('A', services, parent)
 {
@@ -28,15 +48,15 @@ CaseAPanel::CaseAPanel(UiServices& services, QWidget* parent) : CasePanel('A', s
              QStringLiteral("Caudal punta del hidrograma de entrada"), 1, 0},
             {"Label11", QStringLiteral("Tp ="), "ATP", "Label12", QStringLiteral("min."),
              QStringLiteral("Tiempo de ocurrencia del caudal punta del hidrograma de entrada"), 1, 1},
-            {"ALabelD", QStringLiteral("D ="), "ADL", "Label8", QStringLiteral("m"),
-             QStringLiteral("Diametro del orificio de salida"), 2, 0},
+            {"ALabelD", QStringLiteral("D ="), "ADL", "Label8", QStringLiteral("m"), kDiameterTip, 2, 0},
             {"Label13", QStringLiteral("Tb ="), "ATB", "Label14", QStringLiteral("min."),
              QStringLiteral("Tiempo base del hidrograma de entrada"), 2, 1},
         });
     addResults("ACalcular", "AFrame4",
                {
                    {"ALabelRes", QStringLiteral("Sup = "), "ARES", "ALabelResU", QStringLiteral("m²"), {}, 0, 0},
-                   {"Label17", QStringLiteral("H ="), "AH", "Label18", QStringLiteral("m"), {}, 0, 1},
+                   {"Label17", QStringLiteral("H ="), "AH", "Label18", QStringLiteral("m"),
+                    headTip(CaseAOutlet::Orifice, services.separators()), 0, 1},
                },
                &CaseAPanel::ACalcular_Click);
     m_comprobar = addSideButton("Comprobar", QStringLiteral("Comprobar por laminación"), 'p');
@@ -51,12 +71,14 @@ CaseAPanel::CaseAPanel(UiServices& services, QWidget* parent) : CasePanel('A', s
 void CaseAPanel::AOption3_Click()
 {
     setCaptions({{"ALabelD", QStringLiteral("L =")}});
+    setToolTips({{"ADL", kLengthTip}, {"AH", headTip(CaseAOutlet::Weir, separators())}});
     clearFields({"ARES", "AH", "ADL"});
 }
 
 void CaseAPanel::AOption4_Click()
 {
     setCaptions({{"ALabelD", QStringLiteral("D =")}});
+    setToolTips({{"ADL", kDiameterTip}, {"AH", headTip(CaseAOutlet::Orifice, separators())}});
     clearFields({"ARES", "AH", "ADL"});
 }
 
@@ -78,6 +100,7 @@ void CaseAPanel::ACalcular_Click()
     in.ck = form.number("ACK", Quantity::DischargeCoef);
     if (in.calculation != CalculationType::None)
         in.given = form.number("AINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+    if (form.reportNotANumber()) return;
 
     m_lastInput = in;
     writeResult(form, CaseAEngine(in), in.calculation, caseAMasks(in.calculation));
@@ -129,13 +152,29 @@ CaseReport CaseAPanel::report() const
     CaseReport r = CasePanel::report();
     const CaseResult* result = lastResult();
     if (!result) return r;
+    const Separators s = separators();
+    if (m_lastInput.outlet == CaseAOutlet::Weir && result->h) {
+        // Beside the form's weir head, the head under the chart's own law,
+        // so that a reader of the routing check sees why the two differ.
+        const double qp = m_lastInput.calculation == CalculationType::Surface ? m_lastInput.given : *result->main;
+        const double chartHead = caseAChartWeirHead(qp, m_lastInput.ck, m_lastInput.dl);
+        const auto h = std::find_if(r.results.begin(), r.results.end(),
+                                    [](const ReportLine& l) { return l.symbol == QLatin1String("H"); });
+        if (h != r.results.end())
+            r.results.insert(
+                std::next(h),
+                {h->symbol,
+                 QStringLiteral("Altura de agua sobre el vertedero según la ley del ábaco, %1")
+                     .arg(QString::fromStdString(caseAChartWeirLaw(s))),
+                 QString::fromStdString(FormatNumber(chartHead, caseAMasks(m_lastInput.calculation).height, s)),
+                 h->unit});
+    }
     const auto check = routing::checkByRouting(m_lastInput, *result);
     if (!check) return r;
-    const Separators s = separators();
     const RoutingSummary summary = summarizeRouting(*check, m_lastInput, s);
     r.routingText << summary.law << summary.notes.split(QLatin1Char('\n'));
     r.routingTable.push_back(
-        {QString(), QStringLiteral("Ábaco"), QStringLiteral("Laminación"), QStringLiteral("Diferencia")});
+        {summary.header.what, summary.header.chart, summary.header.routed, summary.header.difference});
     for (const auto& row : summary.rows)
         r.routingTable.push_back({row.what, row.chart, row.routed, row.difference});
     r.routingFigures = figures::routingFigures(check->routed, s);
@@ -152,6 +191,14 @@ std::optional<CaseInput> CaseAPanel::curveInput() const
 {
     if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
     return CaseInput{m_lastInput};
+}
+
+// A few milliseconds for the chart window's 25 points: the sheet routes
+// them as it is made.
+std::optional<routing::RoutingCurve> CaseAPanel::curveByRouting() const
+{
+    if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
+    return routing::routingCurve(m_lastInput);
 }
 
 } // namespace retencion

@@ -4,6 +4,13 @@
 #include "figures/case_figures.h"
 
 namespace retencion {
+namespace {
+
+// What BD holds, as the conduit chosen says.
+const QString kWidthTip = QStringLiteral("Ancho del conducto rectangular de salida");
+const QString kDiameterTip = QStringLiteral("Diámetro de cada conducto circular de salida");
+
+} // namespace
 
 CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', services, parent)
 {
@@ -22,7 +29,7 @@ CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', s
                        QStringLiteral("Caudal punta del hidrograma de entrada"), 1, 0},
                       {"Label19", QStringLiteral("Tp ="), "BTP", "Label16", QStringLiteral("min."),
                        QStringLiteral("Tiempo de ocurrencia del caudal punta del hidrograma de entrada"), 1, 1},
-                      {"BLabelD", QStringLiteral("B ="), "BD", "Label21", QStringLiteral("m"), {}, 2, 0},
+                      {"BLabelD", QStringLiteral("B ="), "BD", "Label21", QStringLiteral("m"), kWidthTip, 2, 0},
                       {"Label4",
                        QStringLiteral("N ="),
                        "BN",
@@ -44,10 +51,11 @@ CaseBPanel::CaseBPanel(UiServices& services, QWidget* parent) : CasePanel('B', s
     onSelected("BOption4", &CaseBPanel::BOption4_Click);
 }
 
-// A hidden N keeps its text, and is still read and held to its range.
+// A hidden N keeps its text for when circular conduits are chosen again.
 void CaseBPanel::BOption3_Click()
 {
     setCaptions({{"BLabelD", QStringLiteral("B =")}});
+    setToolTips({{"BD", kWidthTip}});
     setShown({"Label4", "BN"}, false);
     clearFields({"BRES", "BH", "BD"});
 }
@@ -55,6 +63,7 @@ void CaseBPanel::BOption3_Click()
 void CaseBPanel::BOption4_Click()
 {
     setCaptions({{"BLabelD", QStringLiteral("D =")}});
+    setToolTips({{"BD", kDiameterTip}});
     setShown({"Label4", "BN"}, true);
     clearFields({"BRES", "BH", "BD"});
 }
@@ -73,9 +82,11 @@ void CaseBPanel::BCalcular_Click()
     in.qb = form.number("BQB", Quantity::BaseFlow);
     in.size =
         form.number("BD", in.conduit == OutletConduit::Circular ? Quantity::ConduitDiameter : Quantity::ConduitWidth);
-    in.n = form.number("BN", Quantity::ConduitCount);
+    // N counts circular conduits; hidden with a rectangular one, it is not read.
+    if (in.conduit == OutletConduit::Circular) in.n = form.number("BN", Quantity::ConduitCount);
     if (in.calculation != CalculationType::None)
         in.given = form.number("BINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+    if (form.reportNotANumber()) return;
 
     m_lastInput = in;
     writeResult(form, CaseBEngine(in), in.calculation, caseBMasks(in.calculation));

@@ -13,12 +13,10 @@ CaseCPanel::CaseCPanel(UiServices& services, QWidget* parent) : CasePanel('C', s
     addDescription("Label15", QStringLiteral("Depósitos de Retención sin derivación con salida sumergida y "
                                              "considerando la influencia del conducto de salida"));
     addCalculationGroup("Frame8", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S', kSurfaceCaptions);
-    // The caption before the time of the peak reads "Tb =": the form has
-    // always shown it so, and its tool tip says what the field holds.
     addInputFrame("Frame6",
                   {
                       {"CLabelInc", QStringLiteral("Qp ="), "CINC", "CLabelIncU", QStringLiteral("m³/s"), {}, 0, 0},
-                      {"Label38", QStringLiteral("Tb ="), "CTP", "Label39", QStringLiteral("min."),
+                      {"Label38", QStringLiteral("Tp ="), "CTP", "Label39", QStringLiteral("min."),
                        QStringLiteral("Tiempo de ocurrencia del caudal punta del hidrograma de entrada"), 0, 1},
                       {"Label33", QStringLiteral("Ip ="), "CIP", "Label34", QStringLiteral("m³/s"),
                        QStringLiteral("Caudal punta del hidrograma de entrada"), 1, 0},
@@ -48,6 +46,7 @@ void CaseCPanel::CCalcular_Click()
     const bool surface = in.calculation == CalculationType::Surface;
     if (in.calculation != CalculationType::None)
         in.given = form.number("CINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+    if (form.reportNotANumber()) return;
 
     // With no calculation chosen only the height is found, and written.
     m_lastInput = in;
@@ -60,7 +59,7 @@ std::vector<figures::Figure> CaseCPanel::figures() const
     // or of the field before any.
     CaseCInput in = m_lastInput;
     if (!lastResult()) {
-        in.ho = ReadNumber(field("CHO")->text().toStdString(), separators());
+        in.ho = ReadField(field("CHO")->text().toStdString(), separators()).value;
         in.calculation = calculationChosen(CalculationType::Surface);
     }
     return figures::caseCFigures(in, lastResult(), separators());

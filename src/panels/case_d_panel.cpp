@@ -33,6 +33,7 @@ void CaseDPanel::DCalcular_Click()
     const bool volume = in.calculation == CalculationType::Volume;
     if (in.calculation != CalculationType::None)
         in.given = form.number("DINC", volume ? Quantity::GivenOutflow : Quantity::GivenVolume);
+    if (form.reportNotANumber()) return;
 
     m_lastInput = in;
     writeResult(form, CaseDEngine(in), in.calculation, caseDMasks(in.calculation));

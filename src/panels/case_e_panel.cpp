@@ -10,12 +10,10 @@ CaseEPanel::CaseEPanel(UiServices& services, QWidget* parent) : CasePanel('E', s
     addDescription("Label25", QStringLiteral("Depósitos de Retención con derivación, considerando la interacción "
                                              "depósito-red"));
     addCalculationGroup("Frame11", QStringLiteral("Cálculo de la Superficie del Depósito"), 'S', kSurfaceCaptions);
-    // "Tb =" before the time of the peak, and the tool tip of L, are the
-    // form's own texts.
     addInputFrame("Frame12",
                   {
                       {"ELabelInc", QStringLiteral("Qp ="), "EINC", "ELabelIncU", QStringLiteral("m³/s"), {}, 0, 0},
-                      {"Label43", QStringLiteral("Tb ="), "ETP", "Label42", QStringLiteral("min."),
+                      {"Label43", QStringLiteral("Tp ="), "ETP", "Label42", QStringLiteral("min."),
                        QStringLiteral("Tiempo de ocurrencia del caudal punta del hidrograma de entrada"), 0, 1},
                       {"Label54", QStringLiteral("Ip ="), "EIP", "Label51", QStringLiteral("m³/s"),
                        QStringLiteral("Caudal punta del hidrograma de entrada"), 1, 0},
@@ -24,7 +22,7 @@ CaseEPanel::CaseEPanel(UiServices& services, QWidget* parent) : CasePanel('E', s
                       {"Label50", QStringLiteral("B ="), "EB", "Label49", QStringLiteral("m"),
                        QStringLiteral("Ancho de conducto de salida"), 2, 0},
                       {"Label55", QStringLiteral("L ="), "EL", "Label53", QStringLiteral("m"),
-                       QStringLiteral("Altura de la apertura del orificio de salida"), 2, 1},
+                       QStringLiteral("Longitud del conducto de salida"), 2, 1},
                   });
     addResults("ECalcular", "Frame13",
                {
@@ -48,6 +46,7 @@ void CaseEPanel::ECalcular_Click()
     const bool surface = in.calculation == CalculationType::Surface;
     if (in.calculation != CalculationType::None)
         in.given = form.number("EINC", surface ? Quantity::GivenOutflow : Quantity::GivenSurface);
+    if (form.reportNotANumber()) return;
 
     m_lastInput = in;
     writeResult(form, CaseEEngine(in), in.calculation, caseEMasks(in.calculation));

@@ -94,24 +94,54 @@ QString withAccessKey(const QString& caption, char key)
 
 const QString kOutOfDateTip = outOfDateMark();
 
+bool isOutOfDate(const QLineEdit* result)
+{
+    return result->property("outOfDate").toBool();
+}
+
+// A result field's own tool tip, kept while the out-of-date one shows.
+constexpr const char* kResultTip = "resultTip";
+
+QString meaningOf(const QString& symbol);
+
+// "Qp" of the caption "Qp =".
+QString symbolOf(QString caption)
+{
+    return caption.remove(QLatin1Char('=')).trimmed();
+}
+
 } // namespace
 
 FormReading::FormReading(const CasePanel& panel) : m_panel(panel), m_separators(panel.separators()) {}
 
-double FormReading::number(const char* field, Quantity quantity)
+double FormReading::read(const char* field, Quantity quantity, bool minutes)
 {
     const QLineEdit* box = m_panel.field(field);
-    const double v = ReadNumber(textOf(box), m_separators);
-    m_values.push_back({quantity, v, field, box->text().trimmed().isEmpty()});
-    return v;
+    const FieldNumber n = minutes ? ReadFieldMinutes(textOf(box), m_separators) : ReadField(textOf(box), m_separators);
+    m_values.push_back({quantity, n.value, field, n.text == FieldText::Empty, n.text == FieldText::NotANumber});
+    return n.value;
+}
+
+double FormReading::number(const char* field, Quantity quantity)
+{
+    return read(field, quantity, false);
 }
 
 double FormReading::minutesAsSeconds(const char* field, Quantity quantity)
 {
-    const QLineEdit* box = m_panel.field(field);
-    const double v = ReadMinutesAsSeconds(textOf(box), m_separators);
-    m_values.push_back({quantity, v, field, box->text().trimmed().isEmpty()});
-    return v;
+    return read(field, quantity, true);
+}
+
+bool FormReading::reportNotANumber() const
+{
+    const auto refused = std::find_if(m_values.begin(), m_values.end(), [](const Value& v) { return v.notANumber; });
+    if (refused == m_values.end()) return false;
+    QLineEdit* box = m_panel.field(refused->field);
+    const std::string sentence = describeNotANumber(box->text().toStdString(), refused->quantity);
+    m_panel.m_services.reportFailure(box, QStringLiteral("Dato no válido"), QString::fromStdString(sentence));
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    return true;
 }
 
 CasePanel::CasePanel(char prefix, UiServices& services, QWidget* parent)
@@ -188,7 +218,11 @@ void CasePanel::addRows(QGroupBox* frame, std::initializer_list<FieldRow> rows, 
         auto* caption = newLabel(r.labelName, r.caption, frame);
         auto* field = new QLineEdit(frame);
         field->setObjectName(QString::fromLatin1(r.fieldName));
-        if (!r.toolTip.isEmpty()) field->setToolTip(r.toolTip);
+        // Every input says what it holds; a result only where a panel says more
+        // than its symbol.
+        const QString tip = r.toolTip.isEmpty() && !results ? meaningOf(symbolOf(r.caption)) : r.toolTip;
+        field->setToolTip(tip);
+        if (results) field->setProperty(kResultTip, tip);
         field->setReadOnly(results);
         // An emptied result is not an old one.
         if (results)
@@ -296,13 +330,17 @@ void CasePanel::finishLayout()
     updateAccessibleNames();
     for (QLabel* label : findChildren<QLabel*>())
         m_builtCaptions.emplace_back(label, label->text());
+    for (const FieldLabels& f : m_fields)
+        m_builtToolTips.emplace_back(f.field, f.field->toolTip());
 }
 
 CaseState CasePanel::state() const
 {
     CaseState state;
-    for (const FieldLabels& f : m_fields)
+    for (const FieldLabels& f : m_fields) {
         (f.result ? state.results : state.fields).insert(f.field->objectName(), f.field->text());
+        if (f.result && isOutOfDate(f.field)) state.outOfDate << f.field->objectName();
+    }
     for (const QRadioButton* button : findChildren<QRadioButton*>())
         if (button->isChecked()) state.options << button->objectName();
     return state;
@@ -322,6 +360,8 @@ void CasePanel::restore(const CaseState& state)
     }
     for (const auto& [label, text] : m_builtCaptions)
         label->setText(text);
+    for (const auto& [field, tip] : m_builtToolTips)
+        setToolTipOf(field, tip);
     for (QWidget* widget : m_shownByOptions)
         widget->setVisible(true);
     // ...then the options chosen, whose handlers set the captions over empty
@@ -331,12 +371,20 @@ void CasePanel::restore(const CaseState& state)
     for (const FieldLabels& f : m_fields) {
         const auto& texts = f.result ? state.results : state.fields;
         f.field->setText(texts.value(f.field->objectName()));
-        if (f.result) markResult(f.field, false);
+        if (f.result) markResult(f.field, state.outOfDate.contains(f.field->objectName()));
     }
     updateAccessibleNames();
     m_last.reset();
+    m_calculated = false;
+    m_refused = false;
+    m_refusal.clear();
     refreshChart();
     resultChanged();
+}
+
+std::optional<CaseInput> CasePanel::calculatedInput() const
+{
+    return m_calculated ? curveInput() : std::nullopt;
 }
 
 QString CasePanel::valuesTable() const
@@ -348,7 +396,13 @@ QString CasePanel::valuesTable() const
             QString symbol = f.caption->text();
             symbol.remove(QLatin1Char('='));
             table += symbol.trimmed() + QLatin1Char('\t') + f.field->text().trimmed() + QLatin1Char('\t') +
-                     (f.unit ? f.unit->text() : QString()) + QLatin1Char('\n');
+                     (f.unit ? f.unit->text() : QString());
+            // A result whose panel says how it was found (case A's head) says so here too...
+            const QString how = f.result ? f.field->property(kResultTip).toString() : QString();
+            if (!how.isEmpty()) table += QLatin1Char('\t') + how;
+            // ...and a greyed result says so last, in a column of its own.
+            if (f.result && isOutOfDate(f.field)) table += QStringLiteral("\t(resultado anterior)");
+            table += QLatin1Char('\n');
         }
     return table;
 }
@@ -392,6 +446,23 @@ void CasePanel::setCaptions(std::initializer_list<std::pair<const char*, QString
     updateAccessibleNames();
 }
 
+void CasePanel::setToolTips(std::initializer_list<std::pair<const char*, QString>> tips)
+{
+    for (const auto& [name, tip] : tips)
+        setToolTipOf(field(name), tip);
+    updateAccessibleNames();
+}
+
+void CasePanel::setToolTipOf(QLineEdit* field, const QString& tip)
+{
+    if (!field->isReadOnly()) {
+        field->setToolTip(tip);
+        return;
+    }
+    field->setProperty(kResultTip, tip);
+    if (!field->property("outOfDate").toBool()) field->setToolTip(tip);
+}
+
 void CasePanel::clearFields(std::initializer_list<const char*> names)
 {
     for (const char* name : names)
@@ -421,6 +492,8 @@ void CasePanel::relabelCalculation(const CalculationCaptions& captions)
                                                             {"LabelResU", &captions.resUnit}};
     for (const auto& [role, text] : order)
         control<QLabel>(controlName(role))->setText(*text);
+    // The given value's tool tip follows what it now holds.
+    setToolTipOf(control<QLineEdit>(controlName("INC")), meaningOf(symbolOf(captions.inc)));
     updateAccessibleNames();
     for (const char* role : {"RES", "H", "INC"})
         if (auto* f = findChild<QLineEdit*>(controlName(role))) f->clear(); // case D has no H
@@ -453,6 +526,7 @@ void CasePanel::writeResult(const FormReading& reading, const CaseResult& result
 
     m_refused = false;
     m_refusal.clear();
+    m_calculated = true;
     if (result.outcome == Outcome::Computed)
         m_last = result;
     else
@@ -473,7 +547,7 @@ void CasePanel::markResult(QLineEdit* field, bool outOfDate)
                                : QApplication::palette(field).brush(QPalette::Active, QPalette::Text));
     palette.setBrush(QPalette::Inactive, QPalette::Text, palette.brush(QPalette::Active, QPalette::Text));
     field->setPalette(palette);
-    field->setToolTip(outOfDate ? kOutOfDateTip : QString());
+    field->setToolTip(outOfDate ? kOutOfDateTip : field->property(kResultTip).toString());
     markWindows();
 }
 
@@ -486,7 +560,7 @@ void CasePanel::markResultsOutOfDate()
 bool CasePanel::resultsOutOfDate() const
 {
     return std::any_of(m_fields.begin(), m_fields.end(),
-                       [](const FieldLabels& f) { return f.result && f.field->property("outOfDate").toBool(); });
+                       [](const FieldLabels& f) { return f.result && isOutOfDate(f.field); });
 }
 
 void CasePanel::followResult(ChartWindow* window)
@@ -557,17 +631,19 @@ CaseReport CasePanel::report() const
     for (const FieldLabels& f : m_fields) {
         if (f.field->isHidden()) continue;
         ReportLine line;
-        line.symbol = f.caption->text().remove(QLatin1Char('=')).trimmed();
-        line.meaning = f.field->toolTip().isEmpty() || f.result ? meaningOf(line.symbol) : f.field->toolTip();
+        line.symbol = symbolOf(f.caption->text());
+        const QString tip = f.result ? f.field->property(kResultTip).toString() : f.field->toolTip();
+        line.meaning = tip.isEmpty() ? meaningOf(line.symbol) : tip;
         line.unit = f.unit ? f.unit->text() : QString();
         const QString text = f.field->text().trimmed();
         if (f.result) {
             line.value = text;
             r.results.push_back(line);
         } else {
-            line.value = text.isEmpty()
-                             ? QStringLiteral("(vacío)")
-                             : QString::fromStdString(FormatSignificant(ReadNumber(textOf(f.field), s), 6, s));
+            const FieldNumber n = ReadField(textOf(f.field), s);
+            line.value = n.text == FieldText::Empty        ? QStringLiteral("(vacío)")
+                         : n.text == FieldText::NotANumber ? QStringLiteral("«%1» (no es un número)").arg(text)
+                                                           : QString::fromStdString(FormatSignificant(n.value, 6, s));
             r.inputs.push_back(line);
         }
     }
@@ -575,7 +651,16 @@ CaseReport CasePanel::report() const
     r.refusal = m_refusal;
     r.outOfDate = resultsOutOfDate();
     r.charts = figures();
-    if (m_chart) r.sizingCurve = m_chart->curveFigures();
+    // Computed here from the inputs of the last calculation, never taken
+    // from a chart window, which may show other data; a curve refused over
+    // its whole sweep says nothing the refusal does not.
+    if (const std::optional<CaseInput> input = calculatedInput()) {
+        const figures::SizingCurve curve = figures::sizingCurve(*input);
+        if (curve.pointCount() > 0) {
+            const std::optional<routing::RoutingCurve> routed = curveByRouting();
+            r.sizingCurve = figures::sizingCurveFigures(curve, routed ? &*routed : nullptr, s);
+        }
+    }
     return r;
 }
 
@@ -587,7 +672,7 @@ void CasePanel::showChart()
         followResult(m_chart);
     }
     m_chart->setFigures(figures());
-    m_chart->setSizingCurve(curveInput(), separators());
+    m_chart->setSizingCurve(calculatedInput(), separators());
     m_chart->setCaption(inputsCaption());
     m_chart->show();
     m_chart->raise();
@@ -603,7 +688,7 @@ void CasePanel::refreshChart()
         return;
     }
     m_chart->setFigures(figures());
-    m_chart->setSizingCurve(curveInput(), separators());
+    m_chart->setSizingCurve(calculatedInput(), separators());
     m_chart->setCaption(inputsCaption());
 }
 

@@ -10,6 +10,7 @@
 #include "files/case_state.h"
 #include "numbers/format_number.h"
 #include "panels/case_report.h"
+#include "routing/routing_curve.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,21 +63,30 @@ class CasePanel;
 
 // The values one calculation reads from the form, each with its field, so
 // that a refusal can name the value, say when its field was empty, and give
-// that field the focus.
+// that field the focus. A field is read whole, as a cell of retencion-calc
+// is: its text is a number, or empty, or refused.
 class FormReading {
 public:
     double number(const char* field, Quantity quantity);
     double minutesAsSeconds(const char* field, Quantity quantity);
 
+    // Once the calculation has read its fields: when one of them holds
+    // something other than a number, says so ("Dato no válido"), gives that
+    // field the focus and returns true. The calculation then stops there and
+    // nothing on the form changes.
+    bool reportNotANumber() const;
+
 private:
     friend class CasePanel;
     explicit FormReading(const CasePanel& panel);
+    double read(const char* field, Quantity quantity, bool minutes);
 
     struct Value {
         Quantity quantity;
         double value;
         const char* field;
-        bool missing; // the field was empty
+        bool missing;    // the field was empty
+        bool notANumber; // ...or held no number
     };
     const CasePanel& m_panel;
     Separators m_separators;
@@ -98,6 +108,8 @@ public:
     // The inputs of the last calculation, for the sizing curve; none before
     // the first.
     virtual std::optional<CaseInput> curveInput() const = 0;
+    // The same curve by routing, where the case has one (case A).
+    virtual std::optional<routing::RoutingCurve> curveByRouting() const { return std::nullopt; }
     void showChart();
     ChartWindow* chartWindow() const { return m_chart; } // null until first shown
 
@@ -106,14 +118,16 @@ public:
     virtual CaseReport report() const;
 
     // What the panel holds, for a calculation file: every input field, the
-    // options selected and every result field, by control name.
+    // options selected and every result field, by control name, and the
+    // results greyed as out of date.
     CaseState state() const;
     // Shows `state` exactly as it was kept: the captions follow the options
     // restored, but no option empties a field; the results shown count as
-    // current. Names the panel does not have are passed over.
+    // current, but for those it names out of date, greyed again. Names the
+    // panel does not have are passed over.
     void restore(const CaseState& state);
     // "Ip\t10\tm³/s": one line per field shown, inputs and then results,
-    // for a spreadsheet.
+    // for a spreadsheet; a greyed result ends "\t(resultado anterior)".
     QString valuesTable() const;
 
 signals:
@@ -160,6 +174,9 @@ protected:
     // in the order given.
     void setCaptions(std::initializer_list<std::pair<const char*, QString>> captions);
     void clearFields(std::initializer_list<const char*> names);
+    // Tool tips that follow an option: what a field holds, or how a result
+    // was found (said again by the sheet and the copied values).
+    void setToolTips(std::initializer_list<std::pair<const char*, QString>> tips);
     void setShown(std::initializer_list<const char*> names, bool shown);
     // What the first option group asks for: `first` when Option1 is
     // selected, Outflow when Option2 is, None otherwise.
@@ -205,6 +222,7 @@ private:
     void reportRefusal(const FormReading& reading, const CaseResult& result, CalculationType calculation);
     // Greys a result field whose text no longer belongs to the form.
     void markResult(QLineEdit* field, bool outOfDate);
+    void setToolTipOf(QLineEdit* field, const QString& tip);
     void markResultsOutOfDate();
     void markWindows();
 
@@ -219,16 +237,21 @@ private:
     // Every caption as built, and the controls that options hide (all shown
     // as built): what the panel looks like before any option is chosen.
     std::vector<std::pair<QLabel*, QString>> m_builtCaptions;
+    std::vector<std::pair<QLineEdit*, QString>> m_builtToolTips;
     std::vector<QWidget*> m_shownByOptions;
     bool m_restoring = false;
 
     void refreshChart();
+    // The inputs of the last calculation made in this form: none once a
+    // calculation file has replaced what it read.
+    std::optional<CaseInput> calculatedInput() const;
 
     char m_prefix;
     UiServices& m_services;
     std::optional<CaseResult> m_last;
-    bool m_refused = false; // the last calculation was refused...
-    QString m_refusal;      // ...and this sentence said why
+    bool m_calculated = false; // a calculation has read this form since it was last restored
+    bool m_refused = false;    // the last calculation was refused...
+    QString m_refusal;         // ...and this sentence said why
     QLabel* m_description = nullptr;
     std::vector<QGroupBox*> m_optionGroups;
     std::vector<ChartWindow*> m_following;

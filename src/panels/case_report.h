@@ -30,10 +30,12 @@ struct CaseReport {
     std::vector<ReportLine> inputs;
     std::vector<ReportLine> results;
     bool refused = false;   // the last calculation was refused
+    QString refusalTitle;   // what refused it; empty: values out of the studied range
     QString refusal;        // the sentence that said why
     bool outOfDate = false; // the results no longer answer the data
     std::vector<figures::Figure> charts;
-    // The sizing curve, when the chart window has one.
+    // The sizing curve of the last calculation's inputs, computed for the
+    // sheet; none before a calculation.
     std::vector<figures::Figure> sizingCurve;
     // Case A: the check by routing, in words and figures; empty elsewhere.
     QStringList routingText;

@@ -25,20 +25,22 @@ RoutingCheckWindow::RoutingCheckWindow(UiServices& services, QWidget* panel)
     m_notes->setWordWrap(true);
     m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_table->setObjectName(QStringLiteral("Comparacion"));
-    m_table->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("Ábaco"), QStringLiteral("Laminación"), QStringLiteral("Diferencia")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->setAccessibleName(QStringLiteral("Respuesta del ábaco frente a la laminación"));
 
+    // The two figures share one time axis: side by side, and first, so that
+    // both are in sight at once on a laptop's screen at any scale; the law
+    // and the comparison follow them.
+    setFiguresSideBySide();
     auto* summary = new QWidget;
     auto* column = new QVBoxLayout(summary);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(m_law);
     column->addWidget(m_table);
     column->addWidget(m_notes);
-    contentLayout()->insertWidget(0, summary);
+    contentLayout()->addWidget(summary);
 
     auto* csv = new QPushButton(QStringLiteral("Exportar C&SV…"));
     csv->setObjectName(QStringLiteral("ExportarCSV"));
@@ -57,6 +59,8 @@ void RoutingCheckWindow::setCheck(const routing::ChartCheck& check, const CaseAI
 {
     const RoutingSummary summary = summarizeRouting(check, in, s);
     m_law->setText(summary.law);
+    const auto& h = summary.header;
+    m_table->setHorizontalHeaderLabels({h.what, h.chart, h.routed, h.difference});
     m_table->setRowCount(int(summary.rows.size()));
     for (int i = 0; i < int(summary.rows.size()); ++i) {
         const auto& r = summary.rows[std::size_t(i)];

@@ -18,6 +18,7 @@ struct RoutingSummary {
         QString what, chart, routed, difference;
     };
     QString law;
+    Row header;            // what the columns hold, the difference under its one caption
     std::vector<Row> rows; // Qp, H, and after a surface the surface routing needs
     QString notes;         // the mass balance, and for a weir both heads explained
 };

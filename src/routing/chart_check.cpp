@@ -3,11 +3,16 @@
 #include <cmath>
 
 namespace retencion::routing {
+double chartDifferencePercent(double chart, double routed)
+{
+    return (chart - routed) / routed * 100;
+}
+
 namespace {
 
 Compared compare(double chart, double routed)
 {
-    return {chart, routed, (routed - chart) / chart * 100};
+    return {chart, routed, chartDifferencePercent(chart, routed)};
 }
 
 } // namespace
@@ -34,7 +39,8 @@ std::optional<ChartCheck> checkByRouting(const CaseAInput& in, const CaseAResult
     // The orifice head of the form is the chart's own; the weir head of the
     // form comes from a law without √(2g), so the chart's weir head is the
     // one its outlet parameter implies.
-    const double chartHead = check.outlet == Outlet::Orifice && result.h ? *result.h : check.law.head(chartPeak);
+    const double chartHead = check.outlet == Outlet::Weir ? caseAChartWeirHead(chartPeak, in.ck, in.dl)
+                                                          : result.h.value_or(check.law.head(chartPeak));
     check.head = compare(chartHead, check.routed.maxLevel);
     if (surfaceMode) {
         if (const auto needed = sizeByRouting(routing, chartPeak)) check.surface = compare(surface, *needed);

@@ -11,10 +11,17 @@
 
 namespace retencion::routing {
 
+// How far the chart's answer lies from routing's, in per cent of routing's
+// (the balance the chart was drawn from is the reference): positive when the
+// chart gives more. Every table, figure and file that compares the two says
+// it so, under `kChartDifferenceCaption`.
+double chartDifferencePercent(double chart, double routed);
+inline constexpr const char* kChartDifferenceCaption = "Diferencia (ábaco − laminación)/laminación (%)";
+
 struct Compared {
     double chart = 0;
     double routed = 0;
-    double differencePercent = 0; // (routed − chart) / chart
+    double differencePercent = 0; // chartDifferencePercent(chart, routed)
 };
 
 struct ChartCheck {
@@ -23,9 +30,9 @@ struct ChartCheck {
     double area = 0;                 // orifice area π·D²/4, m² (orifice only)
     RoutingResult routed;            // the chart's surface, routed
     Compared outflowPeak;            // Qp: the chart's (given or found) against the routed peak
-    Compared head;                   // the chart's H (the form's, for an orifice) against routing's highest head
+    Compared head;                   // the chart's H (for a weir, under the chart's own law) against routing's highest
     std::optional<Compared> surface; // surface calculations: the chart's S against the S routing needs
-    // The weir head the form shows, from Q = Ck·L·H^1.5 (without √(2g)).
+    // The weir head the form shows, from Q = Ck·L·H^1,5 (without √(2g)).
     std::optional<double> formWeirHead;
 };
 

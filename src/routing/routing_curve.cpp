@@ -1,6 +1,7 @@
 #include "routing/routing_curve.h"
 
 #include "cases/given_sweep.h"
+#include "routing/chart_check.h"
 #include "routing/tank_routing.h"
 
 #include <cmath>
@@ -36,7 +37,7 @@ RoutingCurve routingCurve(const CaseAInput& input, int count, const std::functio
         }
         if (routed && std::isfinite(*routed)) {
             RoutedPoint p{given, *routed, chartMain, std::nullopt};
-            if (chartMain && *routed != 0) p.differencePercent = (*chartMain - *routed) / *routed * 100;
+            if (chartMain && *routed != 0) p.differencePercent = chartDifferencePercent(*chartMain, *routed);
             out.points.push_back(p);
         }
         if (progress && !progress(k + 1, count)) return out;

@@ -16,7 +16,7 @@ struct RoutedPoint {
     double given = 0;
     double routed = 0;
     std::optional<double> chart;
-    std::optional<double> differencePercent; // (chart − routed)/routed·100
+    std::optional<double> differencePercent; // chartDifferencePercent(chart, routed)
 };
 
 struct RoutingCurve {

@@ -3,6 +3,8 @@
 #include "shell/qt_spanish.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QIcon>
 
 namespace retencion {
@@ -17,6 +19,11 @@ void setUpApplication(QApplication& app)
     for (const int size : {16, 32, 64, 256})
         icon.addFile(QStringLiteral(":/icons/retencion-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
+    // The sheet's font travels with the program where the system may lack
+    // it (on Windows): the fonts in the "fonts" folder beside the program.
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(name));
     installQtSpanish(app);
 }
 

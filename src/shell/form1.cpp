@@ -9,6 +9,7 @@
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
 #include "shell/case_index.h"
+#include "shell/project_dialog.h"
 #include "shell/report_commands.h"
 
 #include <QApplication>
@@ -120,6 +121,7 @@ void Form1::buildMenus()
         archivo, "GuardarComo", QStringLiteral("Guardar &como…"), [this] { m_files->saveAs(); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     archivo->addSeparator();
+    add(archivo, "DatosProyecto", QStringLiteral("&Datos del proyecto…"), &Form1::DatosProyecto_Click);
     QAction* informe = add(archivo, "InformePDF", QStringLiteral("&Informe PDF…"), &Form1::InformePDF_Click,
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QAction* imprimir = add(archivo, "Imprimir", QStringLiteral("Im&primir…"), &Form1::Imprimir_Click,
@@ -159,6 +161,7 @@ CalculationState Form1::calculation() const
         state.cases.insert(caseLetters()[tab], casePanel(tab)->state());
     const int current = m_tabs->currentIndex();
     state.currentCase = current < kIndexTab ? caseLetters()[current] : indexTabName();
+    state.project = m_project;
     return state;
 }
 
@@ -168,6 +171,23 @@ void Form1::showCalculation(const CalculationState& state)
         casePanel(tab)->restore(state.cases.value(caseLetters()[tab]));
     const qsizetype letter = caseLetters().indexOf(state.currentCase);
     m_tabs->setCurrentIndex(letter >= 0 ? int(letter) : kIndexTab);
+    m_project = state.project;
+    if (m_projectDialog) m_projectDialog->reject(); // it would answer the calculation replaced
+}
+
+void Form1::DatosProyecto_Click()
+{
+    if (!m_projectDialog) {
+        m_projectDialog = new ProjectDialog(this);
+        connect(m_projectDialog, &QDialog::accepted, this, [this] {
+            const ProjectData typed = m_projectDialog->data();
+            if (typed == m_project) return;
+            m_project = typed;
+            m_files->setModified(true);
+        });
+    }
+    m_projectDialog->setData(m_project);
+    m_projectDialog->open();
 }
 
 void Form1::CopiarResultados_Click()
@@ -249,12 +269,12 @@ void Form1::Salir_Click()
 
 void Form1::InformePDF_Click()
 {
-    if (CasePanel* panel = casePanel(m_tabs->currentIndex())) saveReportOf(this, *panel, m_files->path(), m_services);
+    saveReportOf(this, calculation(), sheetFileName(*m_files), m_services);
 }
 
 void Form1::Imprimir_Click()
 {
-    if (CasePanel* panel = casePanel(m_tabs->currentIndex())) printReportOf(this, *panel, m_files->path(), m_services);
+    printReportOf(this, calculation(), sheetFileName(*m_files), m_services);
 }
 
 void Form1::Acer_Click()

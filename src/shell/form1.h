@@ -10,6 +10,7 @@ namespace retencion {
 
 class CalculationFiles;
 class CasePanel;
+class ProjectDialog;
 class UiServices;
 
 // The main window: the banner, the tab control `SSTab1` with the five case
@@ -41,6 +42,10 @@ public:
     void VerAbaco_Click();
     // The inputs and results of the case in front, tab-separated.
     void CopiarResultados_Click();
+    // Asks for the project's data of the sheet's title block, without
+    // holding the window; accepted changes count as unsaved work.
+    void DatosProyecto_Click();
+    ProjectDialog* projectDialog() const { return m_projectDialog; } // null until first opened
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,7 +58,9 @@ private:
 
     UiServices& m_services;
     QTabWidget* m_tabs;
+    ProjectDialog* m_projectDialog = nullptr;
     CalculationFiles* m_files = nullptr;
+    ProjectData m_project;
     bool m_leaving = false; // "Salir" has already asked
 };
 

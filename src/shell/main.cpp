@@ -1,5 +1,7 @@
 #include "shell/application.h"
 #include "shell/calculation_files.h"
+#include "shell/command_line.h"
+#include "shell/console.h"
 #include "shell/form1.h"
 #include "shell/qt_ui_services.h"
 #include "shell/report_command_line.h"
@@ -11,6 +13,9 @@
 
 int main(int argc, char** argv)
 {
+    // What an option prints reaches the console the program was started from.
+    if (argc >= 2 && argv[1][0] == '-') retencion::useParentConsole();
+    if (const auto status = retencion::answerCommandLine(argc, argv)) return *status;
     // `retencion --informe SALIDA.pdf ARCHIVO.retencion` writes the sheet of
     // the file's case in front, with no window and no display needed.
     const bool report = argc >= 2 && std::strcmp(argv[1], "--informe") == 0;
@@ -19,7 +24,11 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "retencion: uso: retencion --informe SALIDA.pdf ARCHIVO.retencion\n");
             return 2;
         }
+#ifndef Q_OS_WIN
+        // No display is needed. (Windows always has a desktop, and its own
+        // platform there measures the sheet with the fonts the window uses.)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         // Its one line on standard error is its own: Qt's notes stay quiet.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
             if (type == QtCriticalMsg || type == QtFatalMsg)

@@ -1,31 +1,17 @@
 #include "shell/report_command_line.h"
 
 #include "files/calculation_file.h"
-#include "panels/case_panel.h"
-#include "shell/form1.h"
 #include "shell/qt_ui_services.h"
+#include "shell/report_commands.h"
 #include "shell/report_writer.h"
 
-#include <QTabWidget>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <variant>
 
 namespace retencion {
 namespace {
-
-// The services of a window nobody sees: every message is kept, not shown,
-// and every question answered "no".
-class UnseenServices : public QtUiServices {
-public:
-    void ReportOutOfRange(QWidget*, const QString&) override {}
-    void reportFailure(QWidget*, const QString&, const QString&) override {}
-    QString savePath(QWidget*, const QString&, const QString&) override { return {}; }
-    SaveChoice askToSave(QWidget*) override { return SaveChoice::Discard; }
-    QString chooseFileToOpen(QWidget*, const QString&) override { return {}; }
-    void showAbout(QWidget*) override {}
-    void previewPrint(QWidget*, const QString&, const std::function<void(QPagedPaintDevice&)>&) override {}
-};
 
 int fail(const QString& line)
 {
@@ -42,19 +28,15 @@ int writeReportFromCommandLine(const QString& output, const QString& file)
     const auto bytes = readCalculationBytes(file);
     if (const auto* why = std::get_if<QString>(&bytes))
         return fail(QStringLiteral("no se puede abrir «%1»: %2").arg(file, *why));
-    UnseenServices services;
-    const auto read =
-        readCalculationFile(std::get<QByteArray>(bytes), QString::fromStdString(services.separators().decimal));
+    const Separators separators = QtUiServices().separators();
+    const auto read = readCalculationFile(std::get<QByteArray>(bytes), QString::fromStdString(separators.decimal));
     if (const auto* why = std::get_if<QString>(&read)) return fail(QStringLiteral("«%1»: %2").arg(file, *why));
 
-    Form1 window(services);
-    window.showCalculation(std::get<CalculationState>(read));
-    CasePanel* panel = window.casePanel(window.tabs()->currentIndex());
-    if (!panel) return fail(QStringLiteral("«%1» no tiene ningún caso al frente, sino el índice").arg(file));
-    // Calculated again, so that the sheet shows the point read on the chart
-    // and, in case A, the check by routing; the data are those of the file.
-    panel->calcular()->click();
-    const QString reason = writeReportPdf(panel->report(), reportHeaderOf(file), output);
+    // Calculated again from the file's fields, so that the sheet shows the
+    // point read on the chart and, in case A, the check by routing.
+    const auto sheet = sheetOf(std::get<CalculationState>(read), separators, QFileInfo(file).fileName());
+    if (!sheet) return fail(QStringLiteral("«%1» no tiene ningún caso al frente, sino el índice").arg(file));
+    const QString reason = writeReportPdf(sheet->report, sheet->header, output);
     if (!reason.isEmpty()) return fail(QStringLiteral("no se puede escribir «%1»: %2").arg(output, reason));
     return 0;
 }

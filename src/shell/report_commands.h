@@ -1,20 +1,47 @@
 #pragma once
-// The calculation sheet from the menu: "Informe PDF…" and "Imprimir…".
+// The calculation sheet from the menu ("Informe PDF…", "Imprimir…") and
+// from the command line (shell/report_command_line.h). Both make it with
+// sheetOf(): the case in front computed again from its fields, so that the
+// same data give the same sheet however it is asked for.
+
+#include "files/calculation_file.h"
+#include "numbers/separators.h"
+#include "panels/case_report.h"
+#include "shell/report_writer.h"
 
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
 namespace retencion {
 
-class CasePanel;
+class CalculationFiles;
 class UiServices;
 
-// Asks where, and writes the sheet of `panel`'s case as a PDF.
-// `calculationFile` is the file the window's calculation was saved to or
-// opened from (empty: none), named in the sheet's header.
-void saveReportOf(QWidget* window, CasePanel& panel, const QString& calculationFile, UiServices& services);
+struct SheetOfCase {
+    CaseReport report;
+    ReportHeader header;
+};
+
+// The sheet of the case in front of `calculation`, whose texts were typed
+// under `separators`: the case restored in a panel nobody sees, its results
+// put aside and computed again from its fields, and the report made of that
+// panel; no message is shown. `fileName` is what "Archivo:" says (empty:
+// never saved). Nothing when the index is in front.
+std::optional<SheetOfCase> sheetOf(const CalculationState& calculation, const Separators& separators,
+                                   const QString& fileName);
+
+// What "Archivo:" says of the window's calculation: the file's name when the
+// window holds what was saved, "(modificado)" when it does not, empty when
+// it was never saved.
+QString sheetFileName(const CalculationFiles& files);
+
+// Asks where, and writes the sheet of the case in front of `calculation` as
+// a PDF; `fileName` as for sheetOf().
+void saveReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName, UiServices& services);
 // A print preview of the same sheet.
-void printReportOf(QWidget* window, CasePanel& panel, const QString& calculationFile, UiServices& services);
+void printReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName, UiServices& services);
 
 } // namespace retencion

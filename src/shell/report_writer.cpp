@@ -6,7 +6,7 @@
 #include "shell/program_title.h"
 #include "shell/qt_ui_services.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace retencion {
 namespace {
@@ -39,13 +40,21 @@ QFont fontOf(double pixels, bool bold = false)
 const QString kFootNote = QStringLiteral("Los resultados se leen en ábacos de diseño digitalizados y son un "
                                          "predimensionamiento.");
 
+const QColor kHeadingColour(0x10, 0x3a, 0x66);
+const QPageLayout kPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+                              QPageLayout::Millimeter);
+
 // Where the next line of the sheet goes, page after page. Without a painter
-// it only counts the pages, so that the foot can say "de M".
+// it only counts the pages, so that the foot can say "de M". A heading waits
+// for what follows it and goes down on the same page, so that no heading
+// ends a page; a table's header row goes with its first row, and comes again
+// at the top of a page the table runs on to.
 class Sheet {
 public:
-    Sheet(QPainter* painter, QPagedPaintDevice& device, int total)
-        : m_p(painter), m_device(device), m_total(total), m_size(device.width() * kUnitsPerInch / device.logicalDpiX(),
-                                                                 device.height() * kUnitsPerInch / device.logicalDpiY())
+    Sheet(QPainter* painter, QPagedPaintDevice& device, int total, std::vector<SheetBlock>* blocks = nullptr)
+        : m_p(painter), m_device(device), m_total(total), m_blocks(blocks),
+          m_size(device.width() * kUnitsPerInch / device.logicalDpiX(),
+                 device.height() * kUnitsPerInch / device.logicalDpiY())
     {
     }
 
@@ -53,10 +62,12 @@ public:
     int pages() const { return m_page; }
 
     // A paragraph, wrapped to the width.
-    void text(const QString& s, const QFont& font, double gapAfter = 4, const QColor& colour = Qt::black)
+    void text(const QString& s, const QFont& font, double gapAfter = 4, const QColor& colour = Qt::black,
+              SheetBlock::Kind kind = SheetBlock::Kind::Text)
     {
         const QRectF box = measure(s, font, width());
-        ensure(box.height());
+        place(box.height());
+        record(kind, s);
         if (m_p) {
             m_p->setFont(font);
             m_p->setPen(colour);
@@ -69,7 +80,8 @@ public:
     void notice(const QString& s, const QFont& font, const QColor& colour)
     {
         const QRectF box = measure(s, font, width() - 16);
-        ensure(box.height() + 12);
+        place(box.height() + 12);
+        record(SheetBlock::Kind::Notice, s);
         if (m_p) {
             m_p->setPen(QPen(colour, 1.2));
             m_p->setBrush(Qt::NoBrush);
@@ -82,33 +94,26 @@ public:
     }
 
     // Rows of cells in columns of the given shares of the width; the first
-    // row is the heading.
+    // row is the header.
     void table(const std::vector<std::vector<QString>>& rows, const std::vector<double>& shares,
                const std::vector<bool>& rightAligned)
     {
-        const QFont body = fontOf(12);
-        const QFont head = fontOf(12, true);
+        if (rows.empty()) return;
+        std::vector<double> heights;
         for (std::size_t r = 0; r < rows.size(); ++r) {
-            const QFont& font = r == 0 ? head : body;
             double height = 0;
             for (std::size_t c = 0; c < rows[r].size(); ++c)
-                height = std::max(height, measure(rows[r][c], font, shares[c] * width() - 8).height());
-            height += 6;
-            ensure(height);
-            if (m_p) {
-                double x = 0;
-                m_p->setFont(font);
-                m_p->setPen(Qt::black);
-                for (std::size_t c = 0; c < rows[r].size(); ++c) {
-                    const Qt::Alignment align = rightAligned[c] ? Qt::AlignRight : Qt::AlignLeft;
-                    m_p->drawText(QRectF(x + 4, m_y + 3, shares[c] * width() - 8, height - 6), Qt::TextWordWrap | align,
-                                  rows[r][c]);
-                    x += shares[c] * width();
-                }
-                m_p->setPen(QPen(QColor(0, 0, 0, r == 0 ? 160 : 60), r == 0 ? 1 : 0.6));
-                m_p->drawLine(QPointF(0, m_y + height), QPointF(width(), m_y + height));
+                height = std::max(height, measure(rows[r][c], rowFont(r), shares[c] * width() - 8).height());
+            heights.push_back(height + 6);
+        }
+        place(heights[0] + (rows.size() > 1 ? heights[1] : 0));
+        row(rows[0], heights[0], shares, rightAligned, true);
+        for (std::size_t r = 1; r < rows.size(); ++r) {
+            if (ensure(heights[r])) {
+                ensure(heights[0] + heights[r]);
+                row(rows[0], heights[0], shares, rightAligned, true);
             }
-            m_y += height;
+            row(rows[r], heights[r], shares, rightAligned, false);
         }
         m_y += 8;
     }
@@ -118,7 +123,8 @@ public:
     {
         const QFont font = fontOf(11);
         const double height = std::max(width() * 0.62, minimumFigureHeight(f, width(), font));
-        ensure(height);
+        place(height);
+        record(SheetBlock::Kind::Figure, QString::fromStdString(f.title));
         if (m_p) {
             m_p->save();
             m_p->setFont(font);
@@ -128,16 +134,94 @@ public:
         m_y += height + 10;
     }
 
+    // Set down with whatever comes next.
     void heading(const QString& s)
     {
-        ensure(60); // a heading never ends a page alone
-        m_y += 6;
-        text(s, fontOf(15, true), 6, QColor(0x10, 0x3a, 0x66));
+        flushHeading();
+        m_heading = s;
     }
 
-    void finish() { foot(); }
+    // The work, and two boxes to sign, one for who calculated and one for
+    // who reviewed: what a sheet handed in for review needs.
+    void titleBlock(const ProjectData& project)
+    {
+        const QFont label = fontOf(11, true);
+        const QFont value = fontOf(11);
+        const double labelWidth = 110;
+        const double pad = 6;
+        const std::pair<QString, QString> lines[] = {{QStringLiteral("Proyecto:"), project.name},
+                                                     {QStringLiteral("Emplazamiento:"), project.location},
+                                                     {QStringLiteral("Autor:"), project.author},
+                                                     {QStringLiteral("Notas:"), project.notes}};
+        std::vector<double> heights;
+        double total = 0;
+        for (const auto& [caption, text] : lines) {
+            const double h = std::max(measure(caption, label, labelWidth).height(),
+                                      measure(text, value, width() - labelWidth - 3 * pad).height()) +
+                             pad;
+            heights.push_back(h);
+            total += h;
+        }
+        const QString signs[] = {QStringLiteral("Calculado"), QStringLiteral("Revisado")};
+        const QString entries[] = {QStringLiteral("Nombre:"), QStringLiteral("Fecha:"), QStringLiteral("Firma:")};
+        const double entryHeight = measure(entries[0], value, width()).height() + 10;
+        const double signHeight = measure(signs[0], label, width()).height() + pad + 3 * entryHeight + 24;
+        place(total + pad + signHeight);
+        record(SheetBlock::Kind::TitleBlock, project.name);
+        if (m_p) {
+            const QPen frame(QColor(0x44, 0x44, 0x44), 0.8);
+            const QPen rule(QColor(0, 0, 0, 90), 0.5);
+            m_p->setBrush(Qt::NoBrush);
+            m_p->setPen(frame);
+            m_p->drawRect(QRectF(0, m_y, width(), total + pad + signHeight));
+            double y = m_y + pad / 2;
+            for (std::size_t i = 0; i < std::size(lines); ++i) {
+                m_p->setPen(Qt::black);
+                m_p->setFont(label);
+                m_p->drawText(QRectF(pad, y, labelWidth, heights[i]), Qt::TextWordWrap, lines[i].first);
+                m_p->setFont(value);
+                m_p->drawText(QRectF(pad + labelWidth + pad, y, width() - labelWidth - 3 * pad, heights[i]),
+                              Qt::TextWordWrap, lines[i].second);
+                y += heights[i];
+            }
+            y += pad / 2;
+            m_p->setPen(frame);
+            m_p->drawLine(QPointF(0, y), QPointF(width(), y));
+            m_p->drawLine(QPointF(width() / 2, y), QPointF(width() / 2, y + signHeight));
+            for (int box = 0; box < 2; ++box) {
+                const double left = box * width() / 2 + pad;
+                const double right = (box + 1) * width() / 2 - pad;
+                double at = y + pad / 2;
+                m_p->setPen(kHeadingColour);
+                m_p->setFont(label);
+                m_p->drawText(QRectF(left, at, right - left, entryHeight), signs[box]);
+                at += measure(signs[0], label, width()).height() + pad;
+                m_p->setFont(value);
+                for (const QString& entry : entries) {
+                    const double advance = QFontMetricsF(value, &m_device).horizontalAdvance(entry) + pad;
+                    // The signature, last, gets room for a hand.
+                    const double lineHeight = entry == entries[2] ? entryHeight + 24 : entryHeight;
+                    m_p->setPen(Qt::black);
+                    m_p->drawText(QRectF(left, at, right - left, lineHeight), entry);
+                    m_p->setPen(rule);
+                    m_p->drawLine(QPointF(left + advance, at + lineHeight - 4), QPointF(right, at + lineHeight - 4));
+                    at += lineHeight;
+                }
+            }
+        }
+        m_y += total + pad + signHeight + 12;
+    }
+
+    void finish()
+    {
+        flushHeading();
+        foot();
+    }
 
 private:
+    static QFont headingFont() { return fontOf(15, true); }
+    static QFont rowFont(std::size_t row) { return fontOf(12, row == 0); }
+
     QRectF measure(const QString& s, const QFont& font, double w) const
     {
         return QFontMetricsF(font, &m_device).boundingRect(QRectF(0, 0, w, 1e6), Qt::TextWordWrap, s);
@@ -145,13 +229,69 @@ private:
 
     double bottom() const { return m_size.height() - 34; } // the foot below
 
-    void ensure(double height)
+    void record(SheetBlock::Kind kind, const QString& text = {})
     {
-        if (m_y + height <= bottom() || m_y == 0) return;
+        if (m_blocks) m_blocks->push_back({kind, m_page, text});
+    }
+
+    // Room for a block `height` high below the heading that waits for it.
+    void place(double height)
+    {
+        if (m_heading.isEmpty()) {
+            ensure(height);
+            return;
+        }
+        const QString heading = std::exchange(m_heading, QString());
+        const QFont font = headingFont();
+        const double headingHeight = measure(heading, font, width()).height();
+        ensure(6 + headingHeight + 6 + height);
+        m_y += 6;
+        record(SheetBlock::Kind::Heading, heading);
+        if (m_p) {
+            m_p->setFont(font);
+            m_p->setPen(kHeadingColour);
+            m_p->drawText(QRectF(0, m_y, width(), headingHeight), Qt::TextWordWrap | Qt::AlignLeft, heading);
+        }
+        m_y += headingHeight + 6;
+        ensure(height); // fits, unless the heading and the block together fill more than a page
+    }
+
+    // A heading with nothing under it yet goes down alone.
+    void flushHeading()
+    {
+        if (!m_heading.isEmpty()) place(0);
+    }
+
+    void row(const std::vector<QString>& cells, double height, const std::vector<double>& shares,
+             const std::vector<bool>& rightAligned, bool header)
+    {
+        record(header ? SheetBlock::Kind::TableHeader : SheetBlock::Kind::TableRow,
+               cells.empty() ? QString() : cells[0]);
+        if (m_p) {
+            double x = 0;
+            m_p->setFont(rowFont(header ? 0 : 1));
+            m_p->setPen(Qt::black);
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                const Qt::Alignment align = rightAligned[c] ? Qt::AlignRight : Qt::AlignLeft;
+                m_p->drawText(QRectF(x + 4, m_y + 3, shares[c] * width() - 8, height - 6), Qt::TextWordWrap | align,
+                              cells[c]);
+                x += shares[c] * width();
+            }
+            m_p->setPen(QPen(QColor(0, 0, 0, header ? 160 : 60), header ? 1 : 0.6));
+            m_p->drawLine(QPointF(0, m_y + height), QPointF(width(), m_y + height));
+        }
+        m_y += height;
+    }
+
+    // Starts a new page unless `height` fits below; says whether it did.
+    bool ensure(double height)
+    {
+        if (m_y + height <= bottom() || m_y == 0) return false;
         foot();
         if (m_p) m_device.newPage();
         ++m_page;
         m_y = 0;
+        return true;
     }
 
     void foot()
@@ -171,18 +311,21 @@ private:
     QPainter* m_p;
     QPagedPaintDevice& m_device;
     int m_total;
+    std::vector<SheetBlock>* m_blocks;
     QSizeF m_size;
     int m_page = 1;
     double m_y = 0;
+    QString m_heading; // waiting for what goes under it
 };
 
 void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
 {
-    sheet.text(programTitle(), fontOf(20, true), 2, QColor(0x10, 0x3a, 0x66));
+    sheet.text(programTitle(), fontOf(20, true), 2, kHeadingColour, SheetBlock::Kind::Title);
     const QString when = header.when.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
     const QString file = header.fileName.isEmpty() ? QStringLiteral("sin guardar") : header.fileName;
     sheet.text(QStringLiteral("Retención, versión %1 · %2 · Archivo: %3").arg(programVersion(), when, file), fontOf(11),
                10, QColor(0x44, 0x44, 0x44));
+    sheet.titleBlock(header.project);
 
     sheet.heading(r.caseName + QStringLiteral(": ") + r.heading);
     for (const ReportChoice& c : r.choices)
@@ -202,7 +345,9 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
 
     sheet.heading(QStringLiteral("Resultados"));
     if (r.refused)
-        sheet.notice(QStringLiteral("Cálculo rechazado: %1. %2").arg(outOfRangeMessage(), r.refusal).trimmed(),
+        sheet.notice(QStringLiteral("Cálculo rechazado: %1. %2")
+                         .arg(r.refusalTitle.isEmpty() ? outOfRangeMessage() : r.refusalTitle, r.refusal)
+                         .trimmed(),
                      fontOf(12, true), QColor(0xa0, 0x10, 0x10));
     if (r.outOfDate)
         sheet.notice(outOfDateMark() + QStringLiteral(" después del último cálculo, y los resultados no les "
@@ -221,8 +366,8 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
 
     if (!r.routingTable.empty()) {
         sheet.heading(QStringLiteral("Comprobación por laminación"));
-        for (const QString& line : r.routingText)
-            sheet.text(line, fontOf(12));
+        // One paragraph, so that the heading takes all of it along.
+        sheet.text(r.routingText.join(QLatin1Char('\n')), fontOf(12));
         sheet.table(r.routingTable, {0.4, 0.2, 0.2, 0.2}, {false, true, true, true});
         for (const figures::Figure& f : r.routingFigures)
             sheet.figure(f);
@@ -234,8 +379,7 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
 
 int paintReport(QPagedPaintDevice& device, const CaseReport& report, const ReportHeader& header)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
-                                     QPageLayout::Millimeter));
+    device.setPageLayout(kPageLayout);
     Sheet count(nullptr, device, 0);
     writeSheet(count, report, header);
     const int pages = count.pages();
@@ -250,6 +394,19 @@ int paintReport(QPagedPaintDevice& device, const CaseReport& report, const Repor
     return pages;
 }
 
+std::vector<SheetBlock> sheetLayout(const CaseReport& report, const ReportHeader& header)
+{
+    QBuffer nowhere;
+    nowhere.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&nowhere);
+    pdf.setResolution(600);
+    pdf.setPageLayout(kPageLayout);
+    std::vector<SheetBlock> blocks;
+    Sheet layout(nullptr, pdf, 0, &blocks);
+    writeSheet(layout, report, header);
+    return blocks;
+}
+
 QString writeReportPdf(const CaseReport& report, const ReportHeader& header, const QString& path)
 {
     return writeAtomically(path, [&](QIODevice& device) {
@@ -259,12 +416,6 @@ QString writeReportPdf(const CaseReport& report, const ReportHeader& header, con
         pdf.setCreator(QStringLiteral("Retención ") + programVersion());
         return paintReport(pdf, report, header) == 0 ? QStringLiteral("No se ha podido dibujar el informe") : QString();
     });
-}
-
-ReportHeader reportHeaderOf(const QString& calculationFile)
-{
-    return {calculationFile.isEmpty() ? QString() : QFileInfo(calculationFile).fileName(),
-            QDateTime::currentDateTime()};
 }
 
 } // namespace retencion

@@ -70,6 +70,8 @@ def refusals(t, base, number_column, needed):
     t.add("separador de miles", **{**base, number_column: "1.000,5" if t.delimiter == ";" else "1,000.5"})
     t.add("dos separadores", **{**base, number_column: "1.2.3"})
     t.add("exponente sin cifras", **{**base, number_column: "1e"})
+    t.add("unidad detrás", **{**base, number_column: "1 m"})
+    t.add("signo solo", **{**base, number_column: "+"})
     t.add("exponente", **{**base, number_column: "1e1"})
     t.add("blancos alrededor", **{**base, number_column: " 10 "})
     for column in needed:
@@ -141,10 +143,13 @@ def case_b(rng):
             t.add(f"nodo Qb/Ip={qb / 10:g} Qp={qp:g}", **{**rect, "Qb": qb, "Qp": qp})
     bounds(t, rect, [("Ip ≤ 100", "Ip", 100, 100.01), ("Ip > 0", "Ip", 0.01, 0), ("Tp ≤ 10000 s", "Tp", 166.66, 166.67),
                      ("Tp > 0", "Tp", 0.01, 0), ("Qb ≤ Ip", "Qb", 10, 10.01), ("Qb > 0", "Qb", 0.01, 0),
-                     ("B ≤ 10", "B", 10, 10.01), ("B > 0", "B", 0.01, 0), ("N ≤ 30", "N", 30, 30.01),
-                     ("N ≥ 0", "N", 0, -0.01), ("Qb/Ip ≥ 0,05", "Qb", 0.5, 0.49), ("Qb/Ip ≤ 0,2", "Qb", 2, 2.01),
+                     ("B ≤ 10", "B", 10, 10.01), ("B > 0", "B", 0.01, 0),
+                     ("Qb/Ip ≥ 0,05", "Qb", 0.5, 0.49), ("Qb/Ip ≤ 0,2", "Qb", 2, 2.01),
                      ("Qp ≤ Ip", "Qp", 10, 10.01), ("Qp ≥ Qb", "Qp", 1, 0.99)])
-    bounds(t, circ, [("N > 0", "N", 0.01, 0), ("D ≤ 10", "D", 10, 10.01)])
+    # N counts circular conduits, whole; a rectangular conduit never reads it.
+    bounds(t, circ, [("N > 0", "N", 1, 0), ("N ≤ 30", "N", 30, 31), ("N entero", "N", 2, 2.5),
+                     ("D ≤ 10", "D", 10, 10.01)])
+    t.add("N oculto que no es un número", **{**rect, "N": "dos"})
     out = {**rect, "calculo": "caudal", "Qp": ""}
     bounds(t, out, [("S ≥ 50", "S", 50, 49.99), ("S ≤ 1000000", "S", 1000000, 1000000.01)])
     refusals(t, rect, "Qb", ["Ip", "Tp", "Qb", "B", "Qp"])

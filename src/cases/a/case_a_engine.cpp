@@ -44,7 +44,29 @@ CaseAResult finish(const CaseAInput& in, double area, Quantity what, double main
     return result;
 }
 
+// "1,5", the weir's exponent, with the separator of the text it goes in.
+std::string oneAndHalf(const Separators& separators)
+{
+    return "1" + separators.decimal + "5";
+}
+
 } // namespace
+
+std::string caseAHeadLaw(CaseAOutlet outlet, const Separators& separators)
+{
+    if (outlet == CaseAOutlet::Weir) return "Q = Ck·L·H^" + oneAndHalf(separators);
+    return "Q = Ck·A·√(2g·H)";
+}
+
+std::string caseAChartWeirLaw(const Separators& separators)
+{
+    return "Q = Ck·L·√(2g)·H^" + oneAndHalf(separators);
+}
+
+double caseAChartWeirHead(double qp, double ck, double l)
+{
+    return std::pow(((qp / ck) / l) / kSqrt2g, 2.0 / 3.0);
+}
 
 CaseAResult CaseAEngine(const CaseAInput& in)
 {

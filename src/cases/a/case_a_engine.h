@@ -6,6 +6,9 @@
 // the head over the outlet.
 
 #include "cases/calculation.h"
+#include "numbers/separators.h"
+
+#include <string>
 
 namespace retencion {
 
@@ -28,6 +31,17 @@ struct CaseAInput {
 using CaseAResult = CaseResult;
 
 CaseAResult CaseAEngine(const CaseAInput& input);
+
+// The law the form's head H comes from, as every text names it: for the weir
+// "Q = Ck·L·H^1,5" (no √(2g)), for the orifice "Q = Ck·A·√(2g·H)"; with the
+// decimal separator given.
+std::string caseAHeadLaw(CaseAOutlet outlet, const Separators& separators);
+// The weir chart's own law, the one its outlet parameter is built on:
+// "Q = Ck·L·√(2g)·H^1,5".
+std::string caseAChartWeirLaw(const Separators& separators);
+// The head over a weir of length `l` that discharges `qp` under the chart's
+// own law, with the chart's √(2g): the form's H over (√(2g))^(2/3).
+double caseAChartWeirHead(double qp, double ck, double l);
 
 // The masks of the surface (or outflow peak) and of the head: the same.
 constexpr ResultMasks caseAMasks(CalculationType)

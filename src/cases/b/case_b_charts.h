@@ -86,9 +86,8 @@ constexpr StudiedRange baseFlowRange(double ip)
     return StudiedRange::openClosed(0, ip);
 }
 inline constexpr auto kConduitSizeRange = StudiedRange::openClosed(0, 10);
-// N means nothing to a rectangular conduit but is held to its range all the
-// same; circular conduits need at least one.
-inline constexpr auto kConduitCountRange = StudiedRange::closed(0, 30);
+// The number of circular conduits, a whole number: at least one. It means
+// nothing to a rectangular conduit, which never reads it.
 inline constexpr auto kCircularCountRange = StudiedRange::openClosed(0, 30);
 inline constexpr auto kRatioRange = StudiedRange::closed(RatioCurves.front(), RatioCurves.back());
 // The target outflow peak, and for circular conduits the outflow peak found:
@@ -105,7 +104,7 @@ inline constexpr auto kSurfaceCoefficientRange = StudiedRange::closed(2, 15);
 inline constexpr auto kDepthParameterRange = StudiedRange::openClosed(DepthChart.w.front(), 100000);
 
 // The closed formulas fitted for circular conduits, in e = S/(N·D·Tp^0.7)·
-// (Qb/Ip)^0.5 and v = Ip/(N·D)·(Tp/S)^0.5: the peak reduction
+// (Ip/Qb)^0.5 and v = Ip/(N·D)·(Tp/S)^0.5: the peak reduction
 // x = 18.535·ln(e) − 23.414 and the water depth H = 1.0048·v + 0.8888.
 inline constexpr double kTimeExponent = 0.7;
 inline constexpr double kReductionSlope = 18.535;

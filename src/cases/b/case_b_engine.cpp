@@ -99,9 +99,11 @@ CaseBResult circularWithDepth(const CaseBInput& in, Quantity what, double main, 
 
 CaseBResult circular(const CaseBInput& in)
 {
-    // N = 0 passes the input checks (the field means nothing to a
-    // rectangular conduit) but leaves no conduit to empty the tank.
+    // N counts the conduits: none leaves nothing to empty the tank, and a
+    // fraction of a conduit is no conduit that can be built.
     if (!kCircularCountRange.holds(in.n)) return refused(Quantity::ConduitCount, in.n, kCircularCountRange);
+    if (in.n != std::floor(in.n))
+        return refused(Refusal{Quantity::ConduitCount, in.n, kCircularCountRange, Fault::NotWholeNumber});
 
     const double d = in.size;
     const auto qpRange = outflowRange(in.qb, in.ip);
@@ -144,7 +146,6 @@ CaseBResult CaseBEngine(const CaseBInput& in)
     const auto qbRange = baseFlowRange(in.ip);
     if (!qbRange.holds(in.qb)) return refused(Quantity::BaseFlow, in.qb, qbRange);
     if (!kConduitSizeRange.holds(in.size)) return refused(sizeQuantity(in.conduit), in.size, kConduitSizeRange);
-    if (!kConduitCountRange.holds(in.n)) return refused(Quantity::ConduitCount, in.n, kConduitCountRange);
 
     const double r = in.qb / in.ip;
     switch (in.conduit) {

@@ -17,7 +17,7 @@ struct CaseBInput {
     double tp = 0;    // time of the inflow peak, s
     double qb = 0;    // base flow of the hydrograph, m³/s
     double size = 0;  // rectangular width B or circular diameter D, m
-    double n = 0;     // number of circular conduits; held to its range whatever the conduit
+    double n = 0;     // number of circular conduits, a whole number; read only with circular conduits
     double given = 0; // Surface: the target outflow peak Qp (m³/s); Outflow: the surface S (m²)
     OutletConduit conduit = OutletConduit::None;
     CalculationType calculation = CalculationType::None;
