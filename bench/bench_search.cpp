@@ -45,8 +45,8 @@ void search(benchmark::State& state, CaseInput seed, const InputField* unknown)
 const bool kRegistered = [] {
     for (const auto& [name, seed] : kSeeds)
         for (const InputField* unknown : searchableFields(seed))
-            benchmark::RegisterBenchmark((std::string("Search/") + name + "/" + unknown->symbol).c_str(), search,
-                                         seed, unknown)
+            benchmark::RegisterBenchmark((std::string("Search/") + name + "/" + unknown->symbol).c_str(), search, seed,
+                                         unknown)
                 ->Unit(benchmark::kMicrosecond);
     return true;
 }();

@@ -69,7 +69,8 @@ TEST_P(Search, GivesBackEachUnknownOfEachTarget)
             CaseInput blank = seed;
             unknown->slot.set(blank, 0);
             const SearchAnswer a = searchValue({blank, unknown, target, *goal});
-            const std::string where = std::string(unknown->symbol) + (target == SearchTarget::Main ? " → main" : " → H");
+            const std::string where =
+                std::string(unknown->symbol) + (target == SearchTarget::Main ? " → main" : " → H");
             ++searches;
             if (a.unmoved) {
                 // Then the target is the same wherever the engine answers.
@@ -98,8 +99,8 @@ TEST_P(Search, GivesBackEachUnknownOfEachTarget)
             // Where the result turns right at the typed value (a chart node
             // is a kink), the target is met there and beside it, and the
             // values beside it are listed.
-            EXPECT_TRUE(recovered || a.found.size() > 1) << where << ": typed " << typed << ", found " << a.found.front() << " and "
-                                   << a.found.size() - 1 << " more";
+            EXPECT_TRUE(recovered || a.found.size() > 1) << where << ": typed " << typed << ", found "
+                                                         << a.found.front() << " and " << a.found.size() - 1 << " more";
         }
     }
     EXPECT_GT(searches, 1);
@@ -133,8 +134,14 @@ INSTANTIATE_TEST_SUITE_P(EachCaseAndOption, Search, testing::ValuesIn(kSeeds),
 // asked is the answer, and it says whether it meets the target or beats it.
 TEST(SearchWhole, SmallestConduitCountThatMeetsOrBeats)
 {
-    const CaseBInput in{.ip = 10, .tp = 1800, .qb = 1, .size = 1, .n = 2, .given = 2144.21,
-                        .conduit = OutletConduit::Circular, .calculation = C::Outflow};
+    const CaseBInput in{.ip = 10,
+                        .tp = 1800,
+                        .qb = 1,
+                        .size = 1,
+                        .n = 2,
+                        .given = 2144.21,
+                        .conduit = OutletConduit::Circular,
+                        .calculation = C::Outflow};
     const InputField* n = inputField(CaseInput{in}, "BN");
     ASSERT_NE(n, nullptr);
     const auto qpAt = [&](double count) {

@@ -67,6 +67,11 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
         writer.delimiter();
         writer.raw(name);
     }
+    const bool search = calculator.hasColumn(Column::Buscar);
+    if (search) {
+        writer.delimiter();
+        writer.raw(kFoundColumn);
+    }
     writer.endRecord();
 
     RowResult result;
@@ -83,6 +88,10 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
         for (const std::string* cell : {&result.resultado, &result.unidad, &result.h, &result.aviso}) {
             writer.delimiter();
             writer.field(*cell);
+        }
+        if (search) {
+            writer.delimiter();
+            writer.field(result.encontrado);
         }
         writer.endRecord();
         if (writer.failed()) return writeFault();

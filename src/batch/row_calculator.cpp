@@ -4,6 +4,8 @@
 #include "cases/field_table.h"
 #include "cases/known_values.h"
 #include "cases/refusal_text.h"
+#include "cases/search_text.h"
+#include "cases/value_search.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,7 +14,8 @@
 namespace retencion::batch {
 namespace {
 
-constexpr std::array<const char*, static_cast<int>(Column::Count)> kNames{"caso", "calculo", "salida"};
+constexpr std::array<const char*, static_cast<int>(Column::Count)> kNames{"caso", "calculo", "salida", "buscar",
+                                                                          "objetivo"};
 
 char lower(char c)
 {
@@ -95,10 +98,10 @@ public:
     std::string_view text(const char* column) const { return cell(m_calculator.numberColumn(column)); }
 
     // `emptyAsZero`: a field the window may leave empty without a refusal.
-    double number(const char* column, bool emptyAsZero)
+    double number(const char* column, bool emptyAsZero) { return number(text(column), column, emptyAsZero); }
+    double number(std::string_view t, const char* column, bool emptyAsZero)
     {
         if (refused()) return 0;
-        const std::string_view t = text(column);
         if (t.empty()) {
             if (!emptyAsZero) m_out.aviso.append("Falta ").append(column);
             return 0;
@@ -161,7 +164,8 @@ public:
     // filled column of its control's other meanings; a field read although
     // the options hide it reads an empty cell as 0, as the window's hidden
     // field does.
-    void readFields(CaseInput& input)
+    // The field `skipped` (the unknown of a search) is not read.
+    void readFields(CaseInput& input, const InputField* skipped)
     {
         const CaseFields& table = fieldsOf(input);
         const CalculationType c = calculationOf(input);
@@ -169,6 +173,7 @@ public:
         for (const InputField& f : table.inputs) {
             const bool asked = f.when.holds(c, o);
             if (!asked && !f.heldWhenHidden) continue;
+            if (skipped && std::strcmp(f.control, skipped->control) == 0) continue;
             double v = number(f.column ? f.column : eitherColumn(table, f.control), !asked);
             if (f.minutes) v *= 60.0;
             f.slot.set(input, v);
@@ -192,6 +197,49 @@ public:
             if (m_emptyHidden) known.markMissing(*m_emptyHidden); // as the window's empty field
             m_out.aviso = describeRefusal(*r.refusal, known.span(), s, c);
         }
+    }
+
+    // The field named in `buscar` among those the row's options ask for, or
+    // null with the refusal said.
+    const InputField* unknown(const CaseInput& input)
+    {
+        const std::string_view name = text(Column::Buscar);
+        std::string offered;
+        for (const InputField* f : searchableFields(input)) {
+            if (!f->column) continue;
+            if (sameWord(name, f->column)) {
+                if (calculationOf(input) != CalculationType::None) return f;
+                refuseWord(Column::Buscar, "necesita un cálculo (calculo) cuyo resultado cumpla el objetivo");
+                return nullptr;
+            }
+            offered.append(offered.empty() ? "" : ", ").append(f->column);
+        }
+        m_message.assign("no es un dato del caso ")
+            .append(1, caseLetter(input))
+            .append(" con estas opciones (")
+            .append(offered)
+            .append(")");
+        refuseWord(Column::Buscar, m_message);
+        return nullptr;
+    }
+
+    double objetivo() { return number(text(Column::Objetivo), columnName(Column::Objetivo), false); }
+
+    // The results with the value found (the first, where several are), the
+    // values found, and what the search says where it did not simply meet
+    // the target.
+    void writeSearch(const SearchRequest& request, const SearchAnswer& answer)
+    {
+        const Separators& s = m_calculator.m_separators;
+        for (const double x : answer.found)
+            m_out.encontrado.append(m_out.encontrado.empty() ? "" : " ").append(valueText(request, x, s, 6));
+        if (!answer.found.empty()) {
+            CaseInput at = request.input;
+            request.unknown->slot.set(at, answer.found.front());
+            write(at, retencion::calculate(at));
+        }
+        if (answer.found.size() != 1 || (answer.whole && !answer.exact))
+            m_out.aviso = describeSearch(request, answer, s);
     }
 
 private:
@@ -257,6 +305,7 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
     out.unidad.clear();
     out.h.clear();
     out.aviso.clear();
+    out.encontrado.clear();
     RowReader row(*this, cells, out);
 
     const std::string_view caso = row.text(Column::Caso);
@@ -268,8 +317,19 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
     const char letter = caso.size() == 1 ? static_cast<char>(lower(caso[0]) - 'a' + 'A') : 0;
     std::optional<CaseInput> input = optionsOf(letter, row);
     if (!input || row.refused()) return;
-    row.readFields(*input);
-    if (!row.refused()) row.write(*input, retencion::calculate(*input));
+    if (row.text(Column::Buscar).empty()) {
+        row.readFields(*input, nullptr);
+        if (!row.refused()) row.write(*input, retencion::calculate(*input));
+        return;
+    }
+    // A search: the unknown's own cell is ignored.
+    const InputField* unknown = row.unknown(*input);
+    if (!unknown) return;
+    row.readFields(*input, unknown);
+    const double goal = row.objetivo();
+    if (row.refused()) return;
+    const SearchRequest request{*input, unknown, SearchTarget::Main, goal};
+    row.writeSearch(request, searchValue(request));
 }
 
 } // namespace retencion::batch

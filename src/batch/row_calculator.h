@@ -14,7 +14,7 @@ namespace retencion::batch {
 
 // The columns of words, found by their header name; the columns of numbers
 // are those the cases' field tables name.
-enum class Column { Caso, Calculo, Salida, Count };
+enum class Column { Caso, Calculo, Salida, Buscar, Objetivo, Count };
 
 // The header name of a column, as a file writes it and as a refusal names it.
 const char* columnName(Column column);
@@ -23,14 +23,17 @@ const char* columnName(Column column);
 // tables ("Ip", "Tp", "Tb", "D", ...), each once.
 std::span<const char* const> numberColumns();
 
-// The columns appended to every row, in order.
+// The columns appended to every row, in order; and after them, in a file
+// with a column `buscar`, the value found.
 inline constexpr std::array<const char*, 4> kResultColumns{"resultado", "unidad", "H", "aviso"};
+inline constexpr const char* kFoundColumn = "encontrado";
 
 struct RowResult {
     std::string resultado;
     std::string unidad;
     std::string h;
     std::string aviso;
+    std::string encontrado;
 };
 
 // The separators of a file whose fields are split by `delimiter`: a
