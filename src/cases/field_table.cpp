@@ -43,6 +43,28 @@ Outlet outletOf(const CaseInput& input)
     return Outlet::None;
 }
 
+CaseInput blankInput(char letter, CalculationType calculation, Outlet outlet)
+{
+    switch (letter) {
+    case 'A':
+        return CaseAInput{.calculation = calculation,
+                          .outlet = outlet == Outlet::Orifice ? CaseAOutlet::Orifice
+                                    : outlet == Outlet::Weir  ? CaseAOutlet::Weir
+                                                              : CaseAOutlet::None};
+    case 'B':
+        return CaseBInput{.conduit = outlet == Outlet::Rectangular ? OutletConduit::Rectangular
+                                     : outlet == Outlet::Circular  ? OutletConduit::Circular
+                                                                   : OutletConduit::None,
+                          .calculation = calculation};
+    case 'C':
+        return CaseCInput{.calculation = calculation};
+    case 'D':
+        return CaseDInput{.calculation = calculation};
+    default:
+        return CaseEInput{.calculation = calculation};
+    }
+}
+
 const InputField* inputField(const CaseInput& input, std::string_view control)
 {
     const CalculationType c = calculationOf(input);

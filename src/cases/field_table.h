@@ -79,6 +79,17 @@ template <const StudiedRange& R> StudiedRange fixed(const CaseInput&)
     return R;
 }
 
+// The meanings that several cases share, written once.
+namespace meaning {
+inline constexpr const char* kInflowPeak = "Caudal punta del hidrograma de entrada";
+inline constexpr const char* kPeakTime = "Tiempo de ocurrencia del caudal punta del hidrograma de entrada";
+inline constexpr const char* kOutflowPeak = "Caudal punta de salida del depósito";
+inline constexpr const char* kSurface = "Superficie del depósito";
+inline constexpr const char* kVolume = "Volumen del depósito";
+inline constexpr const char* kDepth = "Altura de agua en el depósito";
+inline constexpr const char* kConduitWidth = "Ancho del conducto de salida";
+} // namespace meaning
+
 struct InputField {
     const char* control; // "AIP"
     const char* symbol;  // "Ip", as the form and the refusal sentences write it
@@ -127,6 +138,9 @@ std::span<const CaseFields* const> allFields();
 
 // The outlet that an input was calculated with.
 Outlet outletOf(const CaseInput& input);
+// An input of case `letter` with those options and every value 0: for a form
+// read field by field through the table.
+CaseInput blankInput(char letter, CalculationType calculation, Outlet outlet);
 
 // The row of `control` that holds under the input's options, or null: a
 // field the options do not ask for.

@@ -154,4 +154,9 @@ std::optional<CaseInput> CaseAPanel::curveInput() const
     return CaseInput{m_lastInput};
 }
 
+Outlet CaseAPanel::outletChosen() const
+{
+    return selected("AOption4") ? Outlet::Orifice : selected("AOption3") ? Outlet::Weir : Outlet::None;
+}
+
 } // namespace retencion

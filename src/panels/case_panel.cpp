@@ -1,11 +1,14 @@
 #include "panels/case_panel.h"
 
 #include "cases/refusal_text.h"
+#include "cases/search_text.h"
+#include "cases/value_search.h"
 #include "charts/chart_window.h"
 #include "charts/sizing_curve_tab.h"
 #include "charts/ui_services.h"
 #include "numbers/format_number.h"
 #include "numbers/read_number.h"
+#include "panels/search_dialog.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -117,6 +120,8 @@ CasePanel::CasePanel(char prefix, UiServices& services, QWidget* parent)
     : QWidget(parent), m_prefix(prefix), m_services(services), m_layout(new QVBoxLayout(this))
 {
     m_layout->setSpacing(10);
+    // New data are no longer those the search found its value with.
+    connect(this, &CasePanel::edited, this, [this] { m_search.reset(); });
 }
 
 void CasePanel::addDescription(const char* name, const QString& text)
@@ -267,8 +272,18 @@ QPushButton* CasePanel::buildResults(const char* buttonName, const char* frameNa
     chart->setAccessibleDescription(QKeySequence(Qt::CTRL | Qt::Key_B).toString(QKeySequence::NativeText));
     connect(chart, &QPushButton::clicked, this, &CasePanel::showChart);
 
+    // No access key: every letter of its caption already opens something on
+    // some tab; the menu "Cálculo" gives it one, and Ctrl+F.
+    auto* buscar = new QPushButton(QStringLiteral("Buscar valor…"), this);
+    buscar->setObjectName(controlName("Buscar"));
+    buscar->setAccessibleName(QStringLiteral("Buscar valor"));
+    buscar->setToolTip(QStringLiteral("Busca el valor de un dato con el que un resultado alcanza el valor pedido (%1)")
+                           .arg(QKeySequence(Qt::CTRL | Qt::Key_F).toString(QKeySequence::NativeText)));
+    connect(buscar, &QPushButton::clicked, this, &CasePanel::buscar);
+
     m_sideButtons = new QVBoxLayout;
     m_sideButtons->addWidget(m_calcular);
+    m_sideButtons->addWidget(buscar);
     m_sideButtons->addWidget(chart);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
@@ -572,10 +587,77 @@ CaseReport CasePanel::report() const
     }
     r.refused = m_refused;
     r.refusal = m_refusal;
+    r.search = m_search;
     r.outOfDate = resultsOutOfDate();
     r.charts = figures();
     if (m_chart) r.sizingCurve = m_chart->curveFigures();
     return r;
+}
+
+CaseInput CasePanel::formInput() const
+{
+    const CaseFields& table = *fieldsOf(m_prefix);
+    const Separators s = separators();
+    CaseInput input = blankInput(m_prefix, calculationChosen(table.first), outletChosen());
+    const CalculationType c = calculationOf(input);
+    const Outlet o = outletOf(input);
+    for (const InputField& f : table.inputs) {
+        if (!f.when.holds(c, o) && !f.heldWhenHidden) continue;
+        const auto text = textOf(field(f.control));
+        f.slot.set(input, f.minutes ? ReadMinutesAsSeconds(text, s) : ReadNumber(text, s));
+    }
+    return input;
+}
+
+void CasePanel::buscar()
+{
+    const QString cannot = QStringLiteral("No se puede buscar un valor.");
+    const CaseInput input = formInput();
+    if (!resultField(input, false) && !resultField(input, true)) {
+        m_services.reportFailure(this, cannot,
+                                 QStringLiteral("Elija antes el tipo de cálculo: el valor pedido es el de su "
+                                                "resultado."));
+        return;
+    }
+    SearchDialog dialog(input, this);
+    if (!m_services.askInDialog(&dialog) || !dialog.unknown()) return;
+    const Separators s = separators();
+    const QString typed = dialog.valueText().trimmed();
+    if (typed.isEmpty()) {
+        m_services.reportFailure(this, cannot, QStringLiteral("Falta el valor pedido del resultado."));
+        return;
+    }
+    const SearchRequest request{input, dialog.unknown(), dialog.target(),
+                                ReadNumber(std::u16string_view(reinterpret_cast<const char16_t*>(typed.utf16()),
+                                                               static_cast<std::size_t>(typed.size())),
+                                           s)};
+    SearchAnswer answer = searchValue(request);
+    if (answer.found.empty()) {
+        m_services.reportFailure(this, QStringLiteral("Ningún valor alcanza el valor pedido."),
+                                 QString::fromStdString(describeSearch(request, answer, s)));
+        return;
+    }
+    if (answer.found.size() > 1) {
+        // A result that turns: every value is listed, and none written
+        // until one is chosen.
+        QStringList items;
+        for (const double x : answer.found)
+            items << QString::fromStdString(unknownText(request, x, s));
+        const QString question =
+            QStringLiteral("%1 valores de %2 dan %3. Elija el que se escribe:")
+                .arg(items.size())
+                .arg(QString::fromUtf8(request.unknown->symbol), QString::fromStdString(targetText(request, s)));
+        const int chosen = m_services.chooseOne(this, question, items);
+        if (chosen < 0) return;
+        answer.found = {answer.found[std::size_t(chosen)]};
+    }
+    const double x = answer.found.front();
+    field(request.unknown->control)->setText(QString::fromStdString(valueText(request, x, s)));
+    m_calcular->click();
+    m_search = SearchNote{
+        QString::fromUtf8(request.unknown->symbol) + QStringLiteral(": ") + QString::fromUtf8(request.unknown->meaning),
+        QString::fromStdString(targetText(request, s)), QString::fromStdString(unknownText(request, x, s))};
+    m_services.reportInformation(this, QString::fromStdString(describeSearch(request, answer, s)), {});
 }
 
 void CasePanel::showChart()

@@ -12,9 +12,9 @@ using namespace case_a;
 
 // clang-format off
 constexpr InputField kInputs[] = {
-    {.control = "AIP", .symbol = "Ip", .meaning = "Caudal punta del hidrograma de entrada", .unit = "m³/s",
+    {.control = "AIP", .symbol = "Ip", .meaning = meaning::kInflowPeak, .unit = "m³/s",
      .quantity = Quantity::InflowPeak, .slot = slot<&CaseAInput::ip>, .column = "Ip", .range = fixed<kInflowPeakRange>},
-    {.control = "ATP", .symbol = "Tp", .meaning = "Tiempo de ocurrencia del caudal punta del hidrograma de entrada",
+    {.control = "ATP", .symbol = "Tp", .meaning = meaning::kPeakTime,
      .unit = "min.", .quantity = Quantity::PeakTime, .slot = slot<&CaseAInput::tp>, .column = "Tp",
      .range = fixed<kPeakTimeRange>, .minutes = true},
     {.control = "ATB", .symbol = "Tb", .meaning = "Tiempo base del hidrograma de entrada", .unit = "min.",
@@ -33,23 +33,25 @@ constexpr InputField kInputs[] = {
     {.control = "ACK", .symbol = "Ck", .meaning = "Coeficiente de descarga", .unit = "",
      .quantity = Quantity::DischargeCoef, .slot = slot<&CaseAInput::ck>, .column = "Ck",
      .range = fixed<kDischargeCoefRange>},
-    {.control = "AINC", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+    {.control = "AINC", .symbol = "Qp", .meaning = meaning::kOutflowPeak, .unit = "m³/s",
      .quantity = Quantity::GivenOutflow, .slot = slot<&CaseAInput::given>, .when = {.calculations = only(C::Surface)},
      .column = "Qp", .range = [](const CaseInput& in) { return givenOutflowRange(std::get<CaseAInput>(in).ip); }},
-    {.control = "AINC", .symbol = "Sup", .meaning = "Superficie del depósito", .unit = "m²",
+    {.control = "AINC", .symbol = "Sup", .meaning = meaning::kSurface, .unit = "m²",
      .quantity = Quantity::GivenSurface, .slot = slot<&CaseAInput::given>, .when = {.calculations = only(C::Outflow)},
      .column = "S", .range = fixed<kSurfaceRange>},
 };
 
 constexpr ResultField kResults[] = {
-    {.control = "ARES", .symbol = "Sup", .meaning = "Superficie del depósito", .unit = "m²",
+    {.control = "ARES", .symbol = "Sup", .meaning = meaning::kSurface, .unit = "m²",
      .mask = caseAMasks(C::Surface).main, .when = {.calculations = only(C::Surface)}},
-    {.control = "ARES", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+    {.control = "ARES", .symbol = "Qp", .meaning = meaning::kOutflowPeak, .unit = "m³/s",
      .mask = caseAMasks(C::Outflow).main, .when = {.calculations = only(C::Outflow)}},
     {.control = "AH", .symbol = "H", .meaning = "Altura de agua sobre el orificio", .unit = "m",
-     .mask = caseAMasks(C::Surface).height, .when = {.outlets = only(Outlet::Orifice, Outlet::None)}, .height = true},
+     .mask = caseAMasks(C::Surface).height,
+     .when = {.calculations = only(C::Surface, C::Outflow), .outlets = only(Outlet::Orifice)}, .height = true},
     {.control = "AH", .symbol = "H", .meaning = "Altura de agua sobre el vertedero, por la ley Q = Ck·L·H^1,5",
-     .unit = "m", .mask = caseAMasks(C::Surface).height, .when = {.outlets = only(Outlet::Weir)}, .height = true},
+     .unit = "m", .mask = caseAMasks(C::Surface).height,
+     .when = {.calculations = only(C::Surface, C::Outflow), .outlets = only(Outlet::Weir)}, .height = true},
 };
 // clang-format on
 

@@ -17,9 +17,9 @@ const CaseBInput& b(const CaseInput& in)
 
 // clang-format off
 constexpr InputField kInputs[] = {
-    {.control = "BIP", .symbol = "Ip", .meaning = "Caudal punta del hidrograma de entrada", .unit = "m³/s",
+    {.control = "BIP", .symbol = "Ip", .meaning = meaning::kInflowPeak, .unit = "m³/s",
      .quantity = Quantity::InflowPeak, .slot = slot<&CaseBInput::ip>, .column = "Ip", .range = fixed<kInflowPeakRange>},
-    {.control = "BTP", .symbol = "Tp", .meaning = "Tiempo de ocurrencia del caudal punta del hidrograma de entrada",
+    {.control = "BTP", .symbol = "Tp", .meaning = meaning::kPeakTime,
      .unit = "min.", .quantity = Quantity::PeakTime, .slot = slot<&CaseBInput::tp>, .column = "Tp",
      .range = fixed<kPeakTimeRange>, .minutes = true},
     {.control = "BQB", .symbol = "Qb", .meaning = "Caudal base del hidrograma de entrada", .unit = "m³/s",
@@ -33,7 +33,7 @@ constexpr InputField kInputs[] = {
      .when = {.outlets = only(Outlet::Circular)}, .column = "D", .range = fixed<kConduitSizeRange>},
     // With no conduit chosen the form asks for B, and the file reads B, or D
     // if only D is filled.
-    {.control = "BD", .symbol = "B", .meaning = "Ancho del conducto de salida", .unit = "m",
+    {.control = "BD", .symbol = "B", .meaning = meaning::kConduitWidth, .unit = "m",
      .quantity = Quantity::ConduitWidth, .slot = slot<&CaseBInput::size>, .when = {.outlets = only(Outlet::None)},
      .range = fixed<kConduitSizeRange>},
     // Hidden with a rectangular conduit, but read and held to 0 ≤ N ≤ 30 all
@@ -41,21 +41,22 @@ constexpr InputField kInputs[] = {
     {.control = "BN", .symbol = "N", .meaning = "Número de conductos circulares de salida", .unit = "",
      .quantity = Quantity::ConduitCount, .slot = slot<&CaseBInput::n>, .when = {.outlets = only(Outlet::Circular)},
      .column = "N", .range = fixed<kCircularCountRange>, .heldWhenHidden = true},
-    {.control = "BINC", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+    {.control = "BINC", .symbol = "Qp", .meaning = meaning::kOutflowPeak, .unit = "m³/s",
      .quantity = Quantity::GivenOutflow, .slot = slot<&CaseBInput::given>, .when = {.calculations = only(C::Surface)},
      .column = "Qp", .range = [](const CaseInput& in) { return outflowRange(b(in).qb, b(in).ip); }},
-    {.control = "BINC", .symbol = "Sup", .meaning = "Superficie del depósito", .unit = "m²",
+    {.control = "BINC", .symbol = "Sup", .meaning = meaning::kSurface, .unit = "m²",
      .quantity = Quantity::GivenSurface, .slot = slot<&CaseBInput::given>, .when = {.calculations = only(C::Outflow)},
      .column = "S", .range = fixed<kSurfaceRange>},
 };
 
 constexpr ResultField kResults[] = {
-    {.control = "BRES", .symbol = "Sup", .meaning = "Superficie del depósito", .unit = "m²",
+    {.control = "BRES", .symbol = "Sup", .meaning = meaning::kSurface, .unit = "m²",
      .mask = caseBMasks(C::Surface).main, .when = {.calculations = only(C::Surface)}},
-    {.control = "BRES", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+    {.control = "BRES", .symbol = "Qp", .meaning = meaning::kOutflowPeak, .unit = "m³/s",
      .mask = caseBMasks(C::Outflow).main, .when = {.calculations = only(C::Outflow)}},
-    {.control = "BH", .symbol = "H", .meaning = "Altura de agua en el depósito", .unit = "m",
-     .mask = caseBMasks(C::Surface).height, .height = true},
+    {.control = "BH", .symbol = "H", .meaning = meaning::kDepth, .unit = "m",
+     .mask = caseBMasks(C::Surface).height, .when = {.calculations = only(C::Surface, C::Outflow)},
+     .height = true},
 };
 // clang-format on
 

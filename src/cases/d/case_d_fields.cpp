@@ -12,24 +12,24 @@ using namespace case_d;
 
 // clang-format off
 constexpr InputField kInputs[] = {
-    {.control = "DIP", .symbol = "Ip", .meaning = "Caudal punta del hidrograma de entrada", .unit = "m³/s",
+    {.control = "DIP", .symbol = "Ip", .meaning = meaning::kInflowPeak, .unit = "m³/s",
      .quantity = Quantity::InflowPeak, .slot = slot<&CaseDInput::ip>, .column = "Ip", .range = fixed<kInflowPeakRange>},
-    {.control = "DTP", .symbol = "Tp", .meaning = "Tiempo de ocurrencia del caudal punta del hidrograma de entrada",
+    {.control = "DTP", .symbol = "Tp", .meaning = meaning::kPeakTime,
      .unit = "min.", .quantity = Quantity::PeakTime, .slot = slot<&CaseDInput::tp>, .column = "Tp",
      .range = fixed<kPeakTimeRange>, .minutes = true},
     // Both given values are held through what they make with Ip and Tp.
-    {.control = "DINC", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+    {.control = "DINC", .symbol = "Qp", .meaning = meaning::kOutflowPeak, .unit = "m³/s",
      .quantity = Quantity::GivenOutflow, .slot = slot<&CaseDInput::given>, .when = {.calculations = only(C::Volume)},
      .column = "Qp"},
-    {.control = "DINC", .symbol = "Vol", .meaning = "Volumen del depósito", .unit = "m³",
+    {.control = "DINC", .symbol = "Vol", .meaning = meaning::kVolume, .unit = "m³",
      .quantity = Quantity::GivenVolume, .slot = slot<&CaseDInput::given>, .when = {.calculations = only(C::Outflow)},
      .column = "V"},
 };
 
 constexpr ResultField kResults[] = {
-    {.control = "DRES", .symbol = "Vol", .meaning = "Volumen del depósito", .unit = "m³",
+    {.control = "DRES", .symbol = "Vol", .meaning = meaning::kVolume, .unit = "m³",
      .mask = caseDMasks(C::Volume).main, .when = {.calculations = only(C::Volume)}},
-    {.control = "DRES", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+    {.control = "DRES", .symbol = "Qp", .meaning = meaning::kOutflowPeak, .unit = "m³/s",
      .mask = caseDMasks(C::Outflow).main, .when = {.calculations = only(C::Outflow)}},
 };
 // clang-format on

@@ -12,12 +12,12 @@ using namespace case_e;
 
 // clang-format off
 constexpr InputField kInputs[] = {
-    {.control = "EIP", .symbol = "Ip", .meaning = "Caudal punta del hidrograma de entrada", .unit = "m³/s",
+    {.control = "EIP", .symbol = "Ip", .meaning = meaning::kInflowPeak, .unit = "m³/s",
      .quantity = Quantity::InflowPeak, .slot = slot<&CaseEInput::ip>, .column = "Ip", .range = fixed<kInflowPeakRange>},
-    {.control = "ETP", .symbol = "Tp", .meaning = "Tiempo de ocurrencia del caudal punta del hidrograma de entrada",
+    {.control = "ETP", .symbol = "Tp", .meaning = meaning::kPeakTime,
      .unit = "min.", .quantity = Quantity::PeakTime, .slot = slot<&CaseEInput::tp>, .column = "Tp",
      .range = fixed<kPeakTimeRange>, .minutes = true},
-    {.control = "EB", .symbol = "B", .meaning = "Ancho del conducto de salida", .unit = "m",
+    {.control = "EB", .symbol = "B", .meaning = meaning::kConduitWidth, .unit = "m",
      .quantity = Quantity::ConduitWidth, .slot = slot<&CaseEInput::b>, .column = "B",
      .range = fixed<kConduitWidthRange>},
     {.control = "EHO", .symbol = "ho", .meaning = "Altura de la apertura del orificio de salida", .unit = "m",
@@ -28,21 +28,22 @@ constexpr InputField kInputs[] = {
      .unit = "m", .quantity = Quantity::Length, .slot = slot<&CaseEInput::l>, .column = "L",
      .range = fixed<kLengthRange>},
     // Both given values are held through what they make with the others.
-    {.control = "EINC", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+    {.control = "EINC", .symbol = "Qp", .meaning = meaning::kOutflowPeak, .unit = "m³/s",
      .quantity = Quantity::GivenOutflow, .slot = slot<&CaseEInput::given>, .when = {.calculations = only(C::Surface)},
      .column = "Qp"},
-    {.control = "EINC", .symbol = "Sup", .meaning = "Superficie del depósito", .unit = "m²",
+    {.control = "EINC", .symbol = "Sup", .meaning = meaning::kSurface, .unit = "m²",
      .quantity = Quantity::GivenSurface, .slot = slot<&CaseEInput::given>, .when = {.calculations = only(C::Outflow)},
      .column = "S"},
 };
 
 constexpr ResultField kResults[] = {
-    {.control = "ERES", .symbol = "Sup", .meaning = "Superficie del depósito", .unit = "m²",
+    {.control = "ERES", .symbol = "Sup", .meaning = meaning::kSurface, .unit = "m²",
      .mask = caseEMasks(C::Surface).main, .when = {.calculations = only(C::Surface)}},
-    {.control = "ERES", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+    {.control = "ERES", .symbol = "Qp", .meaning = meaning::kOutflowPeak, .unit = "m³/s",
      .mask = caseEMasks(C::Outflow).main, .when = {.calculations = only(C::Outflow)}},
-    {.control = "EH", .symbol = "H", .meaning = "Altura de agua en el depósito", .unit = "m",
-     .mask = caseEMasks(C::Surface).height, .height = true},
+    {.control = "EH", .symbol = "H", .meaning = meaning::kDepth, .unit = "m",
+     .mask = caseEMasks(C::Surface).height, .when = {.calculations = only(C::Surface, C::Outflow)},
+     .height = true},
 };
 // clang-format on
 
