@@ -31,6 +31,9 @@ Columnas (por su nombre en la cabecera, en cualquier orden):
   caso      A, B, C, D o E
   calculo   superficie (en el caso D, volumen), caudal o vacío
   salida    caso A: orificio o vertedero; caso B: rectangular o circular
+  buscar    opcional: la columna del dato que se busca (Ip, Tp, Tb, D, L, B,
+            ho, N, Ck, Qb, Qp, S o V); se añade la columna encontrado
+  objetivo  el valor pedido del resultado (m², m³ o m³/s)
 )";
 
 // The columns of numbers come from the cases' tables, between these.
