@@ -8,7 +8,9 @@
 #include "numbers/separators.h"
 
 #include <QString>
+#include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace retencion {
@@ -45,6 +47,18 @@ public:
     // The calculation file to open, starting in `folder`; empty when the
     // user cancels.
     virtual QString chooseFileToOpen(QWidget* parent, const QString& folder) = 0;
+
+    // Tells the user what was done: `message` in a sentence, with `detail`
+    // below it when given. Returns when the user has seen it.
+    virtual void reportInformation(QWidget* parent, const QString& message, const QString& detail) = 0;
+
+    // Runs a dialog that asks for what a command needs; true when the user
+    // accepts it.
+    virtual bool askInDialog(QDialog* dialog) = 0;
+
+    // Asks the user to choose one of `items`, under `question`; the index
+    // chosen, or -1 when the user gives up.
+    virtual int chooseOne(QWidget* parent, const QString& question, const QStringList& items) = 0;
 };
 
 } // namespace retencion

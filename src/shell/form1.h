@@ -38,6 +38,7 @@ public:
     void Acer_Click();
     // Opens the design chart of the case on show (menu "Ábacos").
     void VerAbaco_Click();
+    void Buscar_Click(); // "Buscar valor…" on the case shown
     // The inputs and results of the case in front, tab-separated.
     void CopiarResultados_Click();
     // Asks for the project's data of the sheet's title block, without

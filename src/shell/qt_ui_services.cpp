@@ -2,7 +2,9 @@
 
 #include "shell/program_title.h"
 
+#include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -79,6 +81,33 @@ QString QtUiServices::savePath(QWidget* parent, const QString& proposed, const Q
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+void QtUiServices::reportInformation(QWidget* parent, const QString& message, const QString& detail)
+{
+    QMessageBox box(QMessageBox::Information, programTitle(), message, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("Informacion"));
+    if (!detail.isEmpty()) box.setInformativeText(detail);
+    box.exec();
+}
+
+bool QtUiServices::askInDialog(QDialog* dialog)
+{
+    return dialog->exec() == QDialog::Accepted;
+}
+
+int QtUiServices::chooseOne(QWidget* parent, const QString& question, const QStringList& items)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("ElegirUno"));
+    dialog.setWindowTitle(programTitle());
+    dialog.setLabelText(question);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setOkButtonText(QStringLiteral("Aceptar"));
+    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    return static_cast<int>(items.indexOf(dialog.textValue()));
 }
 
 Separators QtUiServices::separators() const

@@ -35,6 +35,9 @@ public:
     Separators separators() const override { return m_separators; }
     SaveChoice askToSave(QWidget*) override { return SaveChoice::Discard; }
     QString chooseFileToOpen(QWidget*, const QString&) override { return {}; }
+    void reportInformation(QWidget*, const QString&, const QString&) override {}
+    bool askInDialog(QDialog*) override { return false; }
+    int chooseOne(QWidget*, const QString&, const QStringList&) override { return -1; }
 
     QString failureTitle; // the first failure told, if any
     QString failureReason;
@@ -84,6 +87,18 @@ QString sheetFileName(const Form1& window)
     return window.files().modified() ? QStringLiteral("(modificado)") : QFileInfo(path).fileName();
 }
 
+namespace {
+
+// The window's sheet, made again from the fields, also says which search
+// gave them the value found: the panel forgets it at the first edit.
+void addSearchOf(Form1& window, SheetOfCase& sheet)
+{
+    if (const auto* panel = qobject_cast<const CasePanel*>(window.tabs()->currentWidget()))
+        sheet.report.search = panel->searchNote();
+}
+
+} // namespace
+
 void saveReportOf(Form1& window, UiServices& services)
 {
     const CalculationState calculation = window.calculation();
@@ -94,8 +109,9 @@ void saveReportOf(Form1& window, UiServices& services)
     QString path = services.savePath(&window, QDir(folder).filePath(name), QStringLiteral("Documento PDF (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    const auto sheet = sheetOf(calculation, services.separators(), sheetFileName(window));
+    auto sheet = sheetOf(calculation, services.separators(), sheetFileName(window));
     if (!sheet) return;
+    addSearchOf(window, *sheet);
     const QString reason = writeReportPdf(sheet->report, sheet->header, path);
     if (!reason.isEmpty())
         services.reportFailure(
@@ -105,8 +121,10 @@ void saveReportOf(Form1& window, UiServices& services)
 
 void printReportOf(Form1& window, UiServices& services)
 {
-    if (const auto sheet = sheetOf(window.calculation(), services.separators(), sheetFileName(window)))
+    if (auto sheet = sheetOf(window.calculation(), services.separators(), sheetFileName(window))) {
+        addSearchOf(window, *sheet);
         previewReport(&window, sheet->report, sheet->header);
+    }
 }
 
 int writeReportFromCommandLine(const QString& output, const QString& file)
