@@ -198,6 +198,23 @@ INSTANTIATE_TEST_SUITE_P(Files, Run, testing::Values(
            "caso;nota\nA;dep\xC3\xB3sito\nA;dep\xF3sito\n",
            "caso;nota;resultado;unidad;H;aviso\nA;dep\xC3\xB3sito;;;;Falta Ip\n"
            "A;dep\xF3sito;;;;la fila no está escrita en UTF-8, como las anteriores\n"},
+    // A search: the unknown's cell ignored, the results those of the value
+    // found, and the value after aviso; a row without buscar as always.
+    RunRow{"SearchFindsTheWorkedExamplesDiameter",
+           "caso;calculo;salida;Ip;Tp;Tb;D;Ck;Qp;buscar;objetivo\n"
+           "A;superficie;orificio;10;20;60;7;0,6;3;D;5529,4\n"
+           "A;superficie;orificio;10;20;60;1;0,6;3;;\n"
+           "A;superficie;orificio;10;20;60;;0,6;3;D;1e9\n"
+           "A;superficie;orificio;10;20;60;1;0,6;3;X;1\n"
+           "A;superficie;orificio;10;20;60;1;0,6;3;D;\n",
+           "caso;calculo;salida;Ip;Tp;Tb;D;Ck;Qp;buscar;objetivo;resultado;unidad;H;aviso;encontrado\n"
+           "A;superficie;orificio;10;20;60;7;0,6;3;D;5529,4;5529,4;m²;2,07;;1\n"
+           "A;superficie;orificio;10;20;60;1;0,6;3;;;5529,4;m²;2,07;;\n"
+           "A;superficie;orificio;10;20;60;;0,6;3;D;1e9;;;;Ningún valor de D da Sup = 1000000000 m². Con los demás "
+           "datos, D entre 0,00001 y 10 m da Sup entre 5,5294·10^-17 y 55293991 m².;\n"
+           "A;superficie;orificio;10;20;60;1;0,6;3;X;1;;;;buscar: «X» no es un dato del caso A con estas opciones "
+           "(Ip, Tp, Tb, D, Ck, Qp);\n"
+           "A;superficie;orificio;10;20;60;1;0,6;3;D;;;;;Falta objetivo;\n"},
     RunRow{"NoCasoColumn", "Ip;Tp\n1;2\n", "e.csv, línea 1: la cabecera no tiene la columna «caso»", 2},
     RunRow{"Empty", "", "el fichero «e.csv» está vacío", 2},
     RunRow{"UnterminatedQuote", "caso\nA\n\"A\n", "e.csv, línea 3: comillas sin cerrar", 2}),
@@ -234,6 +251,27 @@ TEST(BatchText, NamesAsAPersonReadsThem)
     EXPECT_TRUE(sameName("Volúmen", "volumen"));
     EXPECT_FALSE(sameName("calculos", "calculo"));
     EXPECT_FALSE(sameName("Qb", "Q"));
+}
+
+// Each case's template names the columns its case reads: run as it stands,
+// its worked example computes, with no refusal.
+TEST(Template, EachCaseWorkedExampleComputes)
+{
+    for (const char caso : {'A', 'B', 'C', 'D', 'E'}) {
+        std::string text = templateFor(caso);
+        std::FILE* in = fileWith(text);
+        std::FILE* out = std::tmpfile();
+        std::string error;
+        EXPECT_EQ(runBatch(in, out, {}, error), 0) << caso;
+        const std::string written = contents(out);
+        std::fclose(out);
+        std::fclose(in);
+        // The last four cells: resultado, unidad, H, aviso.
+        const std::string row = written.substr(written.find('\n') + 1);
+        const auto aviso = row.rfind(';');
+        EXPECT_EQ(row.substr(aviso), ";\n") << caso << ": " << row;
+        EXPECT_NE(row.find(caso == 'D' ? ";m³;" : ";m²;"), std::string::npos) << caso << ": " << row;
+    }
 }
 
 } // namespace

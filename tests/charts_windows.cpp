@@ -220,6 +220,7 @@ private slots:
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             for (const QPushButton* b : window->findChildren<QPushButton*>()) {
+                if (b->isHidden()) continue; // shown only while it has work: "Cancelar" of a search done
                 const QRect at(b->mapTo(window, QPoint(0, 0)), b->size());
                 QVERIFY2(b->isVisible() && window->rect().contains(at), qPrintable(name + ": " + b->text()));
             }

@@ -223,6 +223,30 @@ TEST_P(RoutingTank, SizedSurfaceGivesBackTheTargetPeak)
     }
 }
 
+// The outlet found by routing, routed again, gives back the target peak, and
+// the outlet the tank was routed with is found back from its own peak.
+TEST_P(RoutingTank, OutletByRoutingGivesBackTheTargetPeak)
+{
+    const RoutingInput& in = GetParam().in;
+    const auto own = route(in);
+    ASSERT_TRUE(own);
+    // A tank that barely attenuates hardly tells one outlet from another.
+    if (own->peakOutflow <= 0 || own->peakOutflow >= in.ip * (1 - 1e-4)) GTEST_SKIP() << "no attenuation to find";
+    RoutingInput guess = in;
+    guess.dl = in.dl * 1.7; // a first guess off the mark
+    const auto back = outletByRouting(guess, own->peakOutflow);
+    ASSERT_TRUE(back);
+    EXPECT_LT(relative(*back, in.dl), 1e-5);
+    for (const double q : {0.8, 1.05}) {
+        const double target = std::min(q * own->peakOutflow, 0.99 * in.ip);
+        const auto dl = outletByRouting(in, target);
+        if (!dl) continue; // beyond the studied outlet sizes
+        RoutingInput found = in;
+        found.dl = *dl;
+        EXPECT_LT(relative(route(found)->peakOutflow, target), 1e-6) << "q = " << q;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Tanks, RoutingTank,
     testing::Values(Tank{"orifice_example", example(Outlet::Orifice, 1, 0.6, 5529.4), 3.028218, 2.979021, -1.6246},

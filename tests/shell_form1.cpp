@@ -30,7 +30,7 @@ private slots:
         QCOMPARE(form.tabs()->currentIndex(), 5);
         for (QAction* a : form.menuBar()->actions())
             menus << a->text();
-        QCOMPARE(menus, (QStringList{"&Archivo", "E&dición", "Á&bacos", "Ay&uda"})); // with their access keys
+        QCOMPARE(menus, (QStringList{"&Archivo", "E&dición", "Cálc&ulo", "Á&bacos", "A&yuda"})); // with their access keys
         QCOMPARE(form.findChild<QAction*>("Salir")->text(), QStringLiteral("&Salir"));
     }
 

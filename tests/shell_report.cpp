@@ -9,6 +9,9 @@
 #include "ui_test_support.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -405,6 +408,33 @@ private slots:
         // "Imprimir…" previews the same case's sheet, through the services.
         window.findChild<QAction*>("Imprimir")->trigger();
         QCOMPARE(services.previews, QStringList{"Caso D"});
+    }
+
+    // A calculation that came from "Buscar valor…" says so on its sheet,
+    // until the data change.
+    void sheetSaysWhatTheSearchFound()
+    {
+        RecordingServices services(",");
+        Form1 window(services);
+        window.tabs()->setCurrentIndex(0);
+        act(window.casePanel(0), "AOption2 AOption4 AIP=10 ATP=20 ATB=60 ACK=0,6 AINC=4000");
+        services.fillDialog = [](QDialog* dialog) {
+            auto* unknown = dialog->findChild<QComboBox*>("BuscarIncognita");
+            unknown->setCurrentIndex(unknown->findText("D:", Qt::MatchStartsWith));
+            dialog->findChild<QLineEdit*>("BuscarValorObjetivo")->setText("3");
+            return true;
+        };
+        window.findChild<QAction*>("BuscarValor")->trigger();
+        QTemporaryDir dir;
+        services.chosenPath = dir.filePath("busqueda");
+        window.findChild<QAction*>("InformePDF")->trigger();
+        const QString text = pdfText(dir.filePath("busqueda.pdf")).simplified();
+        QVERIFY2(text.contains("Búsqueda de un valor") && text.contains("Valor pedido: Qp = 3 m³/s") &&
+                     text.contains("Valor encontrado: D = " + window.casePanel(0)->field("ADL")->text() + " m"),
+                 qPrintable(text.left(1500)));
+        act(window.casePanel(0), "AIP=11");
+        window.findChild<QAction*>("InformePDF")->trigger();
+        QVERIFY(!pdfText(dir.filePath("busqueda.pdf")).contains("Búsqueda de un valor"));
     }
 
     // A file that cannot be written leaves nothing behind and says why.

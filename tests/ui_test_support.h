@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -41,16 +42,30 @@ public:
     {
         previews << document;
     }
+    void reportInformation(QWidget*, const QString& message, const QString& detail) override
+    {
+        informations << (detail.isEmpty() ? message : message + ' ' + detail);
+    }
+    bool askInDialog(QDialog* dialog) override { return fillDialog && fillDialog(dialog); }
+    int chooseOne(QWidget*, const QString& question, const QStringList& items) override
+    {
+        offered << question + ": " + items.join(" | ");
+        return chosenItem;
+    }
 
     QStringList messages; // one entry per message shown, holding its detail
     QStringList failures; // one entry per failure reported: what failed, and why
     QString chosenPath;   // where the user saves when asked; empty: gives up
     Separators separatorsInUse;
-    int questions = 0;                      // "¿Desea guardar los cambios?" asked
-    SaveChoice answer = SaveChoice::Cancel; // ...and answered
-    QString fileToOpen;                     // chosen to open; empty: cancelled
-    int aboutShown = 0;                     // the About window opened
-    QStringList previews;                   // what each print preview showed
+    int questions = 0;                        // "¿Desea guardar los cambios?" asked
+    SaveChoice answer = SaveChoice::Cancel;   // ...and answered
+    QString fileToOpen;                       // chosen to open; empty: cancelled
+    int aboutShown = 0;                       // the About window opened
+    QStringList previews;                     // what each print preview showed
+    QStringList informations;                 // what the program said it did
+    std::function<bool(QDialog*)> fillDialog; // the user at a dialog: fills it, and accepts it or not
+    QStringList offered;                      // the lists the user was asked to choose from
+    int chosenItem = -1;                      // ...and the choice; -1: gave up
 };
 
 inline QLineEdit* field(QWidget* panel, const QString& name)

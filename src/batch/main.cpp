@@ -15,7 +15,7 @@ using namespace retencion::batch;
 
 namespace {
 
-constexpr const char* kHelp =
+constexpr const char* kHelpHead =
     R"(Uso: retencion-calc [ENTRADA.csv|-] [-o SALIDA.csv]
      retencion-calc --plantilla A|B|C|D|E [-o SALIDA.csv]
 
@@ -38,11 +38,15 @@ acentos, en cualquier orden):
   caso      A, B, C, D o E
   calculo   superficie (en el caso D, volumen), caudal o vacío
   salida    caso A: orificio o vertedero; caso B: rectangular o circular
-  Ip, Qb    m³/s
-  Tp, Tb    minutos
-  D, L, B, ho   m
-  N, Ck     número de conductos (caso B), coeficiente de descarga (caso A)
-  Qp, S, V  el dato: caudal punta de salida (m³/s), superficie (m²), volumen (m³)
+  buscar    opcional: la columna del dato que se busca (Ip, Tp, Tb, D, L, B,
+            ho, N, Ck, Qb, Qp, S o V); se añade la columna encontrado
+  objetivo  el valor pedido del resultado (m², m³ o m³/s)
+)";
+
+// The columns of numbers come from the cases' tables, between these.
+constexpr const char* kHelpTail = R"(
+Qp, S y V son el dato del cálculo: Qp para superficie o volumen, S (V en el
+caso D) para caudal. Los tiempos se escriben en minutos, como en la ventana.
 
 Opciones:
   -o SALIDA.csv      escribe el resultado en SALIDA.csv (completo o nada)
@@ -74,7 +78,7 @@ int main(int argc, char** argv)
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "-h" || arg == "--help") {
-            writeText(stdout, kHelp);
+            writeText(stdout, std::string(kHelpHead) + columnsHelp() + kHelpTail);
             return 0;
         }
         if ((arg == "-o" || arg == "--plantilla") && i + 1 >= args.size())

@@ -1,38 +1,48 @@
 #include "batch/row_calculator.h"
 
 #include "batch/text.h"
+#include "cases/field_table.h"
 #include "cases/known_values.h"
 #include "cases/refusal_text.h"
+#include "cases/search_text.h"
+#include "cases/value_search.h"
 #include "numbers/read_number.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace retencion::batch {
 namespace {
 
-struct ColumnSpec {
-    const char* name;
-    Quantity quantity; // of a number read from it, for the symbol and unit a refusal gives
-};
-// clang-format off
-constexpr std::array<ColumnSpec, static_cast<int>(Column::Count)> kColumns{{
-    {"caso", {}}, {"calculo", {}}, {"salida", {}},
-    {"Ip", Quantity::InflowPeak}, {"Qb", Quantity::BaseFlow}, {"Tp", Quantity::PeakTime}, {"Tb", Quantity::BaseTime},
-    {"D", Quantity::OrificeDiameter}, {"L", Quantity::WeirLength}, {"B", Quantity::ConduitWidth},
-    {"ho", Quantity::OpeningHeight}, {"N", Quantity::ConduitCount}, {"Ck", Quantity::DischargeCoef},
-    {"Qp", Quantity::GivenOutflow}, {"S", Quantity::GivenSurface}, {"V", Quantity::GivenVolume}}};
-// clang-format on
+constexpr std::array<const char*, static_cast<int>(Column::Count)> kNames{"caso", "calculo", "salida", "buscar",
+                                                                          "objetivo"};
 
 char lower(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+
 } // namespace
 
 const char* columnName(Column column)
 {
-    return kColumns[static_cast<int>(column)].name;
+    return kNames[static_cast<int>(column)];
+}
+
+std::span<const char* const> numberColumns()
+{
+    static const std::vector<const char*> kColumns = [] {
+        std::vector<const char*> names;
+        for (const CaseFields* table : allFields())
+            for (const InputField& f : table->inputs)
+                if (f.column && std::none_of(names.begin(), names.end(),
+                                             [&](const char* n) { return std::strcmp(n, f.column) == 0; }))
+                    names.push_back(f.column);
+        return names;
+    }();
+    return kColumns;
 }
 
 Separators separatorsFor(char delimiter)
@@ -43,13 +53,26 @@ Separators separatorsFor(char delimiter)
 RowCalculator::RowCalculator(std::span<const std::string_view> header, char delimiter)
     : m_separators(separatorsFor(delimiter))
 {
-    m_index.fill(-1);
-    for (std::size_t c = 0; c < kColumns.size(); ++c)
+    // The first column of each name.
+    const auto find = [&](std::string_view name) {
         for (std::size_t i = 0; i < header.size(); ++i)
-            if (sameName(header[i], kColumns[c].name)) {
-                m_index[c] = static_cast<int>(i); // the first column of that name
-                break;
-            }
+            if (sameName(header[i], name)) return static_cast<int>(i);
+        return -1;
+    };
+    for (std::size_t c = 0; c < kNames.size(); ++c)
+        m_index[c] = find(kNames[c]);
+    const auto numbers = numberColumns();
+    m_numberIndex.fill(-1);
+    for (std::size_t c = 0; c < numbers.size() && c < m_numberIndex.size(); ++c)
+        m_numberIndex[c] = find(numbers[c]);
+}
+
+int RowCalculator::numberColumn(std::string_view name) const
+{
+    const auto numbers = numberColumns();
+    for (std::size_t c = 0; c < numbers.size() && c < m_numberIndex.size(); ++c)
+        if (name == numbers[c]) return m_numberIndex[c];
+    return -1;
 }
 
 // Reads the cells of one row in the order the window reads its fields, and
@@ -63,27 +86,29 @@ public:
 
     bool refused() const { return !m_out.aviso.empty(); }
 
-    std::string_view text(Column c) const
+    std::string_view rawCell(int i) const
     {
-        const int i = m_calculator.m_index[static_cast<int>(c)];
+        return i >= 0 && static_cast<std::size_t>(i) < m_cells.size() ? m_cells[i] : std::string_view{};
+    }
+    std::string_view cell(int i) const
+    {
         return i >= 0 && static_cast<std::size_t>(i) < m_cells.size() ? trimBlanks(m_cells[i]) : std::string_view{};
     }
+    std::string_view text(Column c) const { return cell(m_calculator.m_index[static_cast<int>(c)]); }
+    std::string_view text(const char* column) const { return cell(m_calculator.numberColumn(column)); }
 
-    // The cell read whole, as the window reads a field; `q`, where the
-    // column alone does not say, is what the window's field holds.
-    double number(Column c) { return read(c, kColumns[static_cast<int>(c)].quantity, false); }
-    double number(Column c, Quantity q) { return read(c, q, false); }
-    // A time typed in minutes, in seconds.
-    double minutes(Column c) { return read(c, kColumns[static_cast<int>(c)].quantity, true); }
-
-    double read(Column c, Quantity q, bool minutes)
+    // The cell of `column` read whole, as the window reads a field: a value
+    // of `q`, for the sentence that refuses a cell that is no number.
+    double number(const char* column, Quantity q, bool minutes = false)
+    {
+        return read(rawCell(m_calculator.numberColumn(column)), column, q, minutes);
+    }
+    double read(std::string_view cell, const char* column, Quantity q, bool minutes)
     {
         if (refused()) return 0;
-        const int i = m_calculator.m_index[static_cast<int>(c)];
-        const std::string_view cell = i >= 0 && static_cast<std::size_t>(i) < m_cells.size() ? m_cells[i] : "";
         const Separators& s = m_calculator.m_separators;
         const FieldNumber n = minutes ? ReadFieldMinutes(cell, s) : ReadField(cell, s);
-        if (n.text == FieldText::Empty) refuse("Falta ", c);
+        if (n.text == FieldText::Empty) m_out.aviso.append("Falta ").append(column);
         if (n.text == FieldText::NotANumber) m_out.aviso = describeNotANumber(cell, q);
         return n.value;
     }
@@ -135,36 +160,142 @@ public:
         return -1;
     }
 
-    // The given value: the target outflow peak, or the tank's size.
-    double given(CalculationType c, Column tankSize)
+    // The cells of every field the case's table asks for under the options
+    // of `input`, in the table's order, into `input`. A field with no column
+    // of its own (the outlet size with no outlet chosen) reads the first
+    // filled column of its control's other meanings. The field `skipped`
+    // (the unknown of a search) is not read.
+    void readFields(CaseInput& input, const InputField* skipped)
     {
-        if (c == CalculationType::None) return 0;
-        return number(c == CalculationType::Outflow ? tankSize : Column::Qp);
+        const CaseFields& table = fieldsOf(input);
+        const CalculationType c = calculationOf(input);
+        const Outlet o = outletOf(input);
+        for (const InputField& f : table.inputs) {
+            if (!f.when.holds(c, o)) continue;
+            if (skipped && std::strcmp(f.control, skipped->control) == 0) continue;
+            f.slot.set(input, number(f.column ? f.column : eitherColumn(table, f.control), f.quantity, f.minutes));
+        }
     }
 
-    // Of two columns for one field, the first unless only the second is filled.
-    Column either(Column a, Column b) const { return text(a).empty() && !text(b).empty() ? b : a; }
-
-    template <class Input> void write(const Input& in, const CaseResult& r, ResultMasks masks)
+    void write(const CaseInput& in, const CaseResult& r)
     {
         const Separators& s = m_calculator.m_separators;
-        if (r.main) {
-            m_out.resultado = FormatNumber(*r.main, masks.main, s);
-            m_out.unidad = quantityUnit(computedQuantity(in.calculation));
-        }
-        if (r.h && masks.height) m_out.h = FormatNumber(*r.h, masks.height, s);
+        const CalculationType c = calculationOf(in);
+        if (r.main)
+            if (const ResultField* f = resultField(in, false)) {
+                m_out.resultado = FormatNumber(*r.main, f->mask, s);
+                m_out.unidad = f->unit;
+            }
+        if (r.h)
+            if (const ResultField* f = resultField(in, true)) m_out.h = FormatNumber(*r.h, f->mask, s);
         if (r.refusal) {
             const KnownValues known = knownValues(in, r);
-            m_out.aviso = describeRefusal(*r.refusal, known.span(), s, in.calculation);
+            m_out.aviso = describeRefusal(*r.refusal, known.span(), s, c);
         }
+    }
+
+    // The field named in `buscar` among those the row's options ask for, or
+    // null with the refusal said.
+    const InputField* unknown(const CaseInput& input)
+    {
+        const std::string_view name = text(Column::Buscar);
+        std::string offered;
+        for (const InputField* f : searchableFields(input)) {
+            if (!f->column) continue;
+            if (sameName(name, f->column)) {
+                if (calculationOf(input) != CalculationType::None) return f;
+                refuseWord(Column::Buscar, "necesita un cálculo (calculo) cuyo resultado cumpla el objetivo");
+                return nullptr;
+            }
+            offered.append(offered.empty() ? "" : ", ").append(f->column);
+        }
+        m_message.assign("no es un dato del caso ")
+            .append(1, caseLetter(input))
+            .append(" con estas opciones (")
+            .append(offered)
+            .append(")");
+        refuseWord(Column::Buscar, m_message);
+        return nullptr;
+    }
+
+    double objetivo(const CaseInput& input)
+    {
+        return read(rawCell(m_calculator.m_index[static_cast<int>(Column::Objetivo)]), columnName(Column::Objetivo),
+                    computedQuantity(calculationOf(input)), false);
+    }
+
+    // The results with the value found (the first, where several are), the
+    // values found, and what the search says where it did not simply meet
+    // the target.
+    void writeSearch(const SearchRequest& request, const SearchAnswer& answer)
+    {
+        const Separators& s = m_calculator.m_separators;
+        for (const double x : answer.found)
+            m_out.encontrado.append(m_out.encontrado.empty() ? "" : " ").append(valueText(request, x, s, 6));
+        if (!answer.found.empty()) {
+            CaseInput at = request.input;
+            request.unknown->slot.set(at, answer.found.front());
+            write(at, retencion::calculate(at));
+        }
+        if (answer.found.size() != 1 || (answer.whole && !answer.exact))
+            m_out.aviso = describeSearch(request, answer, s);
     }
 
 private:
+    // Of the columns of `control`'s meanings, the first filled, or the first.
+    const char* eitherColumn(const CaseFields& table, const char* control) const
+    {
+        const char* first = nullptr;
+        for (const InputField& f : table.inputs) {
+            if (!f.column || std::strcmp(f.control, control) != 0) continue;
+            if (!text(f.column).empty()) return f.column;
+            if (!first) first = f.column;
+        }
+        return first;
+    }
+
     const RowCalculator& m_calculator;
     std::span<const std::string_view> m_cells;
     RowResult& m_out;
     std::string m_message;
 };
+
+namespace {
+
+// The case's input with the options the row chose, or nothing when a word
+// was refused.
+std::optional<CaseInput> optionsOf(char letter, RowReader& row)
+{
+    switch (letter) {
+    case 'A': {
+        CaseAInput in;
+        in.calculation = row.calculation(letter, CalculationType::Surface);
+        const int outlet = row.choice(letter, "orificio", "vertedero");
+        in.outlet = outlet == 1 ? CaseAOutlet::Orifice : outlet == 2 ? CaseAOutlet::Weir : CaseAOutlet::None;
+        return in;
+    }
+    case 'B': {
+        CaseBInput in;
+        in.calculation = row.calculation(letter, CalculationType::Surface);
+        const int conduit = row.choice(letter, "rectangular", "circular");
+        in.conduit = conduit == 1   ? OutletConduit::Rectangular
+                     : conduit == 2 ? OutletConduit::Circular
+                                    : OutletConduit::None;
+        return in;
+    }
+    case 'C':
+        return CaseCInput{.calculation = row.calculation(letter, CalculationType::Surface)};
+    case 'D':
+        return CaseDInput{.calculation = row.calculation(letter, CalculationType::Volume)};
+    case 'E':
+        return CaseEInput{.calculation = row.calculation(letter, CalculationType::Surface)};
+    default:
+        row.refuseWord(Column::Caso, "no es un caso (A, B, C, D o E)");
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult& out) const
 {
@@ -172,6 +303,7 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
     out.unidad.clear();
     out.h.clear();
     out.aviso.clear();
+    out.encontrado.clear();
     RowReader row(*this, cells, out);
 
     const std::string_view caso = row.text(Column::Caso);
@@ -181,77 +313,21 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
         return;
     }
     const char letter = caso.size() == 1 ? static_cast<char>(lower(caso[0]) - 'a' + 'A') : 0;
-    switch (letter) {
-    case 'A': {
-        CaseAInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        const int outlet = row.choice(letter, "orificio", "vertedero");
-        in.outlet = outlet == 1 ? CaseAOutlet::Orifice : outlet == 2 ? CaseAOutlet::Weir : CaseAOutlet::None;
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.tb = row.minutes(Column::Tb);
-        in.dl = outlet == 1   ? row.number(Column::D)
-                : outlet == 2 ? row.number(Column::L)
-                              : row.number(row.either(Column::D, Column::L), Quantity::OutletSize);
-        in.ck = row.number(Column::Ck);
-        in.given = row.given(in.calculation, Column::S);
-        if (!row.refused()) row.write(in, CaseAEngine(in), caseAMasks(in.calculation));
+    std::optional<CaseInput> input = optionsOf(letter, row);
+    if (!input || row.refused()) return;
+    if (row.text(Column::Buscar).empty()) {
+        row.readFields(*input, nullptr);
+        if (!row.refused()) row.write(*input, retencion::calculate(*input));
         return;
     }
-    case 'B': {
-        CaseBInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        const int conduit = row.choice(letter, "rectangular", "circular");
-        in.conduit = conduit == 1   ? OutletConduit::Rectangular
-                     : conduit == 2 ? OutletConduit::Circular
-                                    : OutletConduit::None;
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.qb = row.number(Column::Qb);
-        in.size = conduit == 2 ? row.number(Column::D, Quantity::ConduitDiameter)
-                               : row.number(conduit == 1 ? Column::B : row.either(Column::B, Column::D),
-                                            Quantity::ConduitWidth);
-        // N counts circular conduits; a rectangular one never reads it.
-        if (in.conduit == OutletConduit::Circular) in.n = row.number(Column::N);
-        in.given = row.given(in.calculation, Column::S);
-        if (!row.refused()) row.write(in, CaseBEngine(in), caseBMasks(in.calculation));
-        return;
-    }
-    case 'C': {
-        CaseCInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.b = row.number(Column::B);
-        in.ho = row.number(Column::Ho);
-        in.given = row.given(in.calculation, Column::S);
-        if (!row.refused()) row.write(in, CaseCEngine(in), caseCMasks(in.calculation));
-        return;
-    }
-    case 'D': {
-        CaseDInput in;
-        in.calculation = row.calculation(letter, CalculationType::Volume);
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.given = row.given(in.calculation, Column::V);
-        if (!row.refused()) row.write(in, CaseDEngine(in), caseDMasks(in.calculation));
-        return;
-    }
-    case 'E': {
-        CaseEInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.b = row.number(Column::B);
-        in.ho = row.number(Column::Ho);
-        in.l = row.number(Column::L);
-        in.given = row.given(in.calculation, Column::S);
-        if (!row.refused()) row.write(in, CaseEEngine(in), caseEMasks(in.calculation));
-        return;
-    }
-    default:
-        row.refuseWord(Column::Caso, "no es un caso (A, B, C, D o E)");
-    }
+    // A search: the unknown's own cell is ignored.
+    const InputField* unknown = row.unknown(*input);
+    if (!unknown) return;
+    row.readFields(*input, unknown);
+    const double goal = row.objetivo(*input);
+    if (row.refused()) return;
+    const SearchRequest request{*input, unknown, SearchTarget::Main, goal};
+    row.writeSearch(request, searchValue(request));
 }
 
 } // namespace retencion::batch

@@ -8,9 +8,11 @@
 #include "numbers/separators.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
+class QDialog;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -58,6 +60,18 @@ public:
     // ("Caso A"). Returns when the user closes it.
     virtual void previewPrint(QWidget* parent, const QString& document,
                               const std::function<void(QPagedPaintDevice&)>& paint) = 0;
+
+    // Tells the user what was done: `message` in a sentence, with `detail`
+    // below it when given. Returns when the user has seen it.
+    virtual void reportInformation(QWidget* parent, const QString& message, const QString& detail) = 0;
+
+    // Runs a dialog that asks for what a command needs; true when the user
+    // accepts it.
+    virtual bool askInDialog(QDialog* dialog) = 0;
+
+    // Asks the user to choose one of `items`, under `question`; the index
+    // chosen, or -1 when the user gives up.
+    virtual int chooseOne(QWidget* parent, const QString& question, const QStringList& items) = 0;
 };
 
 } // namespace retencion

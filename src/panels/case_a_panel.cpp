@@ -193,6 +193,11 @@ std::optional<CaseInput> CaseAPanel::curveInput() const
     return CaseInput{m_lastInput};
 }
 
+Outlet CaseAPanel::outletChosen() const
+{
+    return selected("AOption4") ? Outlet::Orifice : selected("AOption3") ? Outlet::Weir : Outlet::None;
+}
+
 // A few milliseconds for the chart window's 25 points: the sheet routes
 // them as it is made.
 std::optional<routing::RoutingCurve> CaseAPanel::curveByRouting() const

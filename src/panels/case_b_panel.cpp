@@ -104,4 +104,9 @@ std::optional<CaseInput> CaseBPanel::curveInput() const
     return CaseInput{m_lastInput};
 }
 
+Outlet CaseBPanel::outletChosen() const
+{
+    return selected("BOption3") ? Outlet::Rectangular : selected("BOption4") ? Outlet::Circular : Outlet::None;
+}
+
 } // namespace retencion

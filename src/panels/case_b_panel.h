@@ -14,6 +14,7 @@ public:
 
     std::vector<figures::Figure> figures() const override;
     std::optional<CaseInput> curveInput() const override;
+    Outlet outletChosen() const override;
 
     void BOption3_Click(); // rectangular conduit
     void BOption4_Click(); // circular conduits

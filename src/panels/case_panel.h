@@ -5,6 +5,7 @@
 // field text to engine and back to field text.
 
 #include "cases/calculation.h"
+#include "cases/field_table.h"
 #include "figures/figure.h"
 #include "figures/sizing_curve.h"
 #include "files/case_state.h"
@@ -130,6 +131,18 @@ public:
     // for a spreadsheet; a greyed result ends "\t(resultado anterior)".
     QString valuesTable() const;
 
+    // "Buscar valor…": asks for an unknown, a target and its value; writes
+    // the value found into the unknown's field and presses "Calcular", or
+    // says why nothing was written.
+    void buscar();
+    // The form as it stands, read through the case's field table (times in
+    // seconds), every field the options ask for.
+    CaseInput formInput() const;
+    CaseInput formInput(const InputField* unknown, QString* unread) const;
+    // The search the last calculation came from, while the form holds its
+    // data.
+    const std::optional<SearchNote>& searchNote() const { return m_search; }
+
 signals:
     // The user typed in an input field or chose an option.
     void edited();
@@ -163,6 +176,8 @@ protected:
     // Runs whenever the last computed result changes: a calculation, or an
     // option that changed what the form asks for.
     virtual void resultChanged() {}
+    // The outlet chosen in the panel's second option group, if it has one.
+    virtual Outlet outletChosen() const { return Outlet::None; }
 
     // Runs `handler` after the user selects `optionName`.
     template <typename Panel> void onSelected(const char* optionName, void (Panel::*handler)())
@@ -249,9 +264,10 @@ private:
     char m_prefix;
     UiServices& m_services;
     std::optional<CaseResult> m_last;
-    bool m_calculated = false; // a calculation has read this form since it was last restored
-    bool m_refused = false;    // the last calculation was refused...
-    QString m_refusal;         // ...and this sentence said why
+    std::optional<SearchNote> m_search; // the search the last calculation came from
+    bool m_calculated = false;          // a calculation has read this form since it was last restored
+    bool m_refused = false;             // the last calculation was refused...
+    QString m_refusal;                  // ...and this sentence said why
     QLabel* m_description = nullptr;
     std::vector<QGroupBox*> m_optionGroups;
     std::vector<ChartWindow*> m_following;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace retencion {
@@ -21,6 +22,14 @@ struct ReportLine {
 struct ReportChoice {
     QString group;  // "Tipo de Cálculo"
     QString chosen; // "Cálculo de la Superficie del Depósito", or "ninguno"
+};
+
+// A calculation that came from "Buscar valor…": what was sought, for which
+// target, and the value found.
+struct SearchNote {
+    QString sought; // "D: Diámetro del orificio de salida"
+    QString target; // "Qp = 2,5 m³/s"
+    QString found;  // "D = 1,042 m"
 };
 
 struct CaseReport {
@@ -41,6 +50,8 @@ struct CaseReport {
     QStringList routingText;
     std::vector<std::vector<QString>> routingTable; // header row first
     std::vector<figures::Figure> routingFigures;
+    // The search the last calculation came from, if it did.
+    std::optional<SearchNote> search;
 };
 
 } // namespace retencion

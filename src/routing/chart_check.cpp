@@ -31,6 +31,7 @@ std::optional<ChartCheck> checkByRouting(const CaseAInput& in, const CaseAResult
     // The chart's surface is the one found, or the one given.
     const double surface = surfaceMode ? *result.main : in.given;
     const double chartPeak = surfaceMode ? in.given : *result.main;
+    check.chartSurface = surface;
     RoutingInput routing{in.ip, in.tp, in.tb, check.outlet, in.dl, in.ck, surface};
     auto routed = route(routing);
     if (!routed) return std::nullopt;

@@ -28,6 +28,7 @@ struct ChartCheck {
     Outlet outlet = Outlet::Orifice;
     PowerLaw law;                    // the outlet law routed
     double area = 0;                 // orifice area π·D²/4, m² (orifice only)
+    double chartSurface = 0;         // the tank routed: the surface found, or the one given, m²
     RoutingResult routed;            // the chart's surface, routed
     Compared outflowPeak;            // Qp: the chart's (given or found) against the routed peak
     Compared head;                   // the chart's H (for a weir, under the chart's own law) against routing's highest

@@ -1,5 +1,7 @@
 #include "routing/tank_routing.h"
 
+#include "cases/a/case_a_charts.h"
+
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -102,6 +104,39 @@ std::optional<RoutingResult> route(const RoutingInput& input, const RoutingOptio
     return routeTriangle(input, options);
 }
 
+namespace {
+
+// The root of `excess` in u = ln x: from the guess, steps of `stride` (up
+// when the excess at the guess is positive and `upWhenAbove`, else down)
+// until the excess changes sign, then Brent's method to a relative 1e-8 in
+// x. Nothing when a routing fails, a step leaves what `allowed` admits, or
+// no sign change comes within `steps`.
+template <typename F, typename Allowed>
+std::optional<double> solveInLog(F&& excess, double guess, double stride, bool upWhenAbove, int steps, Allowed allowed)
+{
+    double a = std::log(guess);
+    auto fa = excess(a);
+    if (!fa) return std::nullopt;
+    if (*fa == 0) return guess;
+    if ((*fa > 0) != upWhenAbove) stride = -stride;
+    for (int i = 0; i < steps; ++i) {
+        const double b = a + stride;
+        if (!allowed(std::exp(b))) return std::nullopt;
+        const auto fb = excess(b);
+        if (!fb) return std::nullopt;
+        if ((*fb > 0) != (*fa > 0) || *fb == 0) {
+            const auto u = brent(excess, a, *fa, b, *fb, 1e-8);
+            if (!u) return std::nullopt;
+            return std::exp(*u);
+        }
+        a = b;
+        fa = fb;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<double> sizeByRouting(const RoutingInput& input, double targetPeak, const RoutingOptions& options)
 {
     if (!physical(input, false)) return std::nullopt;
@@ -125,26 +160,31 @@ std::optional<double> sizeByRouting(const RoutingInput& input, double targetPeak
         const double vin = input.tb * input.ip / 2;
         guess = vin * (1 - targetPeak / input.ip) / outletLaw(input.outlet, input.dl, input.ck).head(targetPeak);
     }
-    double a = std::log(guess);
-    auto fa = excess(a);
-    if (!fa) return std::nullopt;
-    if (*fa == 0) return guess;
-
     // A peak above the target asks for a bigger tank, one below for a smaller.
-    const double stride = (*fa > 0 ? 1 : -1) * std::log(4.0);
-    for (int i = 0; i < 30; ++i) {
-        const double b = a + stride;
-        const auto fb = excess(b);
-        if (!fb) return std::nullopt;
-        if ((*fb > 0) != (*fa > 0) || *fb == 0) {
-            const auto u = brent(excess, a, *fa, b, *fb, 1e-8);
-            if (!u) return std::nullopt;
-            return std::exp(*u);
-        }
-        a = b;
-        fa = fb;
-    }
-    return std::nullopt;
+    return solveInLog(excess, guess, std::log(4.0), true, 30, [](double) { return true; });
+}
+
+std::optional<double> outletByRouting(const RoutingInput& input, double targetPeak,
+                                      const std::function<bool()>& keepGoing, const RoutingOptions& options)
+{
+    if (!physical(input, true)) return std::nullopt;
+    if (!std::isfinite(targetPeak) || !(targetPeak > 0) || !(targetPeak < input.ip)) return std::nullopt;
+
+    RoutingOptions quiet = options;
+    quiet.samples = 0;
+    // f(u) = routed peak through the outlet of size e^u, less the target.
+    auto excess = [&](double u) -> std::optional<double> {
+        if (keepGoing && !keepGoing()) return std::nullopt;
+        RoutingInput in = input;
+        in.dl = std::exp(u);
+        const auto routed = routeTriangle(in, quiet);
+        if (!routed) return std::nullopt;
+        return routed->peakOutflow - targetPeak;
+    };
+    // A peak above the target asks for a smaller outlet, one below for a
+    // bigger; no outlet beyond the studied sizes is sought.
+    return solveInLog(excess, input.dl, std::log(2.0), false, 40,
+                      [](double dl) { return case_a::kOutletSizeRange.holds(dl); });
 }
 
 } // namespace retencion::routing

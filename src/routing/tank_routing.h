@@ -16,6 +16,7 @@
 #include "cases/physics.h"
 #include "routing/level_pool.h"
 
+#include <functional>
 #include <optional>
 
 namespace retencion::routing {
@@ -50,5 +51,14 @@ std::optional<RoutingResult> route(const RoutingInput& input, const RoutingOptio
 // found within a factor 4^30 either way, a non-physical input, or a routing
 // that fails along the way. `options.samples` is not used.
 std::optional<double> sizeByRouting(const RoutingInput& input, double targetPeak, const RoutingOptions& options = {});
+
+// The orifice diameter or weir length (`input.dl` the first guess, the
+// chart's) whose routed outflow peak through the tank of `input.surface` is
+// `targetPeak`: bracketed by doubling or halving within case A's studied
+// outlet sizes, then Brent's method on ln D to a relative 1e-8 (the routed
+// peak rises with the outlet). Nothing when no studied size gives that peak,
+// or when `keepGoing`, asked before each routing, says to stop.
+std::optional<double> outletByRouting(const RoutingInput& input, double targetPeak,
+                                      const std::function<bool()>& keepGoing = {}, const RoutingOptions& options = {});
 
 } // namespace retencion::routing

@@ -134,17 +134,24 @@ void Form1::buildMenus()
     QAction* copiar = add(edicion, "CopiarResultados", QStringLiteral("&Copiar resultados"),
                           &Form1::CopiarResultados_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
+    // Its access key, u: every other letter of "Cálculo" opens something on
+    // some tab, so "Ayuda" gives up its u for y.
+    auto* calculo = menuBar()->addMenu(QStringLiteral("Cálc&ulo"));
+    calculo->setObjectName(QStringLiteral("Calculo"));
+    QAction* buscar = add(calculo, "BuscarValor", QStringLiteral("&Buscar valor…"), &Form1::Buscar_Click,
+                          QKeySequence(Qt::CTRL | Qt::Key_F));
+
     auto* abacos = menuBar()->addMenu(QStringLiteral("Á&bacos"));
     abacos->setObjectName(QStringLiteral("Abacos"));
     QAction* verAbaco = add(abacos, "VerAbaco", QStringLiteral("&Ver ábaco del caso"), &Form1::VerAbaco_Click,
                             QKeySequence(Qt::CTRL | Qt::Key_B));
-    auto* ayuda = menuBar()->addMenu(QStringLiteral("Ay&uda"));
+    auto* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     ayuda->setObjectName(QStringLiteral("Ayuda"));
     add(ayuda, "Acer", QStringLiteral("Acerca del &Programa"), &Form1::Acer_Click);
 
     // The index has no chart, inputs or results of its own.
     connect(m_tabs, &QTabWidget::currentChanged, this, [=](int tab) {
-        for (QAction* action : {verAbaco, copiar, informe, imprimir})
+        for (QAction* action : {verAbaco, copiar, informe, imprimir, buscar})
             action->setEnabled(tab != kIndexTab);
     });
 }
@@ -267,14 +274,20 @@ void Form1::Salir_Click()
     QApplication::quit();
 }
 
+std::optional<SearchNote> Form1::searchNoteInFront() const
+{
+    if (const auto* panel = qobject_cast<const CasePanel*>(m_tabs->currentWidget())) return panel->searchNote();
+    return std::nullopt;
+}
+
 void Form1::InformePDF_Click()
 {
-    saveReportOf(this, calculation(), sheetFileName(*m_files), m_services);
+    saveReportOf(this, calculation(), sheetFileName(*m_files), searchNoteInFront(), m_services);
 }
 
 void Form1::Imprimir_Click()
 {
-    printReportOf(this, calculation(), sheetFileName(*m_files), m_services);
+    printReportOf(this, calculation(), sheetFileName(*m_files), searchNoteInFront(), m_services);
 }
 
 void Form1::Acer_Click()
@@ -285,6 +298,11 @@ void Form1::Acer_Click()
 void Form1::VerAbaco_Click()
 {
     if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget())) panel->showChart();
+}
+
+void Form1::Buscar_Click()
+{
+    if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget())) panel->buscar();
 }
 
 } // namespace retencion

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "files/calculation_file.h"
+#include "panels/case_report.h"
 
 #include <QMainWindow>
+
+#include <optional>
 
 class QTabWidget;
 
@@ -40,6 +43,7 @@ public:
     void Acer_Click();
     // Opens the design chart of the case on show (menu "Ábacos").
     void VerAbaco_Click();
+    void Buscar_Click(); // "Buscar valor…" on the case shown
     // The inputs and results of the case in front, tab-separated.
     void CopiarResultados_Click();
     // Asks for the project's data of the sheet's title block, without
@@ -55,6 +59,8 @@ protected:
 
 private:
     void buildMenus();
+    // The search the calculation of the case shown came from, for its sheet.
+    std::optional<SearchNote> searchNoteInFront() const;
 
     UiServices& m_services;
     QTabWidget* m_tabs;

@@ -3,7 +3,9 @@
 #include "shell/acerca.h"
 #include "shell/program_title.h"
 
+#include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -106,6 +108,33 @@ void QtUiServices::previewPrint(QWidget* parent, const QString& document,
     preview.setWindowTitle(QStringLiteral("Imprimir — ") + document);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* p) { paint(*p); });
     preview.exec();
+}
+
+void QtUiServices::reportInformation(QWidget* parent, const QString& message, const QString& detail)
+{
+    QMessageBox box(QMessageBox::Information, programTitle(), message, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("Informacion"));
+    if (!detail.isEmpty()) box.setInformativeText(detail);
+    box.exec();
+}
+
+bool QtUiServices::askInDialog(QDialog* dialog)
+{
+    return dialog->exec() == QDialog::Accepted;
+}
+
+int QtUiServices::chooseOne(QWidget* parent, const QString& question, const QStringList& items)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("ElegirUno"));
+    dialog.setWindowTitle(programTitle());
+    dialog.setLabelText(question);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setOkButtonText(QStringLiteral("Aceptar"));
+    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    return static_cast<int>(items.indexOf(dialog.textValue()));
 }
 
 Separators QtUiServices::separators() const

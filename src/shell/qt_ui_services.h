@@ -19,6 +19,9 @@ public:
     void showAbout(QWidget* parent) override;
     void previewPrint(QWidget* parent, const QString& document,
                       const std::function<void(QPagedPaintDevice&)>& paint) override;
+    void reportInformation(QWidget* parent, const QString& message, const QString& detail) override;
+    bool askInDialog(QDialog* dialog) override;
+    int chooseOne(QWidget* parent, const QString& question, const QStringList& items) override;
 };
 
 } // namespace retencion

@@ -33,6 +33,9 @@ public:
     QString chooseFileToOpen(QWidget*, const QString&) override { return {}; }
     void showAbout(QWidget*) override {}
     void previewPrint(QWidget*, const QString&, const std::function<void(QPagedPaintDevice&)>&) override {}
+    void reportInformation(QWidget*, const QString&, const QString&) override {}
+    bool askInDialog(QDialog*) override { return false; }
+    int chooseOne(QWidget*, const QString&, const QStringList&) override { return -1; }
 
     QString failureTitle; // the first failure told, if any
     QString failureReason;
@@ -76,7 +79,8 @@ QString sheetFileName(const CalculationFiles& files)
     return files.modified() ? QStringLiteral("(modificado)") : QFileInfo(path).fileName();
 }
 
-void saveReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName, UiServices& services)
+void saveReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName,
+                  const std::optional<SearchNote>& search, UiServices& services)
 {
     if (calculation.currentCase.size() != 1) return;
     const QString name = QStringLiteral("caso-%1-informe-%2.pdf")
@@ -85,8 +89,11 @@ void saveReportOf(QWidget* window, const CalculationState& calculation, const QS
     QString path = services.savePath(window, QDir(folder).filePath(name), QStringLiteral("Documento PDF (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    const auto sheet = sheetOf(calculation, services.separators(), fileName);
+    auto sheet = sheetOf(calculation, services.separators(), fileName);
     if (!sheet) return;
+    // The window's sheet, made again from the fields, also says which search
+    // gave them the value found: the panel forgets it at the first edit.
+    sheet->report.search = search;
     const QString reason = writeReportPdf(sheet->report, sheet->header, path);
     if (!reason.isEmpty())
         services.reportFailure(
@@ -94,10 +101,12 @@ void saveReportOf(QWidget* window, const CalculationState& calculation, const QS
             reason + QLatin1Char('.'));
 }
 
-void printReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName, UiServices& services)
+void printReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName,
+                   const std::optional<SearchNote>& search, UiServices& services)
 {
-    const auto sheet = sheetOf(calculation, services.separators(), fileName);
+    auto sheet = sheetOf(calculation, services.separators(), fileName);
     if (!sheet) return;
+    sheet->report.search = search; // as in the PDF
     services.previewPrint(window, sheet->report.caseName,
                           [&sheet](QPagedPaintDevice& device) { paintReport(device, sheet->report, sheet->header); });
 }

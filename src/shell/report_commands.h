@@ -39,9 +39,12 @@ std::optional<SheetOfCase> sheetOf(const CalculationState& calculation, const Se
 QString sheetFileName(const CalculationFiles& files);
 
 // Asks where, and writes the sheet of the case in front of `calculation` as
-// a PDF; `fileName` as for sheetOf().
-void saveReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName, UiServices& services);
+// a PDF; `fileName` as for sheetOf(), `search` the search the window's
+// last calculation came from, if it did.
+void saveReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName,
+                  const std::optional<SearchNote>& search, UiServices& services);
 // A print preview of the same sheet.
-void printReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName, UiServices& services);
+void printReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName,
+                   const std::optional<SearchNote>& search, UiServices& services);
 
 } // namespace retencion

@@ -354,6 +354,13 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
                                                       "corresponden."),
                      fontOf(12, true), QColor(0x80, 0x50, 0x00));
     sheet.table(rowsOf(r.results), shares, right);
+    if (r.search) {
+        sheet.heading(QStringLiteral("Búsqueda de un valor"));
+        sheet.text(QStringLiteral("Dato buscado: %1").arg(r.search->sought), fontOf(12), 2);
+        sheet.text(QStringLiteral("Valor pedido: %1").arg(r.search->target), fontOf(12), 2);
+        sheet.text(QStringLiteral("Valor encontrado: %1, con el que se ha hecho el cálculo").arg(r.search->found),
+                   fontOf(12, true));
+    }
 
     sheet.heading(QStringLiteral("Ábaco"));
     for (const figures::Figure& f : r.charts)
