@@ -128,6 +128,22 @@ public:
         m_y += height + 10;
     }
 
+    // The case's schematic, centred, two thirds of the width.
+    void drawing(const figures::Drawing& d)
+    {
+        const QFont font = fontOf(11);
+        const double w = width() * 2 / 3;
+        const double height = drawingHeight(d, w, font, &m_device);
+        ensure(height);
+        if (m_p) {
+            m_p->save();
+            m_p->setFont(font);
+            paintDrawing(*m_p, QRectF((width() - w) / 2, m_y, w, height), d, QPalette(Qt::white));
+            m_p->restore();
+        }
+        m_y += height + 10;
+    }
+
     void heading(const QString& s)
     {
         ensure(60); // a heading never ends a page alone
@@ -185,6 +201,7 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
                10, QColor(0x44, 0x44, 0x44));
 
     sheet.heading(r.caseName + QStringLiteral(": ") + r.heading);
+    if (r.drawing) sheet.drawing(*r.drawing);
     for (const ReportChoice& c : r.choices)
         sheet.text(c.group + QStringLiteral(": ") + c.chosen, fontOf(12), 2);
 
