@@ -179,4 +179,28 @@ INSTANTIATE_TEST_SUITE_P(Files, Run, testing::Values(
     recordName);
 // clang-format on
 
+// Each case's template names the columns its case reads: run as it stands,
+// its worked example computes, with no refusal.
+TEST(Template, EachCaseWorkedExampleComputes)
+{
+    for (const char caso : {'A', 'B', 'C', 'D', 'E'}) {
+        std::string text = templateFor(caso);
+        std::FILE* in = fmemopen(text.data(), text.size(), "rb");
+        char* buffer = nullptr;
+        std::size_t size = 0;
+        std::FILE* out = open_memstream(&buffer, &size);
+        std::string error;
+        EXPECT_EQ(runBatch(in, out, {}, error), 0) << caso;
+        std::fclose(out);
+        std::fclose(in);
+        const std::string written(buffer, size);
+        std::free(buffer);
+        // The last four cells: resultado, unidad, H, aviso.
+        const std::string row = written.substr(written.find('\n') + 1);
+        const auto aviso = row.rfind(';');
+        EXPECT_EQ(row.substr(aviso), ";\n") << caso << ": " << row;
+        EXPECT_NE(row.find(caso == 'D' ? ";m³;" : ";m²;"), std::string::npos) << caso << ": " << row;
+    }
+}
+
 } // namespace

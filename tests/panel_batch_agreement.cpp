@@ -4,6 +4,7 @@
 // kind, and seeded random rows in and around the studied ranges.
 
 #include "batch/row_calculator.h"
+#include "cases/field_table.h"
 #include "panel_factory.h"
 #include "ui_test_support.h"
 
@@ -140,6 +141,24 @@ class PanelBatchAgreementTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The cases' tables name the panels' own fields, all of them.
+    void tablesNameEveryFieldOfThePanels()
+    {
+        for (const CaseFields* table : allFields()) {
+            RecordingServices services(".");
+            const auto panel = panelFor(table->letter, services);
+            QSet<QString> named;
+            for (const InputField& f : table->inputs)
+                named << f.control;
+            for (const ResultField& r : table->results)
+                named << r.control;
+            QSet<QString> shown;
+            for (const QLineEdit* e : panel->findChildren<QLineEdit*>())
+                shown << e->objectName();
+            QCOMPARE(named, shown);
+        }
+    }
+
     void sameResultsAndRefusals()
     {
         std::vector<std::string> rows(std::begin(kRows), std::end(kRows));

@@ -24,4 +24,8 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
 // in; empty for any other letter.
 std::string templateFor(char caso);
 
+// The columns of numbers, one line per meaning, with their units and the
+// cases that read them: for --help.
+std::string columnsHelp();
+
 } // namespace retencion::batch

@@ -13,7 +13,7 @@ using namespace retencion::batch;
 
 namespace {
 
-constexpr const char* kHelp =
+constexpr const char* kHelpHead =
     R"(Uso: retencion-calc [ENTRADA.csv|-] [-o SALIDA.csv]
      retencion-calc --plantilla A|B|C|D|E [-o SALIDA.csv]
 
@@ -31,11 +31,12 @@ Columnas (por su nombre en la cabecera, en cualquier orden):
   caso      A, B, C, D o E
   calculo   superficie (en el caso D, volumen), caudal o vacío
   salida    caso A: orificio o vertedero; caso B: rectangular o circular
-  Ip, Qb    m³/s
-  Tp, Tb    minutos
-  D, L, B, ho   m
-  N, Ck     número de conductos (caso B), coeficiente de descarga (caso A)
-  Qp, S, V  el dato: caudal punta de salida (m³/s), superficie (m²), volumen (m³)
+)";
+
+// The columns of numbers come from the cases' tables, between these.
+constexpr const char* kHelpTail = R"(
+Qp, S y V son el dato del cálculo: Qp para superficie o volumen, S (V en el
+caso D) para caudal. Los tiempos se escriben en minutos, como en la ventana.
 
 Opciones:
   -o SALIDA.csv      escribe el resultado en SALIDA.csv (completo o nada)
@@ -65,7 +66,9 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "-h" || arg == "--help") {
-            std::fputs(kHelp, stdout);
+            std::fputs(kHelpHead, stdout);
+            std::fputs(columnsHelp().c_str(), stdout);
+            std::fputs(kHelpTail, stdout);
             return 0;
         }
         if ((arg == "-o" || arg == "--plantilla") && i + 1 >= argc)

@@ -1,16 +1,18 @@
 #include "batch/row_calculator.h"
 
 #include "batch/cell_number.h"
+#include "cases/field_table.h"
 #include "cases/known_values.h"
 #include "cases/refusal_text.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace retencion::batch {
 namespace {
 
-constexpr std::array<const char*, static_cast<int>(Column::Count)> kNames{
-    "caso", "calculo", "salida", "Ip", "Qb", "Tp", "Tb", "D", "L", "B", "ho", "N", "Ck", "Qp", "S", "V"};
+constexpr std::array<const char*, static_cast<int>(Column::Count)> kNames{"caso", "calculo", "salida"};
 
 char lower(char c)
 {
@@ -30,6 +32,20 @@ const char* columnName(Column column)
     return kNames[static_cast<int>(column)];
 }
 
+std::span<const char* const> numberColumns()
+{
+    static const std::vector<const char*> kColumns = [] {
+        std::vector<const char*> names;
+        for (const CaseFields* table : allFields())
+            for (const InputField& f : table->inputs)
+                if (f.column && std::none_of(names.begin(), names.end(),
+                                             [&](const char* n) { return std::strcmp(n, f.column) == 0; }))
+                    names.push_back(f.column);
+        return names;
+    }();
+    return kColumns;
+}
+
 Separators separatorsFor(char delimiter)
 {
     return delimiter == ';' ? Separators{",", "."} : Separators{".", ","};
@@ -38,13 +54,26 @@ Separators separatorsFor(char delimiter)
 RowCalculator::RowCalculator(std::span<const std::string_view> header, char delimiter)
     : m_commaIsDecimal(delimiter == ';'), m_separators(separatorsFor(delimiter))
 {
-    m_index.fill(-1);
-    for (std::size_t c = 0; c < kNames.size(); ++c)
+    // The first column of each name.
+    const auto find = [&](std::string_view name) {
         for (std::size_t i = 0; i < header.size(); ++i)
-            if (sameWord(trimBlanks(header[i]), kNames[c])) {
-                m_index[c] = static_cast<int>(i); // the first column of that name
-                break;
-            }
+            if (sameWord(trimBlanks(header[i]), name)) return static_cast<int>(i);
+        return -1;
+    };
+    for (std::size_t c = 0; c < kNames.size(); ++c)
+        m_index[c] = find(kNames[c]);
+    const auto numbers = numberColumns();
+    m_numberIndex.fill(-1);
+    for (std::size_t c = 0; c < numbers.size() && c < m_numberIndex.size(); ++c)
+        m_numberIndex[c] = find(numbers[c]);
+}
+
+int RowCalculator::numberColumn(std::string_view name) const
+{
+    const auto numbers = numberColumns();
+    for (std::size_t c = 0; c < numbers.size() && c < m_numberIndex.size(); ++c)
+        if (name == numbers[c]) return m_numberIndex[c];
+    return -1;
 }
 
 // Reads the cells of one row in the order the window reads its fields, and
@@ -58,28 +87,26 @@ public:
 
     bool refused() const { return !m_out.aviso.empty(); }
 
-    std::string_view text(Column c) const
+    std::string_view cell(int i) const
     {
-        const int i = m_calculator.m_index[static_cast<int>(c)];
         return i >= 0 && static_cast<std::size_t>(i) < m_cells.size() ? trimBlanks(m_cells[i]) : std::string_view{};
     }
+    std::string_view text(Column c) const { return cell(m_calculator.m_index[static_cast<int>(c)]); }
+    std::string_view text(const char* column) const { return cell(m_calculator.numberColumn(column)); }
 
     // `emptyAsZero`: a field the window may leave empty without a refusal.
-    double number(Column c, bool emptyAsZero = false)
+    double number(const char* column, bool emptyAsZero)
     {
         if (refused()) return 0;
-        const std::string_view t = text(c);
+        const std::string_view t = text(column);
         if (t.empty()) {
-            if (!emptyAsZero) refuse("Falta ", c);
-            m_emptyN = m_emptyN || c == Column::N;
+            if (!emptyAsZero) m_out.aviso.append("Falta ").append(column);
             return 0;
         }
         if (const auto v = readCellNumber(t, m_calculator.m_commaIsDecimal)) return *v;
-        m_out.aviso.append(columnName(c)).append(": «").append(t).append("» no es un número");
+        m_out.aviso.append(column).append(": «").append(t).append("» no es un número");
         return 0;
     }
-    // A time typed in minutes, in seconds, converted as the window does.
-    double minutes(Column c) { return number(c) * 60.0; }
 
     void refuse(const char* what, Column c)
     {
@@ -128,38 +155,101 @@ public:
         return -1;
     }
 
-    // The given value: the target outflow peak, or the tank's size.
-    double given(CalculationType c, Column tankSize)
+    // The cells of every field the case's table asks for under the options
+    // of `input`, in the table's order, into `input`. A field with no column
+    // of its own (the outlet size with no outlet chosen) reads the first
+    // filled column of its control's other meanings; a field read although
+    // the options hide it reads an empty cell as 0, as the window's hidden
+    // field does.
+    void readFields(CaseInput& input)
     {
-        if (c == CalculationType::None) return 0;
-        return number(c == CalculationType::Outflow ? tankSize : Column::Qp);
+        const CaseFields& table = fieldsOf(input);
+        const CalculationType c = calculationOf(input);
+        const Outlet o = outletOf(input);
+        for (const InputField& f : table.inputs) {
+            const bool asked = f.when.holds(c, o);
+            if (!asked && !f.heldWhenHidden) continue;
+            double v = number(f.column ? f.column : eitherColumn(table, f.control), !asked);
+            if (f.minutes) v *= 60.0;
+            f.slot.set(input, v);
+            if (!asked && f.column && text(f.column).empty()) m_emptyHidden = f.quantity;
+        }
     }
 
-    // Of two columns for one field, the first unless only the second is filled.
-    Column either(Column a, Column b) const { return text(a).empty() && !text(b).empty() ? b : a; }
-
-    template <class Input> void write(const Input& in, const CaseResult& r, ResultMasks masks)
+    void write(const CaseInput& in, const CaseResult& r)
     {
         const Separators& s = m_calculator.m_separators;
-        if (r.main) {
-            m_out.resultado = FormatNumber(*r.main, masks.main, s);
-            m_out.unidad = quantityUnit(computedQuantity(in.calculation));
-        }
-        if (r.h && masks.height) m_out.h = FormatNumber(*r.h, masks.height, s);
+        const CalculationType c = calculationOf(in);
+        if (r.main)
+            if (const ResultField* f = resultField(in, false)) {
+                m_out.resultado = FormatNumber(*r.main, f->mask, s);
+                m_out.unidad = f->unit;
+            }
+        if (r.h)
+            if (const ResultField* f = resultField(in, true)) m_out.h = FormatNumber(*r.h, f->mask, s);
         if (r.refusal) {
             KnownValues known = knownValues(in, r);
-            if (m_emptyN) known.markMissing(Quantity::ConduitCount); // as the window's empty field
-            m_out.aviso = describeRefusal(*r.refusal, known.span(), s, in.calculation);
+            if (m_emptyHidden) known.markMissing(*m_emptyHidden); // as the window's empty field
+            m_out.aviso = describeRefusal(*r.refusal, known.span(), s, c);
         }
     }
 
 private:
+    // Of the columns of `control`'s meanings, the first filled, or the first.
+    const char* eitherColumn(const CaseFields& table, const char* control) const
+    {
+        const char* first = nullptr;
+        for (const InputField& f : table.inputs) {
+            if (!f.column || std::strcmp(f.control, control) != 0) continue;
+            if (!text(f.column).empty()) return f.column;
+            if (!first) first = f.column;
+        }
+        return first;
+    }
+
     const RowCalculator& m_calculator;
     std::span<const std::string_view> m_cells;
     RowResult& m_out;
     std::string m_message;
-    bool m_emptyN = false; // the only cell read as 0 when empty
+    std::optional<Quantity> m_emptyHidden; // a hidden field read as 0 from an empty cell
 };
+
+namespace {
+
+// The case's input with the options the row chose, or nothing when a word
+// was refused.
+std::optional<CaseInput> optionsOf(char letter, RowReader& row)
+{
+    switch (letter) {
+    case 'A': {
+        CaseAInput in;
+        in.calculation = row.calculation(letter, CalculationType::Surface);
+        const int outlet = row.choice(letter, "orificio", "vertedero");
+        in.outlet = outlet == 1 ? CaseAOutlet::Orifice : outlet == 2 ? CaseAOutlet::Weir : CaseAOutlet::None;
+        return in;
+    }
+    case 'B': {
+        CaseBInput in;
+        in.calculation = row.calculation(letter, CalculationType::Surface);
+        const int conduit = row.choice(letter, "rectangular", "circular");
+        in.conduit = conduit == 1   ? OutletConduit::Rectangular
+                     : conduit == 2 ? OutletConduit::Circular
+                                    : OutletConduit::None;
+        return in;
+    }
+    case 'C':
+        return CaseCInput{.calculation = row.calculation(letter, CalculationType::Surface)};
+    case 'D':
+        return CaseDInput{.calculation = row.calculation(letter, CalculationType::Volume)};
+    case 'E':
+        return CaseEInput{.calculation = row.calculation(letter, CalculationType::Surface)};
+    default:
+        row.refuseWord(Column::Caso, "no es un caso (A, B, C, D o E)");
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult& out) const
 {
@@ -176,74 +266,10 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
         return;
     }
     const char letter = caso.size() == 1 ? static_cast<char>(lower(caso[0]) - 'a' + 'A') : 0;
-    switch (letter) {
-    case 'A': {
-        CaseAInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        const int outlet = row.choice(letter, "orificio", "vertedero");
-        in.outlet = outlet == 1 ? CaseAOutlet::Orifice : outlet == 2 ? CaseAOutlet::Weir : CaseAOutlet::None;
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.tb = row.minutes(Column::Tb);
-        in.dl = row.number(outlet == 1 ? Column::D : outlet == 2 ? Column::L : row.either(Column::D, Column::L));
-        in.ck = row.number(Column::Ck);
-        in.given = row.given(in.calculation, Column::S);
-        if (!row.refused()) row.write(in, CaseAEngine(in), caseAMasks(in.calculation));
-        return;
-    }
-    case 'B': {
-        CaseBInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        const int conduit = row.choice(letter, "rectangular", "circular");
-        in.conduit = conduit == 1   ? OutletConduit::Rectangular
-                     : conduit == 2 ? OutletConduit::Circular
-                                    : OutletConduit::None;
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.qb = row.number(Column::Qb);
-        in.size = row.number(conduit == 1 ? Column::B : conduit == 2 ? Column::D : row.either(Column::B, Column::D));
-        // The window hides N unless the conduits are circular, and an empty
-        // N reads as none there; it is held to its range all the same.
-        in.n = row.number(Column::N, in.conduit != OutletConduit::Circular);
-        in.given = row.given(in.calculation, Column::S);
-        if (!row.refused()) row.write(in, CaseBEngine(in), caseBMasks(in.calculation));
-        return;
-    }
-    case 'C': {
-        CaseCInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.b = row.number(Column::B);
-        in.ho = row.number(Column::Ho);
-        in.given = row.given(in.calculation, Column::S);
-        if (!row.refused()) row.write(in, CaseCEngine(in), caseCMasks(in.calculation));
-        return;
-    }
-    case 'D': {
-        CaseDInput in;
-        in.calculation = row.calculation(letter, CalculationType::Volume);
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.given = row.given(in.calculation, Column::V);
-        if (!row.refused()) row.write(in, CaseDEngine(in), caseDMasks(in.calculation));
-        return;
-    }
-    case 'E': {
-        CaseEInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        in.ip = row.number(Column::Ip);
-        in.tp = row.minutes(Column::Tp);
-        in.b = row.number(Column::B);
-        in.ho = row.number(Column::Ho);
-        in.l = row.number(Column::L);
-        in.given = row.given(in.calculation, Column::S);
-        if (!row.refused()) row.write(in, CaseEEngine(in), caseEMasks(in.calculation));
-        return;
-    }
-    default:
-        row.refuseWord(Column::Caso, "no es un caso (A, B, C, D o E)");
-    }
+    std::optional<CaseInput> input = optionsOf(letter, row);
+    if (!input || row.refused()) return;
+    row.readFields(*input);
+    if (!row.refused()) row.write(*input, retencion::calculate(*input));
 }
 
 } // namespace retencion::batch

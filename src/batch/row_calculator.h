@@ -12,11 +12,16 @@
 
 namespace retencion::batch {
 
-// The columns read, found by their header name.
-enum class Column { Caso, Calculo, Salida, Ip, Qb, Tp, Tb, D, L, B, Ho, N, Ck, Qp, S, V, Count };
+// The columns of words, found by their header name; the columns of numbers
+// are those the cases' field tables name.
+enum class Column { Caso, Calculo, Salida, Count };
 
 // The header name of a column, as a file writes it and as a refusal names it.
 const char* columnName(Column column);
+
+// The columns of numbers that some case reads, in the order of the cases'
+// tables ("Ip", "Tp", "Tb", "D", ...), each once.
+std::span<const char* const> numberColumns();
 
 // The columns appended to every row, in order.
 inline constexpr std::array<const char*, 4> kResultColumns{"resultado", "unidad", "H", "aviso"};
@@ -37,12 +42,15 @@ public:
     RowCalculator(std::span<const std::string_view> header, char delimiter);
 
     bool hasColumn(Column column) const { return m_index[static_cast<int>(column)] >= 0; }
+    // Where the column of numbers `name` stands in the header, or -1.
+    int numberColumn(std::string_view name) const;
     // Fills `out` (emptied first) for one row; a row of empty cells is left
     // without results.
     void calculate(std::span<const std::string_view> cells, RowResult& out) const;
 
 private:
     std::array<int, static_cast<int>(Column::Count)> m_index{};
+    std::array<int, 16> m_numberIndex{}; // parallel to numberColumns()
     bool m_commaIsDecimal;
     Separators m_separators;
 

@@ -1,70 +1,46 @@
 #include "cases/known_values.h"
 
-#include <initializer_list>
+#include "cases/field_table.h"
 
 namespace retencion {
-namespace {
 
-using Q = Quantity;
-
-// The given value is read only when a calculation is chosen, and last; the
-// main value found follows it. An outflow calculation is given the tank's
-// size: its surface, or its volume in case D.
-KnownValues withGiven(std::initializer_list<KnownValue> read, CalculationType c, double given, const CaseResult& r,
-                      Quantity tankSize = Q::GivenSurface)
+// Every field the options ask for, and those read even where hidden, in the
+// order the form reads them: the given value only when a calculation is
+// chosen, last; then the main value found.
+KnownValues knownValues(const CaseInput& input, const CaseResult& r)
 {
+    const CalculationType c = calculationOf(input);
+    const Outlet o = outletOf(input);
     KnownValues k;
-    for (const KnownValue& v : read)
-        k.add(v.quantity, v.value);
-    if (c != CalculationType::None) k.add(c == CalculationType::Outflow ? tankSize : Q::GivenOutflow, given);
+    for (const InputField& f : fieldsOf(input).inputs)
+        if (f.when.holds(c, o) || f.heldWhenHidden) k.add(f.quantity, f.slot.get(input));
     if (r.main) k.add(computedQuantity(c), *r.main);
     return k;
 }
 
-} // namespace
-
 KnownValues knownValues(const CaseAInput& in, const CaseResult& r)
 {
-    return withGiven({{Q::InflowPeak, in.ip},
-                      {Q::PeakTime, in.tp},
-                      {Q::BaseTime, in.tb},
-                      {in.outlet == CaseAOutlet::Orifice ? Q::OrificeDiameter
-                       : in.outlet == CaseAOutlet::Weir  ? Q::WeirLength
-                                                         : Q::OutletSize,
-                       in.dl},
-                      {Q::DischargeCoef, in.ck}},
-                     in.calculation, in.given, r);
+    return knownValues(CaseInput{in}, r);
 }
 
 KnownValues knownValues(const CaseBInput& in, const CaseResult& r)
 {
-    return withGiven({{Q::InflowPeak, in.ip},
-                      {Q::PeakTime, in.tp},
-                      {Q::BaseFlow, in.qb},
-                      {in.conduit == OutletConduit::Circular ? Q::ConduitDiameter : Q::ConduitWidth, in.size},
-                      {Q::ConduitCount, in.n}},
-                     in.calculation, in.given, r);
+    return knownValues(CaseInput{in}, r);
 }
 
 KnownValues knownValues(const CaseCInput& in, const CaseResult& r)
 {
-    return withGiven({{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}, {Q::ConduitWidth, in.b}, {Q::OpeningHeight, in.ho}},
-                     in.calculation, in.given, r);
+    return knownValues(CaseInput{in}, r);
 }
 
 KnownValues knownValues(const CaseDInput& in, const CaseResult& r)
 {
-    return withGiven({{Q::InflowPeak, in.ip}, {Q::PeakTime, in.tp}}, in.calculation, in.given, r, Q::GivenVolume);
+    return knownValues(CaseInput{in}, r);
 }
 
 KnownValues knownValues(const CaseEInput& in, const CaseResult& r)
 {
-    return withGiven({{Q::InflowPeak, in.ip},
-                      {Q::PeakTime, in.tp},
-                      {Q::ConduitWidth, in.b},
-                      {Q::OpeningHeight, in.ho},
-                      {Q::Length, in.l}},
-                     in.calculation, in.given, r);
+    return knownValues(CaseInput{in}, r);
 }
 
 } // namespace retencion

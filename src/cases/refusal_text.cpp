@@ -1,5 +1,7 @@
 #include "cases/refusal_text.h"
 
+#include "cases/field_table.h"
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -11,7 +13,7 @@ namespace {
 using Q = Quantity;
 
 struct Description {
-    const char* symbol; // as the form writes it, or the formula of a derived quantity
+    const char* symbol; // the formula of a derived quantity; none: a typed value, named as its field is
     const char* unit;   // empty: dimensionless
     bool minutes;       // held in seconds, shown in minutes
     std::initializer_list<Q> explainedBy;
@@ -20,20 +22,15 @@ struct Description {
 
 const Description& describe(Q q)
 {
-    static const Description kIp{"Ip", "m³/s", false, {}};
-    static const Description kTp{"Tp", "min", true, {}};
-    static const Description kTb{"Tb", "min", true, {Q::PeakTime}};
-    static const Description kD{"D", "m", false, {}};
-    static const Description kL{"L", "m", false, {}};
-    static const Description kDL{"D/L", "m", false, {}};
-    static const Description kCk{"Ck", "", false, {}};
-    static const Description kQb{"Qb", "m³/s", false, {Q::InflowPeak}};
-    static const Description kB{"B", "m", false, {}};
-    static const Description kN{"N", "", false, {}};
-    static const Description kHo{"ho", "m", false, {}};
-    static const Description kQp{"Qp", "m³/s", false, {Q::InflowPeak, Q::BaseFlow}};
-    static const Description kSup{"Sup", "m²", false, {}};
-    static const Description kVol{"Vol", "m³", false, {}};
+    static const Description kIp{nullptr, "m³/s", false, {}};
+    static const Description kTp{nullptr, "min", true, {}};
+    static const Description kTb{nullptr, "min", true, {Q::PeakTime}};
+    static const Description kMetres{nullptr, "m", false, {}};
+    static const Description kPlain{nullptr, "", false, {}};
+    static const Description kQb{nullptr, "m³/s", false, {Q::InflowPeak}};
+    static const Description kQp{nullptr, "m³/s", false, {Q::InflowPeak, Q::BaseFlow}};
+    static const Description kSup{nullptr, "m²", false, {}};
+    static const Description kVol{nullptr, "m³", false, {}};
     static const Description kR{"2·Tp/Tb", "", false, {Q::PeakTime, Q::BaseTime}};
     static const Description kQIp{"Qp/Ip", "", false, {Q::GivenOutflow, Q::InflowPeak}};
     static const Description kX{"x",
@@ -75,25 +72,25 @@ const Description& describe(Q q)
     case Q::BaseTime:
         return kTb;
     case Q::OrificeDiameter:
-        return kD;
+        return kMetres;
     case Q::WeirLength:
-        return kL;
+        return kMetres;
     case Q::OutletSize:
-        return kDL;
+        return kMetres;
     case Q::DischargeCoef:
-        return kCk;
+        return kPlain;
     case Q::BaseFlow:
         return kQb;
     case Q::ConduitWidth:
-        return kB;
+        return kMetres;
     case Q::ConduitDiameter:
-        return kD;
+        return kMetres;
     case Q::ConduitCount:
-        return kN;
+        return kPlain;
     case Q::OpeningHeight:
-        return kHo;
+        return kMetres;
     case Q::Length:
-        return kL;
+        return kMetres;
     case Q::GivenOutflow:
         return kQp;
     case Q::GivenSurface:
@@ -170,7 +167,7 @@ public:
     std::string symbol(Q q) const
     {
         std::string out;
-        for (const char* c = describe(q).symbol; *c; ++c) {
+        for (const char* c = quantitySymbol(q); *c; ++c) {
             if (*c == '.')
                 out += m_separators.decimal;
             else
@@ -283,7 +280,8 @@ std::string sentence(const Refusal& refusal, std::span<const KnownValue> known, 
 
 const char* quantitySymbol(Quantity q)
 {
-    return describe(q).symbol;
+    const char* formula = describe(q).symbol;
+    return formula ? formula : inputSymbol(q);
 }
 
 const char* quantityUnit(Quantity q)

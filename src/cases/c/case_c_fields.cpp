@@ -1,0 +1,55 @@
+// Case C's fields: the hydrograph (Ip, Tp), the submerged outlet conduit
+// (B, ho) and the given value, with the surface or outflow peak and the
+// height found.
+
+#include "cases/c/case_c_charts.h"
+#include "cases/field_table.h"
+
+namespace retencion {
+namespace {
+
+using C = CalculationType;
+using namespace case_c;
+
+// clang-format off
+constexpr InputField kInputs[] = {
+    {.control = "CIP", .symbol = "Ip", .meaning = "Caudal punta del hidrograma de entrada", .unit = "m³/s",
+     .quantity = Quantity::InflowPeak, .slot = slot<&CaseCInput::ip>, .column = "Ip", .range = fixed<kInflowPeakRange>},
+    {.control = "CTP", .symbol = "Tp", .meaning = "Tiempo de ocurrencia del caudal punta del hidrograma de entrada",
+     .unit = "min.", .quantity = Quantity::PeakTime, .slot = slot<&CaseCInput::tp>, .column = "Tp",
+     .range = fixed<kPeakTimeRange>, .minutes = true},
+    {.control = "CB", .symbol = "B", .meaning = "Ancho del conducto de salida", .unit = "m",
+     .quantity = Quantity::ConduitWidth, .slot = slot<&CaseCInput::b>, .column = "B",
+     .range = fixed<kConduitWidthRange>},
+    {.control = "CHO", .symbol = "ho", .meaning = "Altura de la apertura del conducto de salida", .unit = "m",
+     .quantity = Quantity::OpeningHeight, .slot = slot<&CaseCInput::ho>, .column = "ho",
+     .range = fixed<kOpeningHeightRange>},
+    // The target outflow peak is held through Qp/Ip, not on its own.
+    {.control = "CINC", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+     .quantity = Quantity::GivenOutflow, .slot = slot<&CaseCInput::given>, .when = {.calculations = only(C::Surface)},
+     .column = "Qp"},
+    {.control = "CINC", .symbol = "Sup", .meaning = "Superficie del depósito", .unit = "m²",
+     .quantity = Quantity::GivenSurface, .slot = slot<&CaseCInput::given>, .when = {.calculations = only(C::Outflow)},
+     .column = "S", .range = fixed<kSurfaceRange>},
+};
+
+constexpr ResultField kResults[] = {
+    {.control = "CRES", .symbol = "Sup", .meaning = "Superficie del depósito", .unit = "m²",
+     .mask = caseCMasks(C::Surface).main, .when = {.calculations = only(C::Surface)}},
+    {.control = "CRES", .symbol = "Qp", .meaning = "Caudal punta de salida del depósito", .unit = "m³/s",
+     .mask = caseCMasks(C::Outflow).main, .when = {.calculations = only(C::Outflow)}},
+    {.control = "CH", .symbol = "H", .meaning = "Altura de agua en el depósito", .unit = "m",
+     .mask = caseCMasks(C::Surface).height, .height = true},
+};
+// clang-format on
+
+constexpr CaseFields kFields{.letter = 'C', .first = C::Surface, .inputs = kInputs, .results = kResults};
+
+} // namespace
+
+const CaseFields& caseCFields()
+{
+    return kFields;
+}
+
+} // namespace retencion
