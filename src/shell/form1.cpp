@@ -5,10 +5,13 @@
 #include "panels/case_c_panel.h"
 #include "panels/case_d_panel.h"
 #include "panels/case_e_panel.h"
+#include "cases/worked_examples.h"
+#include "charts/ui_services.h"
 #include "shell/acerca.h"
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
 #include "shell/case_index.h"
+#include "shell/manual.h"
 #include "shell/report_commands.h"
 
 #include <QApplication>
@@ -41,7 +44,8 @@ public:
 
 } // namespace
 
-Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_tabs(new QTabWidget)
+Form1::Form1(UiServices& services, QWidget* parent)
+    : QMainWindow(parent), m_tabs(new QTabWidget), m_services(services)
 {
     setObjectName(QStringLiteral("Form1"));
 
@@ -140,6 +144,7 @@ void Form1::buildMenus(UiServices& services)
                             QKeySequence(Qt::CTRL | Qt::Key_B));
     auto* ayuda = menuBar()->addMenu(QStringLiteral("Ay&uda"));
     ayuda->setObjectName(QStringLiteral("Ayuda"));
+    add(ayuda, "Manual", QStringLiteral("&Manual"), &Form1::Manual_Click, QKeySequence(Qt::Key_F1));
     add(ayuda, "Acer", QStringLiteral("Acerca del &Programa"), &Form1::Acer_Click);
 
     // The index has no chart, inputs or results of its own.
@@ -252,6 +257,37 @@ void Form1::Salir_Click()
 void Form1::VerAbaco_Click()
 {
     if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget())) panel->showChart();
+}
+
+void Form1::Manual_Click()
+{
+    QUrl at;
+    if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()); field && isAncestorOf(field))
+        at = manualUrlForField(field->objectName());
+    if (!at.isValid()) at = manualUrlForTab(m_tabs->currentIndex());
+    if (!m_manual) {
+        m_manual = new ManualWindow(m_services, this);
+        connect(m_manual, &ManualWindow::exampleChosen, this, &Form1::openExample);
+    }
+    m_manual->showAt(at);
+}
+
+void Form1::openExample(const QString& id)
+{
+    const WorkedExample* example = workedExample(id.toStdString());
+    if (!example || !m_files->maybeSave()) return;
+    const int tab = caseLetter(example->input) - 'A';
+    CaseState state;
+    state.options = QString::fromUtf8(example->options).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const TypedValue& v : typedValues(example->input))
+        state.fields.insert(QString::fromLatin1(v.control),
+                            QString::fromStdString(FormatSignificant(v.value, 6, m_services.separators())));
+    CasePanel* panel = casePanel(tab);
+    panel->restore(state);
+    m_tabs->setCurrentIndex(tab);
+    panel->calcular()->click();
+    activateWindow();
+    raise();
 }
 
 void Form1::Acer_Click()

@@ -10,6 +10,7 @@ namespace retencion {
 
 class Acerca;
 class CalculationFiles;
+class ManualWindow;
 class CasePanel;
 class UiServices;
 
@@ -35,6 +36,13 @@ public:
     void Form_Load();
     void Salir_Click();
     void Acer_Click();
+    // The manual (F1): at the quantity of the field with the focus, or at
+    // the page of the case in front.
+    void Manual_Click();
+    ManualWindow* manual() const { return m_manual; } // null until first opened
+    // Loads a worked example of the manual into its case, computed; the
+    // work on screen is saved or left first, as when opening a file.
+    void openExample(const QString& id);
     // Opens the design chart of the case on show (menu "Ábacos").
     void VerAbaco_Click();
     // The inputs and results of the case in front, tab-separated.
@@ -51,6 +59,8 @@ private:
 
     QTabWidget* m_tabs;
     Acerca* m_about = nullptr;
+    ManualWindow* m_manual = nullptr;
+    UiServices& m_services;
     CalculationFiles* m_files = nullptr;
     bool m_leaving = false; // "Salir" has already asked
 };
