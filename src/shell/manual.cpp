@@ -325,10 +325,13 @@ QUrl manualUrlForTab(int tab)
 
 QImage manualDrawing(const QString& name, int width, double ratio, const QFont& font)
 {
-    static const QRegularExpression form(QStringLiteral("^([A-E])(?:-(vertedero|circular))?$"));
+    // "A", "A-vertedero", "B-circular@300": the case, its outlet, and the
+    // width the page shows it at, where it is not `width`.
+    static const QRegularExpression form(QStringLiteral("^([A-E])(?:-(vertedero|circular))?(?:@(\\d{2,4}))?$"));
     const QRegularExpressionMatch m = form.match(name);
     if (!m.hasMatch()) return {};
     const char letter = m.captured(1).at(0).toLatin1();
+    if (!m.captured(3).isEmpty()) width = m.captured(3).toInt();
     const figures::Drawing drawing = figures::caseDrawing(
         letter, m.captured(2) == QLatin1String("vertedero") ? CaseAOutlet::Weir : CaseAOutlet::Orifice,
         m.captured(2) == QLatin1String("circular") ? OutletConduit::Circular : OutletConduit::Rectangular);
@@ -487,7 +490,7 @@ void ManualWindow::print()
         static const QRegularExpression outside(QStringLiteral("(?s)^.*<body>|</body>.*$"));
         body += text.remove(outside) + QStringLiteral("<hr>");
     }
-    static const QRegularExpression drawing(QStringLiteral("dibujo:([A-Za-z-]+)"));
+    static const QRegularExpression drawing(QStringLiteral("dibujo:([A-Za-z0-9@-]+)"));
     for (auto it = drawing.globalMatch(body); it.hasNext();) {
         const QString name = it.next().captured(1);
         whole.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("dibujo:") + name),
