@@ -13,11 +13,16 @@ void setUpApplication(QApplication& app)
     QApplication::setOrganizationName(QStringLiteral("Retencion"));
     QApplication::setApplicationName(QStringLiteral("Retención"));
     QApplication::setDesktopFileName(QStringLiteral("retencion"));
+    installQtSpanish(app);
+}
+
+void setApplicationIcon()
+{
+    if (!QApplication::windowIcon().isNull()) return;
     QIcon icon;
     for (const int size : {16, 32, 64, 256})
         icon.addFile(QStringLiteral(":/icons/retencion-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
-    installQtSpanish(app);
 }
 
 } // namespace retencion

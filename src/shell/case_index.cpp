@@ -33,7 +33,7 @@ constexpr IndexRow kRows[] = {
 };
 
 // Wide enough to read its names, small enough for five rows on a laptop.
-constexpr int kDrawingWidth = 170;
+constexpr int kDrawingWidth = 160;
 
 } // namespace
 

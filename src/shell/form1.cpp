@@ -8,6 +8,7 @@
 #include "cases/worked_examples.h"
 #include "charts/ui_services.h"
 #include "shell/acerca.h"
+#include "shell/application.h"
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
 #include "shell/case_index.h"
@@ -44,25 +45,25 @@ public:
 
 } // namespace
 
-Form1::Form1(UiServices& services, QWidget* parent)
+Form1::Form1(UiServices& services, QWidget* parent, Start start)
     : QMainWindow(parent), m_tabs(new QTabWidget), m_services(services)
 {
     setObjectName(QStringLiteral("Form1"));
 
+    // Each case tab is a page that its panel fills once built.
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(new CaseAPanel(services), QStringLiteral("Caso A"));
-    m_tabs->addTab(new CaseBPanel(services), QStringLiteral("Caso B"));
-    m_tabs->addTab(new CaseCPanel(services), QStringLiteral("Caso C"));
-    m_tabs->addTab(new CaseDPanel(services), QStringLiteral("Caso D"));
-    m_tabs->addTab(new CaseEPanel(services), QStringLiteral("Caso E"));
+    for (int tab = 0; tab < kIndexTab; ++tab) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("Pagina%1").arg(QChar(u'A' + tab)));
+        (new QVBoxLayout(page))->setContentsMargins(0, 0, 0, 0);
+        m_tabs->addTab(page, QStringLiteral("Caso %1").arg(QChar(u'A' + tab)));
+    }
     auto* index = new CaseIndex;
     m_tabs->addTab(index, QStringLiteral("INDICE"));
     connect(index, &CaseIndex::caseChosen, m_tabs, &QTabWidget::setCurrentIndex);
     m_files = new CalculationFiles(
         *this, services, [this] { return calculation(); },
         [this](const CalculationState& state) { showCalculation(state); });
-    for (int tab = 0; tab < kIndexTab; ++tab)
-        connect(casePanel(tab), &CasePanel::edited, m_files, [this] { m_files->setModified(true); });
     buildMenus(services);
 
     // On a small screen, or at a large scale, the window can be smaller than
@@ -83,19 +84,44 @@ Form1::Form1(UiServices& services, QWidget* parent)
     scroll->setWidget(central);
     setCentralWidget(scroll);
 
-    // Opens whole where the screen allows it, and never larger than the
-    // room the screen leaves.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(sizeHint().boundedTo(screen->availableGeometry().size()));
-
     // A calculation file dropped anywhere on the window opens, even on a
     // field, which would otherwise take its name as typed text.
     setAcceptDrops(true);
-    for (auto* field : findChildren<QLineEdit*>())
-        field->installEventFilter(this);
+    if (start == Start::Whole) {
+        buildPanels();
+    } else {
+        resize(openingSize());
+        qApp->installEventFilter(this); // watches for the first frame, and for input before it
+    }
     Form_Load();
 }
 
+void Form1::buildPanels()
+{
+    if (m_panels[0]) return;
+    qApp->removeEventFilter(this);
+    setApplicationIcon();
+    const QSize opened = openingSize();
+    m_panels = {new CaseAPanel(m_services), new CaseBPanel(m_services), new CaseCPanel(m_services),
+                new CaseDPanel(m_services), new CaseEPanel(m_services)};
+    for (int tab = 0; tab < kIndexTab; ++tab) {
+        m_tabs->widget(tab)->layout()->addWidget(m_panels[tab]);
+        connect(m_panels[tab], &CasePanel::edited, m_files, [this] { m_files->setModified(true); });
+        for (auto* field : m_panels[tab]->findChildren<QLineEdit*>())
+            field->installEventFilter(this);
+    }
+    // A window already shown grows to its panels only where it has kept the
+    // size it opened at.
+    if (!isVisible() || size() == opened) resize(openingSize());
+}
+
+// Whole where the screen allows it, and never larger than the room the
+// screen leaves.
+QSize Form1::openingSize() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? sizeHint().boundedTo(screen->availableGeometry().size()) : sizeHint();
+}
 void Form1::buildMenus(UiServices& services)
 {
     const auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
@@ -156,7 +182,9 @@ void Form1::buildMenus(UiServices& services)
 
 CasePanel* Form1::casePanel(int tab) const
 {
-    return qobject_cast<CasePanel*>(m_tabs->widget(tab));
+    if (tab < 0 || tab >= kIndexTab) return nullptr;
+    const_cast<Form1*>(this)->buildPanels();
+    return m_panels[std::size_t(tab)];
 }
 
 CalculationState Form1::calculation() const
@@ -179,7 +207,7 @@ void Form1::showCalculation(const CalculationState& state)
 
 void Form1::CopiarResultados_Click()
 {
-    if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget()))
+    if (CasePanel* panel = casePanel(m_tabs->currentIndex()))
         QGuiApplication::clipboard()->setText(panel->valuesTable());
 }
 
@@ -222,15 +250,40 @@ void Form1::dropEvent(QDropEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!m_panels[0]) {
+        // Started first frame first: the panels are built once that frame
+        // is painted, or at once if input comes before, so that every
+        // control can be found from the first event on.
+        switch (event->type()) {
+        case QEvent::Paint:
+            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+                // Once the rest of that frame is painted too.
+                QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &Form1::buildPanels); });
+            break;
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+            buildPanels();
+            break;
+        default:
+            break;
+        }
+    }
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove:
+        if (!qobject_cast<QLineEdit*>(watched)) break;
         if (!draggedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
             static_cast<QDropEvent*>(event)->acceptProposedAction();
             return true;
         }
         break;
     case QEvent::Drop:
+        if (!qobject_cast<QLineEdit*>(watched)) break;
         if (!draggedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
             dropEvent(static_cast<QDropEvent*>(event));
             return true;
@@ -256,7 +309,7 @@ void Form1::Salir_Click()
 
 void Form1::VerAbaco_Click()
 {
-    if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget())) panel->showChart();
+    if (CasePanel* panel = casePanel(m_tabs->currentIndex())) panel->showChart();
 }
 
 void Form1::Manual_Click()

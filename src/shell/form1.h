@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <array>
+
 class QTabWidget;
 
 namespace retencion {
@@ -22,12 +24,18 @@ class Form1 : public QMainWindow {
 public:
     static constexpr int kIndexTab = 5;
 
-    explicit Form1(UiServices& services, QWidget* parent = nullptr);
+    // `FirstFrameFirst`, for the program as the user starts it: the window
+    // is painted first with the index in front, and the five case tabs are
+    // built right after that first frame, or before any input reaches the
+    // window if that comes first. `Whole` builds everything at once.
+    enum class Start { Whole, FirstFrameFirst };
+
+    explicit Form1(UiServices& services, QWidget* parent = nullptr, Start start = Start::Whole);
 
     QTabWidget* tabs() const { return m_tabs; }
     Acerca* about() const { return m_about; } // null until first opened
     CalculationFiles& files() const { return *m_files; }
-    CasePanel* casePanel(int tab) const; // tabs 0 to 4
+    CasePanel* casePanel(int tab) const; // tabs 0 to 4; built if they were not yet
 
     // Every case and the tab in front; showing one replaces all of them.
     CalculationState calculation() const;
@@ -56,8 +64,12 @@ protected:
 
 private:
     void buildMenus(UiServices& services);
+    // The five case panels, each into its tab's page; once.
+    void buildPanels();
+    QSize openingSize() const;
 
     QTabWidget* m_tabs;
+    std::array<CasePanel*, kIndexTab> m_panels{}; // null until built
     Acerca* m_about = nullptr;
     ManualWindow* m_manual = nullptr;
     UiServices& m_services;
