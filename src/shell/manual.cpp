@@ -231,8 +231,13 @@ QString examplesHtml(char letter, const Separators& s)
         QStringList results;
         for (const QString& pair : shownPairs(e)) {
             const QString control = pair.section(QLatin1Char('='), 0, 0);
-            const QString value = pair.section(QLatin1Char('='), 1).replace(QLatin1Char('.'),
-                                                                            QString::fromStdString(s.decimal));
+            // As the form shows it, less the separator a mask such as
+            // "######." leaves at the end of a whole number, and with the
+            // zero "##.##" leaves out before the separator.
+            QString value = pair.section(QLatin1Char('='), 1);
+            if (value.endsWith(QLatin1Char('.'))) value.chop(1);
+            if (value.startsWith(QLatin1Char('.'))) value.prepend(QLatin1Char('0'));
+            value.replace(QLatin1Char('.'), QString::fromStdString(s.decimal));
             for (const bool height : {false, true}) {
                 const ResultField* r = resultField(e.input, height);
                 if (r && control == QLatin1String(r->control))
