@@ -137,7 +137,9 @@ private slots:
             QVERIFY2(form.findChild<QWidget*>(name), name);
         QCOMPARE(form.findChild<QLineEdit*>("CIP"), keyFirst ? seen : form.findChild<QLineEdit*>("CIP"));
         QCOMPARE(form.size(), whole.size());
-        QCOMPARE(form.casePanel(0)->objectName(), whole.casePanel(0)->objectName());
+        for (int tab = 0; tab < Form1::kIndexTab; ++tab)
+            QCOMPARE(form.tabs()->widget(tab), static_cast<QWidget*>(form.casePanel(tab)));
+        QCOMPARE(form.tabs()->currentIndex(), keyFirst ? 2 : Form1::kIndexTab);
         QVERIFY(!QApplication::windowIcon().isNull());
     }
 

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
@@ -50,14 +51,10 @@ Form1::Form1(UiServices& services, QWidget* parent, Start start)
 {
     setObjectName(QStringLiteral("Form1"));
 
-    // Each case tab is a page that its panel fills once built.
+    // Each case tab holds an empty page until its panel takes its place.
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    for (int tab = 0; tab < kIndexTab; ++tab) {
-        auto* page = new QWidget;
-        page->setObjectName(QStringLiteral("Pagina%1").arg(QChar(u'A' + tab)));
-        (new QVBoxLayout(page))->setContentsMargins(0, 0, 0, 0);
-        m_tabs->addTab(page, QStringLiteral("Caso %1").arg(QChar(u'A' + tab)));
-    }
+    for (int tab = 0; tab < kIndexTab; ++tab)
+        m_tabs->addTab(new QWidget, QStringLiteral("Caso %1").arg(QChar(u'A' + tab)));
     auto* index = new CaseIndex;
     m_tabs->addTab(index, QStringLiteral("INDICE"));
     connect(index, &CaseIndex::caseChosen, m_tabs, &QTabWidget::setCurrentIndex);
@@ -104,12 +101,20 @@ void Form1::buildPanels()
     const QSize opened = openingSize();
     m_panels = {new CaseAPanel(m_services), new CaseBPanel(m_services), new CaseCPanel(m_services),
                 new CaseDPanel(m_services), new CaseEPanel(m_services)};
+    // Each panel takes its page's place, the tab in front staying in front.
+    const QSignalBlocker quiet(m_tabs);
+    const int current = m_tabs->currentIndex();
     for (int tab = 0; tab < kIndexTab; ++tab) {
-        m_tabs->widget(tab)->layout()->addWidget(m_panels[tab]);
+        QWidget* page = m_tabs->widget(tab);
+        const QString caption = m_tabs->tabText(tab);
+        m_tabs->removeTab(tab);
+        m_tabs->insertTab(tab, m_panels[tab], caption);
+        delete page;
         connect(m_panels[tab], &CasePanel::edited, m_files, [this] { m_files->setModified(true); });
         for (auto* field : m_panels[tab]->findChildren<QLineEdit*>())
             field->installEventFilter(this);
     }
+    m_tabs->setCurrentIndex(current);
     // A window already shown grows to its panels only where it has kept the
     // size it opened at.
     if (!isVisible() || size() == opened) resize(openingSize());
@@ -207,7 +212,7 @@ void Form1::showCalculation(const CalculationState& state)
 
 void Form1::CopiarResultados_Click()
 {
-    if (CasePanel* panel = casePanel(m_tabs->currentIndex()))
+    if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget()))
         QGuiApplication::clipboard()->setText(panel->valuesTable());
 }
 
@@ -309,7 +314,7 @@ void Form1::Salir_Click()
 
 void Form1::VerAbaco_Click()
 {
-    if (CasePanel* panel = casePanel(m_tabs->currentIndex())) panel->showChart();
+    if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget())) panel->showChart();
 }
 
 void Form1::Manual_Click()
