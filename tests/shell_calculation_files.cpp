@@ -34,7 +34,8 @@ std::vector<Example> firstExamples()
     std::vector<Example> out;
     for (const WorkedExample& e : workedExamples()) {
         const int tab = caseLetter(e.input) - 'A';
-        if (out.empty() || out.back().tab != tab) out.push_back({tab, &e, QStringLiteral("%1RES").arg(QChar(u'A' + tab))});
+        if (out.empty() || out.back().tab != tab)
+            out.push_back({tab, &e, QStringLiteral("%1RES").arg(QChar(u'A' + tab))});
     }
     return out;
 }

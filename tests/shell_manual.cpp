@@ -118,7 +118,8 @@ private slots:
                 }
                 const QString target = url.path().section('/', -1);
                 const QString targetHtml = manualPageHtml(target, s);
-                if (url.scheme() != "qrc" || targetHtml.isEmpty()) faults << page + ": " + href + " leads nowhere";
+                if (url.scheme() != "qrc" || targetHtml.isEmpty())
+                    faults << page + ": " + href + " leads nowhere";
                 else if (url.hasFragment() && !anchorsOf(targetHtml).contains(url.fragment()))
                     faults << page + ": " + href + " has no such place";
             }
@@ -156,8 +157,9 @@ private slots:
         for (const WorkedExample& e : workedExamples()) {
             const int tab = caseLetter(e.input) - 'A';
             const QString page = QStringLiteral("caso_%1.html").arg(QChar(u'a' + tab));
-            QVERIFY2(manualPageHtml(page, services.separators()).contains(QStringLiteral("href=\"ejemplo:%1\"").arg(e.id)),
-                     e.id);
+            QVERIFY2(
+                manualPageHtml(page, services.separators()).contains(QStringLiteral("href=\"ejemplo:%1\"").arg(e.id)),
+                e.id);
             form.tabs()->setCurrentIndex(Form1::kIndexTab);
             form.openExample(QString::fromLatin1(e.id));
             QCOMPARE(form.tabs()->currentIndex(), tab);
@@ -190,7 +192,8 @@ private slots:
         for (const WorkedExample& e : workedExamples())
             for (const CaseInput& in : bothWays(e)) {
                 const char letter = caseLetter(in);
-                const QString html = manualPageHtml(QStringLiteral("caso_%1.html").arg(QChar(letter).toLower()), kComma);
+                const QString html =
+                    manualPageHtml(QStringLiteral("caso_%1.html").arg(QChar(letter).toLower()), kComma);
                 for (const TypedValue& typed : typedValues(in)) {
                     const InputField* f = inputField(in, typed.control);
                     const QStringList row = rowOf(html, QString::fromUtf8(f->symbol));

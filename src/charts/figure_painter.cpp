@@ -811,8 +811,8 @@ DrawingLayout layoutDrawing(const QRectF& area, const Drawing& d, const QFont& f
     }
     L.scale = std::max(0.0, std::min(area.width() / d.width, room / d.height));
     const QSizeF size(d.width * L.scale, d.height * L.scale);
-    L.frame = QRectF(QPointF(area.left() + (area.width() - size.width()) / 2, area.top() + (room - size.height()) / 2),
-                     size);
+    L.frame =
+        QRectF(QPointF(area.left() + (area.width() - size.width()) / 2, area.top() + (room - size.height()) / 2), size);
     for (const figures::Note& n : d.notes) {
         const QString text = QString::fromStdString(n.text);
         const QSizeF box(fm.horizontalAdvance(text) + 2, fm.height());

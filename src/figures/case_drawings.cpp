@@ -1,5 +1,6 @@
 #include "figures/case_drawings.h"
 
+#include "cases/field_table.h"
 #include "figures/case_figures.h"
 
 #include <initializer_list>
@@ -17,7 +18,21 @@ constexpr double kWater = 32;
 
 class Sketch {
 public:
-    explicit Sketch(std::string title) { m_d.title = std::move(title); }
+    Sketch(char letter, std::string title) : m_letter(letter) { m_d.title = std::move(title); }
+
+    // The symbol the case's form gives a quantity, or its height: the
+    // drawing names what the form names, as the form names it.
+    std::string sym(Quantity q) const
+    {
+        const InputField* f = inputField(m_letter, q);
+        return f ? f->symbol : "?";
+    }
+    std::string height() const
+    {
+        for (const ResultField& r : fieldsOf(m_letter)->results)
+            if (r.height) return r.symbol;
+        return "?";
+    }
 
     void line(std::initializer_list<Point> points, double width = 1, bool dashed = false)
     {
@@ -39,6 +54,7 @@ public:
     Drawing done() { return std::move(m_d); }
 
 private:
+    char m_letter;
     Drawing m_d;
 };
 
@@ -55,15 +71,15 @@ void hydrograph(Sketch& s, bool baseTime, bool baseFlow)
     s.note("t", {38, 30.5}, Anchor::Above);
     if (baseFlow) {
         s.line({{o, 34}, {o + 3, 34}, {peak, 50}, {31, 34}, {34, 34}}, 1.6);
-        s.note("Qb", {o, 34}, Anchor::LeftOf);
+        s.note(s.sym(Quantity::BaseFlow), {o, 34}, Anchor::LeftOf);
     } else {
         s.line({{o, 30}, {peak, 50}, {34, 30}}, 1.6);
     }
     s.line({{o, 50}, {peak, 50}}, 0.8, true);
     s.line({{peak, 50}, {peak, 30}}, 0.8, true);
-    s.note("Ip", {o, 50}, Anchor::LeftOf);
-    s.note("Tp", {peak, 30}, Anchor::Below);
-    if (baseTime) s.note("Tb", {34, 30}, Anchor::Below);
+    s.note(s.sym(Quantity::InflowPeak), {o, 50}, Anchor::LeftOf);
+    s.note(s.sym(Quantity::PeakTime), {peak, 30}, Anchor::Below);
+    if (baseTime) s.note(s.sym(Quantity::BaseTime), {34, 30}, Anchor::Below);
 }
 
 // The tank without bypass: walls, ground, the water up to its surface, the
@@ -76,17 +92,17 @@ void tank(Sketch& s, std::initializer_list<Point> walls, bool depth)
     s.area({{kTankLeft, kBottom}, {kTankRight, kBottom}, {kTankRight, kWater}, {kTankLeft, kWater}}, Fill::Water);
     s.line({{kTankLeft, kWater}, {kTankRight, kWater}}, 0.8);
     s.line(walls, 2);
-    s.note("Sup", {52, kWater + 0.5}, Anchor::Above);
+    s.note(s.sym(Quantity::GivenSurface), {52, kWater + 0.5}, Anchor::Above);
     if (depth) {
         s.dimension({62, kBottom}, {62, kWater});
-        s.note("H", {63, 21}, Anchor::RightOf);
+        s.note(s.height(), {63, 21}, Anchor::RightOf);
     }
 }
 
 Drawing caseA(CaseAOutlet outlet)
 {
     const bool weir = outlet == CaseAOutlet::Weir;
-    Sketch s(weir ? "Caso A: salida por vertedero" : "Caso A: salida por orificio");
+    Sketch s('A', weir ? "Caso A: salida por vertedero" : "Caso A: salida por orificio");
     hydrograph(s, true, false);
     if (weir) {
         // The crest, below the surface; the head H over it.
@@ -97,10 +113,10 @@ Drawing caseA(CaseAOutlet outlet)
         s.arrow({85, 19}, {88, 12});
         s.line({{56, crest}, {64, crest}}, 0.8, true);
         s.dimension({60, crest}, {60, kWater});
-        s.note("H", {59, 28}, Anchor::LeftOf);
-        s.note("L", {75.5, 21}, Anchor::LeftOf);
-        s.note("Qp", {88.5, 16}, Anchor::RightOf);
-        s.note("Ck", {88, 10}, Anchor::Below);
+        s.note(s.height(), {59, 28}, Anchor::LeftOf);
+        s.note(s.sym(Quantity::WeirLength), {75.5, 21}, Anchor::LeftOf);
+        s.note(s.sym(Quantity::GivenOutflow), {88.5, 16}, Anchor::RightOf);
+        s.note(s.sym(Quantity::DischargeCoef), {88, 10}, Anchor::Below);
     } else {
         // The orifice low in the wall; the head H over its centre.
         tank(s, {{kTankLeft, 44}, {kTankLeft, kBottom}, {kTankRight, kBottom}, {kTankRight, 13}}, false);
@@ -108,10 +124,10 @@ Drawing caseA(CaseAOutlet outlet)
         s.arrow({kTankRight, 15}, {93, 15});
         s.line({{56, 15}, {64, 15}}, 0.8, true);
         s.dimension({62, 15}, {62, kWater});
-        s.note("H", {63, 23.5}, Anchor::RightOf);
-        s.note("D", {75, 15}, Anchor::LeftOf);
-        s.note("Qp", {87, 15.5}, Anchor::Above);
-        s.note("Ck", {87, 13}, Anchor::Below);
+        s.note(s.height(), {63, 23.5}, Anchor::RightOf);
+        s.note(s.sym(Quantity::OrificeDiameter), {75, 15}, Anchor::LeftOf);
+        s.note(s.sym(Quantity::GivenOutflow), {87, 15.5}, Anchor::Above);
+        s.note(s.sym(Quantity::DischargeCoef), {87, 13}, Anchor::Below);
     }
     return s.done();
 }
@@ -124,21 +140,24 @@ constexpr double kConduitTop = 15;
 Drawing caseB(OutletConduit conduit)
 {
     const bool circular = conduit == OutletConduit::Circular;
-    Sketch s(circular ? "Caso B: salida libre por conductos circulares" : "Caso B: salida libre por conducto rectangular");
+    Sketch s('B', circular ? "Caso B: salida libre por conductos circulares"
+                           : "Caso B: salida libre por conducto rectangular");
     hydrograph(s, false, true);
     tank(s, {{kTankLeft, 44}, {kTankLeft, kBottom}, {kConduitEnd, kBottom}}, true);
     s.line({{kTankRight, 44}, {kTankRight, kConduitTop}, {kConduitEnd, kConduitTop}}, 2);
     // Free outlet: the conduit runs part full and its jet falls clear.
     s.area({{kTankRight, kBottom}, {kConduitEnd, kBottom}, {kConduitEnd, 13}, {kTankRight, 13}}, Fill::Water);
     s.area({{kConduitEnd, 13}, {94.5, 12}, {96.5, 6}, {95, 6}, {93.5, 10}, {kConduitEnd, kBottom}}, Fill::Water);
-    s.note("Qp", {84, kConduitTop + 0.5}, Anchor::Above);
-    s.note(circular ? "D, N" : "B", {86, kBottom}, Anchor::Below);
+    s.note(s.sym(Quantity::GivenOutflow), {84, kConduitTop + 0.5}, Anchor::Above);
+    s.note(circular ? s.sym(Quantity::ConduitDiameter) + ", " + s.sym(Quantity::ConduitCount)
+                    : s.sym(Quantity::ConduitWidth),
+           {86, kBottom}, Anchor::Below);
     return s.done();
 }
 
 Drawing caseC()
 {
-    Sketch s("Caso C: salida sumergida");
+    Sketch s('C', "Caso C: salida sumergida");
     hydrograph(s, false, false);
     tank(s, {{kTankLeft, 44}, {kTankLeft, kBottom}, {99, kBottom}}, true);
     s.line({{kTankRight, 44}, {kTankRight, kConduitTop}, {kConduitEnd, kConduitTop}}, 2);
@@ -148,9 +167,9 @@ Drawing caseC()
     s.area({{kConduitEnd, kBottom}, {99, kBottom}, {99, 22}, {kConduitEnd, 22}}, Fill::Water);
     s.line({{kConduitEnd, 22}, {99, 22}}, 0.8);
     s.dimension({84, kBottom}, {84, kConduitTop});
-    s.note("ho", {84, kConduitTop + 0.5}, Anchor::Above);
-    s.note("B", {86, kBottom}, Anchor::Below);
-    s.note("Qp", {94.5, 22.5}, Anchor::Above);
+    s.note(s.sym(Quantity::OpeningHeight), {84, kConduitTop + 0.5}, Anchor::Above);
+    s.note(s.sym(Quantity::ConduitWidth), {86, kBottom}, Anchor::Below);
+    s.note(s.sym(Quantity::GivenOutflow), {94.5, 22.5}, Anchor::Above);
     return s.done();
 }
 
@@ -177,31 +196,31 @@ void network(Sketch& s, std::initializer_list<Point> downstreamBottom)
 
 Drawing caseD()
 {
-    Sketch s("Caso D: depósito en derivación");
+    Sketch s('D', "Caso D: depósito en derivación");
     network(s, {{58, 30}, {58, kNetBottom}, {99, kNetBottom}});
     s.line({{kTankLeft, 30}, {kTankLeft, kLowBottom}, {80, kLowBottom}, {80, 30}}, 2);
     s.arrow({62, 43}, {84, 43});
-    s.note("Qp", {88, kNetTop + 0.5}, Anchor::Above);
-    s.note("Vol", {68, 15}, Anchor::Centre);
+    s.note(s.sym(Quantity::GivenOutflow), {88, kNetTop + 0.5}, Anchor::Above);
+    s.note(s.sym(Quantity::GivenVolume), {68, 15}, Anchor::Centre);
     return s.done();
 }
 
 Drawing caseE()
 {
-    Sketch s("Caso E: depósito en derivación que desagua a la red");
+    Sketch s('E', "Caso E: depósito en derivación que desagua a la red");
     network(s, {{58, 30}, {58, kNetBottom}, {92, kNetBottom}, {92, 12}, {80, 12}, {80, 30}});
     s.line({{kTankLeft, 30}, {kTankLeft, kLowBottom}, {97, kLowBottom}, {97, kNetBottom}, {99, kNetBottom}}, 2);
     // The tank drains back to the network through its outlet conduit.
     s.area({{80, kLowBottom}, {97, kLowBottom}, {97, 12}, {80, 12}}, Fill::Water);
     s.arrow({94.5, 14}, {94.5, 37});
     s.arrow({62, 43}, {86, 43});
-    s.note("Qp", {94, kNetTop + 0.5}, Anchor::Above);
-    s.note("Sup", {68, kLowWater + 0.5}, Anchor::Above);
+    s.note(s.sym(Quantity::GivenOutflow), {94, kNetTop + 0.5}, Anchor::Above);
+    s.note(s.sym(Quantity::GivenSurface), {68, kLowWater + 0.5}, Anchor::Above);
     s.dimension({48, kLowBottom}, {48, kLowWater});
-    s.note("H", {49, 15}, Anchor::RightOf);
+    s.note(s.height(), {49, 15}, Anchor::RightOf);
     s.dimension({86, kLowBottom}, {86, 12});
-    s.note("ho", {86, 12.5}, Anchor::Above);
-    s.note("B", {89, kLowBottom}, Anchor::Below);
+    s.note(s.sym(Quantity::OpeningHeight), {86, 12.5}, Anchor::Above);
+    s.note(s.sym(Quantity::ConduitWidth), {89, kLowBottom}, Anchor::Below);
     // L has no place of its own on the charts: it enters them only through
     // the reduced surface.
     s.caption("L entra en el ábaco solo a través de su abscisa, " +

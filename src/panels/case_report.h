@@ -33,7 +33,8 @@ struct CaseReport {
     bool refused = false;   // the last calculation was refused
     QString refusal;        // the sentence that said why
     bool outOfDate = false; // the results no longer answer the data
-    std::optional<figures::Drawing> drawing; // the case's schematic, at the top
+    // The case's schematic, at the top.
+    std::optional<figures::Drawing> drawing;
     std::vector<figures::Figure> charts;
     // The sizing curve, when the chart window has one.
     std::vector<figures::Figure> sizingCurve;

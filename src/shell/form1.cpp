@@ -1,12 +1,12 @@
 #include "shell/form1.h"
 
+#include "cases/worked_examples.h"
+#include "charts/ui_services.h"
 #include "panels/case_a_panel.h"
 #include "panels/case_b_panel.h"
 #include "panels/case_c_panel.h"
 #include "panels/case_d_panel.h"
 #include "panels/case_e_panel.h"
-#include "cases/worked_examples.h"
-#include "charts/ui_services.h"
 #include "shell/acerca.h"
 #include "shell/application.h"
 #include "shell/banner.h"
@@ -23,8 +23,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>

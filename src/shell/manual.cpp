@@ -149,9 +149,10 @@ QString fieldsHtml(char letter, const Separators& s)
             anchored << control;
         }
         const QString when = whenText(f.when);
-        out += QStringLiteral("<tr><td>%1<b>%2</b></td><td>%3</td><td>%4</td><td>%5</td></tr>")
-                   .arg(anchor, QString::fromUtf8(f.symbol).toHtmlEscaped(), QString::fromUtf8(f.meaning).toHtmlEscaped(),
-                        QString::fromUtf8(f.unit), when.isEmpty() ? QStringLiteral("siempre") : when);
+        out +=
+            QStringLiteral("<tr><td>%1<b>%2</b></td><td>%3</td><td>%4</td><td>%5</td></tr>")
+                .arg(anchor, QString::fromUtf8(f.symbol).toHtmlEscaped(), QString::fromUtf8(f.meaning).toHtmlEscaped(),
+                     QString::fromUtf8(f.unit), when.isEmpty() ? QStringLiteral("siempre") : when);
     }
     return out + QStringLiteral("</table>");
 }
@@ -241,8 +242,8 @@ QString examplesHtml(char letter, const Separators& s)
             for (const bool height : {false, true}) {
                 const ResultField* r = resultField(e.input, height);
                 if (r && control == QLatin1String(r->control))
-                    results << QStringLiteral("%1 = %2 %3").arg(QString::fromUtf8(r->symbol), value,
-                                                                QString::fromUtf8(r->unit));
+                    results << QStringLiteral("%1 = %2 %3")
+                                   .arg(QString::fromUtf8(r->symbol), value, QString::fromUtf8(r->unit));
             }
         }
         out += QStringLiteral("<h3><a name=\"%1\"></a>Ejemplo %1: %2</h3><p>Datos: %3.</p><p>Resultado: %4.</p>"
@@ -258,10 +259,10 @@ QString examplesHtml(char letter, const Separators& s)
 const QStringList& manualPages()
 {
     static const QStringList pages{
-        QStringLiteral("indice.html"),  QStringLiteral("elegir.html"),  QStringLiteral("caso_a.html"),
-        QStringLiteral("caso_b.html"),  QStringLiteral("caso_c.html"),  QStringLiteral("caso_d.html"),
-        QStringLiteral("caso_e.html"),  QStringLiteral("limites.html"), QStringLiteral("archivos.html"),
-        QStringLiteral("lote.html"),    QStringLiteral("buscar.html")};
+        QStringLiteral("indice.html"), QStringLiteral("elegir.html"),  QStringLiteral("caso_a.html"),
+        QStringLiteral("caso_b.html"), QStringLiteral("caso_c.html"),  QStringLiteral("caso_d.html"),
+        QStringLiteral("caso_e.html"), QStringLiteral("limites.html"), QStringLiteral("archivos.html"),
+        QStringLiteral("lote.html"),   QStringLiteral("buscar.html")};
     return pages;
 }
 
@@ -389,14 +390,15 @@ ManualWindow::ManualWindow(UiServices& services, QWidget* parent)
         b->setToolTip(tip);
         return b;
     };
-    QPushButton* contents = button("ManualContenido", QStringLiteral("&Contenido"), QStringLiteral("Índice del manual"));
+    QPushButton* contents =
+        button("ManualContenido", QStringLiteral("&Contenido"), QStringLiteral("Índice del manual"));
     QPushButton* back = button("ManualAtras", QStringLiteral("← A&trás"), QStringLiteral("Página anterior (Alt+←)"));
     QPushButton* forward =
         button("ManualAdelante", QStringLiteral("A&delante →"), QStringLiteral("Página siguiente (Alt+→)"));
     QPushButton* next = button("ManualSiguiente", QStringLiteral("&Buscar"),
                                QStringLiteral("Busca el texto en esta página y en las siguientes (Intro)"));
-    QPushButton* print = button("ManualImprimir", QStringLiteral("&Imprimir…"),
-                                QStringLiteral("Imprime el manual entero"));
+    QPushButton* print =
+        button("ManualImprimir", QStringLiteral("&Imprimir…"), QStringLiteral("Imprime el manual entero"));
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(contents, &QPushButton::clicked, this, [this] { showAt(manualUrl(manualPages().front())); });
