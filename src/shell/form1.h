@@ -4,12 +4,15 @@
 
 #include <QMainWindow>
 
+#include <array>
+
 class QTabWidget;
 
 namespace retencion {
 
 class Acerca;
 class CalculationFiles;
+class ManualWindow;
 class CasePanel;
 class ProjectDialog;
 class UiServices;
@@ -22,12 +25,18 @@ class Form1 : public QMainWindow {
 public:
     static constexpr int kIndexTab = 5;
 
-    explicit Form1(UiServices& services, QWidget* parent = nullptr);
+    // `FirstFrameFirst`, for the program as the user starts it: the window
+    // is painted first with the index in front, and the five case tabs are
+    // built right after that first frame, or before any input reaches the
+    // window if that comes first. `Whole` builds everything at once.
+    enum class Start { Whole, FirstFrameFirst };
+
+    explicit Form1(UiServices& services, QWidget* parent = nullptr, Start start = Start::Whole);
 
     QTabWidget* tabs() const { return m_tabs; }
     Acerca* about() const { return m_about; } // null until first opened
     CalculationFiles& files() const { return *m_files; }
-    CasePanel* casePanel(int tab) const; // tabs 0 to 4
+    CasePanel* casePanel(int tab) const; // tabs 0 to 4; built if they were not yet
 
     // Every case and the tab in front; showing one replaces all of them.
     CalculationState calculation() const;
@@ -36,6 +45,13 @@ public:
     void Form_Load();
     void Salir_Click();
     void Acer_Click();
+    // The manual (F1): at the quantity of the field with the focus, or at
+    // the page of the case in front.
+    void Manual_Click();
+    ManualWindow* manual() const { return m_manual; } // null until first opened
+    // Loads a worked example of the manual into its case, computed; the
+    // work on screen is saved or left first, as when opening a file.
+    void openExample(const QString& id);
     // Opens the design chart of the case on show (menu "Ábacos").
     void VerAbaco_Click();
     void Buscar_Click(); // "Buscar valor…" on the case shown
@@ -54,10 +70,16 @@ protected:
 
 private:
     void buildMenus(UiServices& services);
+    // The five case panels, each into its tab's page; once.
+    void buildPanels();
+    QSize openingSize() const;
 
     QTabWidget* m_tabs;
+    std::array<CasePanel*, kIndexTab> m_panels{}; // null until built
     Acerca* m_about = nullptr;
     ProjectDialog* m_projectDialog = nullptr;
+    ManualWindow* m_manual = nullptr;
+    UiServices& m_services;
     CalculationFiles* m_files = nullptr;
     ProjectData m_project;
     bool m_leaving = false; // "Salir" has already asked
