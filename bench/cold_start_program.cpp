@@ -9,6 +9,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     retencion::setUpApplication(app);
     retencion::QtUiServices services;
-    retencion::Form1 window(services);
+    retencion::Form1 window(services, nullptr, retencion::Form1::Start::FirstFrameFirst);
     return retencion::bench::showUntilFirstPaint(app, window);
 }

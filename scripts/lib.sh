@@ -5,8 +5,11 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 # Debian packages the program needs to build and run (Qt's CMake files ask
-# pkg-config for some of Qt's own dependencies).
-PROGRAM_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-translations-l10n fonts-dejavu-core)
+# pkg-config for some of Qt's own dependencies). They are installed without
+# the packages Debian only recommends, so the window's platform plugins
+# (qt6-qpa-plugins) are named here.
+PROGRAM_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+    fonts-dejavu-core)
 # And what the tests and the benchmarks built beside them need besides.
 TEST_PACKAGES=("${PROGRAM_PACKAGES[@]}" libgtest-dev libbenchmark-dev desktop-file-utils poppler-utils)
 
@@ -31,13 +34,13 @@ ensure_packages() {
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
         echo "Faltan paquetes. Como root, ejecute:" >&2
-        echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+        echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
         exit 1
     fi
     echo "Instalando paquetes… (${missing[*]})"
     local log
     log=$(mktemp)
-    if ! { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"; } >"$log" 2>&1; then
+    if ! { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
         cat "$log" >&2
         rm -f "$log"
         exit 1

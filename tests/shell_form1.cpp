@@ -1,3 +1,4 @@
+#include "panels/case_panel.h"
 #include "shell/acerca.h"
 #include "shell/form1.h"
 #include "ui_test_support.h"
@@ -5,7 +6,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QSet>
 #include <QTabWidget>
 #include <QTimer>
@@ -99,6 +102,45 @@ private slots:
                  qPrintable(QStringLiteral("%1 × %2").arg(form.sizeHint().width()).arg(form.sizeHint().height())));
         const Acerca about(&form);
         QCOMPARE(about.sizeHint().boundedTo(room), about.sizeHint());
+    }
+
+    // Started as the user starts it, the window paints its first frame with
+    // the index alone, and builds the case tabs right after it; a key
+    // pressed before that frame finds every control all the same; either way
+    // the window ends the size it would have opened at whole.
+    void firstFrameFirstKeepsEveryControlFindable_data()
+    {
+        QTest::addColumn<bool>("keyFirst");
+        QTest::newRow("built after the first frame") << false;
+        QTest::newRow("built by a key pressed before it") << true;
+    }
+    void firstFrameFirstKeepsEveryControlFindable()
+    {
+        QFETCH(bool, keyFirst);
+        RecordingServices services;
+        Form1 whole(services);
+        Form1 form(services, nullptr, Form1::Start::FirstFrameFirst);
+        QVERIFY(!form.findChild<QLineEdit*>("AIP"));
+        QVERIFY(form.findChild<QRadioButton*>("Option1"));
+        QLineEdit* seen = nullptr;
+        if (keyFirst) {
+            // The first event the window handles is a key on the index.
+            QTest::keyClick(form.findChild<QRadioButton*>("Option3"), Qt::Key_Space);
+            seen = form.findChild<QLineEdit*>("CIP");
+            QVERIFY(seen);
+            QCOMPARE(form.tabs()->currentIndex(), 2);
+        }
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(form.findChild<QLineEdit*>("EIP"));
+        for (const char* name : {"AIP", "BQB", "CHO", "DTP", "EL", "ACalcular", "ECalcular"})
+            QVERIFY2(form.findChild<QWidget*>(name), name);
+        QCOMPARE(form.findChild<QLineEdit*>("CIP"), keyFirst ? seen : form.findChild<QLineEdit*>("CIP"));
+        QCOMPARE(form.size(), whole.size());
+        for (int tab = 0; tab < Form1::kIndexTab; ++tab)
+            QCOMPARE(form.tabs()->widget(tab), static_cast<QWidget*>(form.casePanel(tab)));
+        QCOMPARE(form.tabs()->currentIndex(), keyFirst ? 2 : Form1::kIndexTab);
+        QVERIFY(!QApplication::windowIcon().isNull());
     }
 
     void salirEndsTheProgramWithoutAskingWhenNothingWasTyped()

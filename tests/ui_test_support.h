@@ -4,7 +4,9 @@
 // answers and separators, and a user's work at a panel written as rows of a
 // table.
 
+#include "cases/worked_examples.h"
 #include "charts/ui_services.h"
+#include "numbers/format_number.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +110,17 @@ inline void act(QWidget* panel, const QString& words)
         else
             field(panel, word.left(equals))->setText(word.mid(equals + 1));
     }
+}
+
+// A worked example as a user types it under `decimal`: its options, then
+// "FIELD=value" words.
+inline QString exampleWords(const WorkedExample& e, const char* decimal)
+{
+    QString words = QString::fromUtf8(e.options);
+    const Separators s{decimal, *decimal == '.' ? "," : "."};
+    for (const TypedValue& v : typedValues(e.input))
+        words += QStringLiteral(" %1=%2").arg(v.control, QString::fromStdString(FormatSignificant(v.value, 6, s)));
+    return words;
 }
 
 // One press of "Calcular": what the user did before it, what the fields read

@@ -262,3 +262,144 @@ void paintFigure(QPainter& p, const QRectF& area, const Figure& f, const QPalett
 }
 
 } // namespace retencion
+
+namespace retencion {
+
+using figures::Anchor;
+using figures::Drawing;
+using figures::Fill;
+
+QPointF DrawingLayout::map(const figures::Point& p) const
+{
+    return {frame.left() + p.x * scale, frame.bottom() - p.y * scale};
+}
+
+namespace {
+
+constexpr double kNoteGap = 3; // between a name and its point
+
+QRectF captionBox(const Drawing& d, double width, const QFontMetricsF& fm)
+{
+    if (d.caption.empty()) return {};
+    return fm.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap | Qt::AlignHCenter,
+                           QString::fromStdString(d.caption));
+}
+
+QFontMetricsF metricsOf(const QFont& font, const QPaintDevice* device)
+{
+    return device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+}
+
+} // namespace
+
+double drawingHeight(const Drawing& d, double width, const QFont& font, const QPaintDevice* device)
+{
+    const QRectF caption = captionBox(d, width, metricsOf(font, device));
+    return width * d.height / d.width + (caption.isEmpty() ? 0 : caption.height() + 4);
+}
+
+DrawingLayout layoutDrawing(const QRectF& area, const Drawing& d, const QFont& font, const QPaintDevice* device)
+{
+    const QFontMetricsF fm = metricsOf(font, device);
+    DrawingLayout L;
+    double room = area.height();
+    if (!d.caption.empty()) {
+        const QRectF need = captionBox(d, area.width(), fm);
+        L.caption = {QString::fromStdString(d.caption),
+                     QRectF(area.left(), area.bottom() - need.height(), area.width(), need.height())};
+        room -= need.height() + 4;
+    }
+    L.scale = std::max(0.0, std::min(area.width() / d.width, room / d.height));
+    const QSizeF size(d.width * L.scale, d.height * L.scale);
+    L.frame =
+        QRectF(QPointF(area.left() + (area.width() - size.width()) / 2, area.top() + (room - size.height()) / 2), size);
+    for (const figures::Note& n : d.notes) {
+        const QString text = QString::fromStdString(n.text);
+        const QSizeF box(fm.horizontalAdvance(text) + 2, fm.height());
+        const QPointF at = L.map(n.at);
+        QPointF topLeft;
+        switch (n.anchor) {
+        case Anchor::Centre:
+            topLeft = at - QPointF(box.width() / 2, box.height() / 2);
+            break;
+        case Anchor::LeftOf:
+            topLeft = at - QPointF(box.width() + kNoteGap, box.height() / 2);
+            break;
+        case Anchor::RightOf:
+            topLeft = at + QPointF(kNoteGap, -box.height() / 2);
+            break;
+        case Anchor::Above:
+            topLeft = at - QPointF(box.width() / 2, box.height() + kNoteGap);
+            break;
+        case Anchor::Below:
+            topLeft = at + QPointF(-box.width() / 2, kNoteGap);
+            break;
+        }
+        L.notes.push_back({text, QRectF(topLeft, box)});
+    }
+    return L;
+}
+
+void paintDrawing(QPainter& p, const QRectF& area, const Drawing& d, const QPalette& palette)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const DrawingLayout L = layoutDrawing(area, d, p.font(), p.device());
+    const QColor ink = palette.color(QPalette::Text);
+    const QColor paper = palette.color(QPalette::Base);
+    const double unit = std::max(1.0, L.scale * 0.35); // a line width, growing with the drawing
+    const auto pathOf = [&L](const figures::Shape& shape) {
+        QPainterPath path(L.map(shape.points.front()));
+        for (std::size_t i = 1; i < shape.points.size(); ++i)
+            path.lineTo(L.map(shape.points[i]));
+        if (shape.closed) path.closeSubpath();
+        return path;
+    };
+    for (const figures::Shape& shape : d.shapes) {
+        if (shape.points.size() < 2 || shape.fill == Fill::None) continue;
+        const QPainterPath path = pathOf(shape);
+        if (shape.fill == Fill::Water) {
+            p.fillPath(path, QColor(0x6a, 0xae, 0xe0, 150));
+        } else {
+            QColor soil = ink;
+            soil.setAlpha(40);
+            p.fillPath(path, soil);
+            soil.setAlpha(110);
+            p.fillPath(path, QBrush(soil, Qt::BDiagPattern));
+        }
+    }
+    for (const figures::Shape& shape : d.shapes) {
+        if (shape.points.size() < 2 || shape.width <= 0) continue;
+        QPen pen(ink, shape.width * unit, shape.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(pathOf(shape));
+        // Arrow heads, as long as four line widths and at least 5 pixels.
+        const double head = std::max(5.0, 4 * unit);
+        const auto headAt = [&](QPointF tip, QPointF from) {
+            const QLineF back(tip, from);
+            if (back.length() <= 0) return;
+            const QPointF along = (from - tip) / back.length() * head;
+            const QPointF across(-along.y() * 0.45, along.x() * 0.45);
+            p.setPen(Qt::NoPen);
+            p.setBrush(ink);
+            p.drawPolygon(QPolygonF{tip, tip + along + across, tip + along - across});
+            p.setPen(pen);
+        };
+        const auto& pts = shape.points;
+        if (shape.arrowAtEnd) headAt(L.map(pts.back()), L.map(pts[pts.size() - 2]));
+        if (shape.arrowAtStart) headAt(L.map(pts.front()), L.map(pts[1]));
+    }
+    QColor ground = paper;
+    ground.setAlpha(210);
+    p.setPen(ink);
+    for (const PlacedText& t : L.notes) {
+        p.fillRect(t.box, ground);
+        p.drawText(t.box, Qt::AlignCenter, t.text);
+    }
+    if (!L.caption.text.isEmpty())
+        p.drawText(L.caption.box, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop, L.caption.text);
+    p.restore();
+}
+
+} // namespace retencion

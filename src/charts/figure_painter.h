@@ -22,4 +22,27 @@ Qt::BrushStyle hatchingPattern(int hatching);
 // label beside a curve cannot name. Used on screen and for export alike.
 void paintFigure(QPainter& painter, const QRectF& area, const figures::Figure& figure, const QPalette& palette);
 
+// Where a schematic goes: scaled as a whole, keeping its proportions, and
+// centred in the room left above its caption; each name beside its point.
+struct DrawingLayout {
+    QRectF frame; // the drawing's own width × height, in pixels
+    double scale = 1;
+    std::vector<PlacedText> notes;
+    PlacedText caption; // empty text when it has none
+
+    QPointF map(const figures::Point& p) const;
+};
+
+DrawingLayout layoutDrawing(const QRectF& area, const figures::Drawing& drawing, const QFont& font,
+                            const QPaintDevice* device = nullptr);
+
+// The height a drawing `width` wide needs, its caption included.
+double drawingHeight(const figures::Drawing& drawing, double width, const QFont& font,
+                     const QPaintDevice* device = nullptr);
+
+// Draws a schematic into `area`: water and ground shaded, walls thick,
+// measures with an arrow at each end, and the form's symbols on a clear
+// ground of their own.
+void paintDrawing(QPainter& painter, const QRectF& area, const figures::Drawing& drawing, const QPalette& palette);
+
 } // namespace retencion

@@ -73,6 +73,44 @@ struct Figure {
     Separators separators; // of the tick labels, as the builder's texts
 };
 
+// A schematic of a case: no axes, only shapes and names placed in the
+// drawing's own units (x to the right, y upwards), scaled as a whole to the
+// room it is given, so that it keeps its proportions on screen and on paper.
+enum class Fill {
+    None,
+    Water,  // the water in the tank or the network
+    Ground, // the soil around a tank or under a conduit
+};
+
+struct Shape {
+    std::vector<Point> points;
+    bool closed = false; // a polygon, filled with `fill`
+    Fill fill = Fill::None;
+    double width = 1; // in line widths: 2 for walls
+    bool dashed = false;
+    bool arrowAtStart = false; // dimension lines have both
+    bool arrowAtEnd = false;
+};
+
+// Where a name sits against its point: beside it on the side named, or
+// centred on it.
+enum class Anchor { Centre, LeftOf, RightOf, Above, Below };
+
+struct Note {
+    std::string text; // a symbol of the form ("Ip", "H") or a short word
+    Point at;
+    Anchor anchor = Anchor::Centre;
+};
+
+struct Drawing {
+    std::string title; // "Caso A: salida tipo orificio"
+    double width = 100;
+    double height = 60;
+    std::vector<Shape> shapes;
+    std::vector<Note> notes;
+    std::string caption; // a line under the drawing; may be empty
+};
+
 // Which coordinate an interpolation across curves holds fixed.
 enum class Across {
     YAtX, // at a given abscissa, the ordinate is interpolated

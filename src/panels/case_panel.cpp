@@ -7,6 +7,7 @@
 #include "charts/out_of_date.h"
 #include "charts/sizing_curve_tab.h"
 #include "charts/ui_services.h"
+#include "figures/case_drawings.h"
 #include "numbers/format_number.h"
 #include "numbers/read_number.h"
 #include "panels/search_dialog.h"
@@ -636,6 +637,8 @@ CaseReport CasePanel::report() const
     CaseReport r;
     r.caseName = QStringLiteral("Caso %1").arg(QChar::fromLatin1(m_prefix));
     if (m_description) r.heading = m_description->text();
+    const std::optional<CaseInput> input = curveInput();
+    r.drawing = input ? figures::caseDrawing(*input) : figures::caseDrawing(m_prefix);
     for (const QGroupBox* group : m_optionGroups) {
         QString chosen = QStringLiteral("ninguno");
         for (const QRadioButton* b : group->findChildren<QRadioButton*>())

@@ -42,6 +42,8 @@ struct CaseReport {
     QString refusalTitle;   // what refused it; empty: values out of the studied range
     QString refusal;        // the sentence that said why
     bool outOfDate = false; // the results no longer answer the data
+    // The case's schematic, at the top.
+    std::optional<figures::Drawing> drawing;
     std::vector<figures::Figure> charts;
     // The sizing curve of the last calculation's inputs, computed for the
     // sheet; none before a calculation.

@@ -15,16 +15,21 @@ void setUpApplication(QApplication& app)
     QApplication::setOrganizationName(QStringLiteral("Retencion"));
     QApplication::setApplicationName(QStringLiteral("Retención"));
     QApplication::setDesktopFileName(QStringLiteral("retencion"));
-    QIcon icon;
-    for (const int size : {16, 32, 64, 256})
-        icon.addFile(QStringLiteral(":/icons/retencion-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
     // The sheet's font travels with the program where the system may lack
     // it (on Windows): the fonts in the "fonts" folder beside the program.
     const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     for (const QString& name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
         QFontDatabase::addApplicationFont(fonts.filePath(name));
     installQtSpanish(app);
+}
+
+void setApplicationIcon()
+{
+    if (!QApplication::windowIcon().isNull()) return;
+    QIcon icon;
+    for (const int size : {16, 32, 64, 256})
+        icon.addFile(QStringLiteral(":/icons/retencion-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 }
 
 } // namespace retencion

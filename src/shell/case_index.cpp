@@ -1,5 +1,8 @@
 #include "shell/case_index.h"
 
+#include "charts/drawing_view.h"
+#include "figures/case_drawings.h"
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,6 +32,9 @@ constexpr IndexRow kRows[] = {
     {"Label52", "Caso E", "Option5", "Depósitos de Retención con derivación, considerando la interacción depósito red"},
 };
 
+// Wide enough to read its names, small enough for five rows on a laptop.
+constexpr int kDrawingWidth = 160;
+
 } // namespace
 
 CaseIndex::CaseIndex(QWidget* parent) : QWidget(parent)
@@ -47,7 +53,7 @@ CaseIndex::CaseIndex(QWidget* parent) : QWidget(parent)
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(18);
+    grid->setVerticalSpacing(6);
     int tab = 0;
     for (const IndexRow& row : kRows) {
         auto* label = new QLabel(QString::fromUtf8(row.caseName), this);
@@ -57,8 +63,18 @@ CaseIndex::CaseIndex(QWidget* parent) : QWidget(parent)
         option->setObjectName(QString::fromLatin1(row.optionName));
         option->setFont(optionFont);
         option->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + tab)));
+        // The schematic beside the description, without the caption a
+        // page has room for.
+        figures::Drawing drawing = figures::caseDrawing(char('A' + tab));
+        drawing.caption.clear();
+        auto* view = new DrawingView(std::move(drawing), kDrawingWidth, this);
+        view->setObjectName(QStringLiteral("Dibujo%1").arg(QChar(u'A' + tab)));
+        QFont small = view->font();
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+        view->setFont(small);
         grid->addWidget(label, tab, 0);
         grid->addWidget(option, tab, 1);
+        grid->addWidget(view, tab, 2);
         connect(option, &QRadioButton::clicked, this, [this, tab] { emit caseChosen(tab); });
         option->installEventFilter(this);
         ++tab;

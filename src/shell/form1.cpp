@@ -1,15 +1,18 @@
 #include "shell/form1.h"
 
+#include "cases/worked_examples.h"
 #include "charts/ui_services.h"
 #include "panels/case_a_panel.h"
 #include "panels/case_b_panel.h"
 #include "panels/case_c_panel.h"
 #include "panels/case_d_panel.h"
 #include "panels/case_e_panel.h"
+#include "shell/application.h"
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
 #include "shell/case_index.h"
 #include "shell/project_dialog.h"
+#include "shell/manual.h"
 #include "shell/report_commands.h"
 
 #include <QApplication>
@@ -21,6 +24,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -42,24 +46,21 @@ public:
 
 } // namespace
 
-Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_services(services), m_tabs(new QTabWidget)
+Form1::Form1(UiServices& services, QWidget* parent, Start start)
+    : QMainWindow(parent), m_services(services), m_tabs(new QTabWidget)
 {
     setObjectName(QStringLiteral("Form1"));
 
+    // Each case tab holds an empty page until its panel takes its place.
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(new CaseAPanel(services), QStringLiteral("Caso A"));
-    m_tabs->addTab(new CaseBPanel(services), QStringLiteral("Caso B"));
-    m_tabs->addTab(new CaseCPanel(services), QStringLiteral("Caso C"));
-    m_tabs->addTab(new CaseDPanel(services), QStringLiteral("Caso D"));
-    m_tabs->addTab(new CaseEPanel(services), QStringLiteral("Caso E"));
+    for (int tab = 0; tab < kIndexTab; ++tab)
+        m_tabs->addTab(new QWidget, QStringLiteral("Caso %1").arg(QChar(u'A' + tab)));
     auto* index = new CaseIndex;
     m_tabs->addTab(index, indexTabName());
     connect(index, &CaseIndex::caseChosen, m_tabs, &QTabWidget::setCurrentIndex);
     m_files = new CalculationFiles(
         *this, services, [this] { return calculation(); },
         [this](const CalculationState& state) { showCalculation(state); });
-    for (int tab = 0; tab < kIndexTab; ++tab)
-        connect(casePanel(tab), &CasePanel::edited, m_files, [this] { m_files->setModified(true); });
     buildMenus();
 
     // On a small screen, or at a large scale, the window can be smaller than
@@ -80,17 +81,51 @@ Form1::Form1(UiServices& services, QWidget* parent) : QMainWindow(parent), m_ser
     scroll->setWidget(central);
     setCentralWidget(scroll);
 
-    // Opens whole where the screen allows it, and never larger than the
-    // room the screen leaves.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(sizeHint().boundedTo(screen->availableGeometry().size()));
-
     // A calculation file dropped anywhere on the window opens, even on a
     // field, which would otherwise take its name as typed text.
     setAcceptDrops(true);
-    for (auto* field : findChildren<QLineEdit*>())
-        field->installEventFilter(this);
+    if (start == Start::Whole) {
+        buildPanels();
+    } else {
+        resize(openingSize());
+        qApp->installEventFilter(this); // watches for the first frame, and for input before it
+    }
     Form_Load();
+}
+
+void Form1::buildPanels()
+{
+    if (m_panels[0]) return;
+    qApp->removeEventFilter(this);
+    setApplicationIcon();
+    const QSize opened = openingSize();
+    m_panels = {new CaseAPanel(m_services), new CaseBPanel(m_services), new CaseCPanel(m_services),
+                new CaseDPanel(m_services), new CaseEPanel(m_services)};
+    // Each panel takes its page's place, the tab in front staying in front.
+    const QSignalBlocker quiet(m_tabs);
+    const int current = m_tabs->currentIndex();
+    for (int tab = 0; tab < kIndexTab; ++tab) {
+        QWidget* page = m_tabs->widget(tab);
+        const QString caption = m_tabs->tabText(tab);
+        m_tabs->removeTab(tab);
+        m_tabs->insertTab(tab, m_panels[tab], caption);
+        delete page;
+        connect(m_panels[tab], &CasePanel::edited, m_files, [this] { m_files->setModified(true); });
+        for (auto* field : m_panels[tab]->findChildren<QLineEdit*>())
+            field->installEventFilter(this);
+    }
+    m_tabs->setCurrentIndex(current);
+    // A window already shown grows to its panels only where it has kept the
+    // size it opened at.
+    if (!isVisible() || size() == opened) resize(openingSize());
+}
+
+// Whole where the screen allows it, and never larger than the room the
+// screen leaves.
+QSize Form1::openingSize() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? sizeHint().boundedTo(screen->availableGeometry().size()) : sizeHint();
 }
 
 void Form1::buildMenus()
@@ -147,6 +182,7 @@ void Form1::buildMenus()
                             QKeySequence(Qt::CTRL | Qt::Key_B));
     auto* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     ayuda->setObjectName(QStringLiteral("Ayuda"));
+    add(ayuda, "Manual", QStringLiteral("&Manual"), &Form1::Manual_Click, QKeySequence(Qt::Key_F1));
     add(ayuda, "Acer", QStringLiteral("Acerca del &Programa"), &Form1::Acer_Click);
 
     // The index has no chart, inputs or results of its own.
@@ -158,7 +194,9 @@ void Form1::buildMenus()
 
 CasePanel* Form1::casePanel(int tab) const
 {
-    return qobject_cast<CasePanel*>(m_tabs->widget(tab));
+    if (tab < 0 || tab >= kIndexTab) return nullptr;
+    const_cast<Form1*>(this)->buildPanels();
+    return m_panels[std::size_t(tab)];
 }
 
 CalculationState Form1::calculation() const
@@ -242,15 +280,40 @@ void Form1::dropEvent(QDropEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!m_panels[0]) {
+        // Started first frame first: the panels are built once that frame
+        // is painted, or at once if input comes before, so that every
+        // control can be found from the first event on.
+        switch (event->type()) {
+        case QEvent::Paint:
+            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+                // Once the rest of that frame is painted too.
+                QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &Form1::buildPanels); });
+            break;
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+            buildPanels();
+            break;
+        default:
+            break;
+        }
+    }
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove:
+        if (!qobject_cast<QLineEdit*>(watched)) break;
         if (!draggedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
             static_cast<QDropEvent*>(event)->acceptProposedAction();
             return true;
         }
         break;
     case QEvent::Drop:
+        if (!qobject_cast<QLineEdit*>(watched)) break;
         if (!draggedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
             dropEvent(static_cast<QDropEvent*>(event));
             return true;
@@ -303,6 +366,37 @@ void Form1::VerAbaco_Click()
 void Form1::Buscar_Click()
 {
     if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget())) panel->buscar();
+}
+
+void Form1::Manual_Click()
+{
+    QUrl at;
+    if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()); field && isAncestorOf(field))
+        at = manualUrlForField(field->objectName());
+    if (!at.isValid()) at = manualUrlForTab(m_tabs->currentIndex());
+    if (!m_manual) {
+        m_manual = new ManualWindow(m_services, this);
+        connect(m_manual, &ManualWindow::exampleChosen, this, &Form1::openExample);
+    }
+    m_manual->showAt(at);
+}
+
+void Form1::openExample(const QString& id)
+{
+    const WorkedExample* example = workedExample(id.toStdString());
+    if (!example || !m_files->maybeSave()) return;
+    const int tab = caseLetter(example->input) - 'A';
+    CaseState state;
+    state.options = QString::fromUtf8(example->options).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const TypedValue& v : typedValues(example->input))
+        state.fields.insert(QString::fromLatin1(v.control),
+                            QString::fromStdString(FormatSignificant(v.value, 6, m_services.separators())));
+    CasePanel* panel = casePanel(tab);
+    panel->restore(state);
+    m_tabs->setCurrentIndex(tab);
+    panel->calcular()->click();
+    activateWindow();
+    raise();
 }
 
 } // namespace retencion

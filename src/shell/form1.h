@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <optional>
 
 class QTabWidget;
@@ -12,6 +13,7 @@ class QTabWidget;
 namespace retencion {
 
 class CalculationFiles;
+class ManualWindow;
 class CasePanel;
 class ProjectDialog;
 class UiServices;
@@ -24,11 +26,17 @@ class Form1 : public QMainWindow {
 public:
     static constexpr int kIndexTab = 5;
 
-    explicit Form1(UiServices& services, QWidget* parent = nullptr);
+    // `FirstFrameFirst`, for the program as the user starts it: the window
+    // is painted first with the index in front, and the five case tabs are
+    // built right after that first frame, or before any input reaches the
+    // window if that comes first. `Whole` builds everything at once.
+    enum class Start { Whole, FirstFrameFirst };
+
+    explicit Form1(UiServices& services, QWidget* parent = nullptr, Start start = Start::Whole);
 
     QTabWidget* tabs() const { return m_tabs; }
     CalculationFiles& files() const { return *m_files; }
-    CasePanel* casePanel(int tab) const; // tabs 0 to 4
+    CasePanel* casePanel(int tab) const; // tabs 0 to 4; built if they were not yet
 
     // Every case and the tab in front; showing one replaces all of them.
     CalculationState calculation() const;
@@ -41,6 +49,13 @@ public:
     void Imprimir_Click();
     // The About window, through the services: shown modally, the same window each time.
     void Acer_Click();
+    // The manual (F1): at the quantity of the field with the focus, or at
+    // the page of the case in front.
+    void Manual_Click();
+    ManualWindow* manual() const { return m_manual; } // null until first opened
+    // Loads a worked example of the manual into its case, computed; the
+    // work on screen is saved or left first, as when opening a file.
+    void openExample(const QString& id);
     // Opens the design chart of the case on show (menu "Ábacos").
     void VerAbaco_Click();
     void Buscar_Click(); // "Buscar valor…" on the case shown
@@ -61,10 +76,15 @@ private:
     void buildMenus();
     // The search the calculation of the case shown came from, for its sheet.
     std::optional<SearchNote> searchNoteInFront() const;
+    // The five case panels, each into its tab's page; once.
+    void buildPanels();
+    QSize openingSize() const;
 
     UiServices& m_services;
     QTabWidget* m_tabs;
+    std::array<CasePanel*, kIndexTab> m_panels{}; // null until built
     ProjectDialog* m_projectDialog = nullptr;
+    ManualWindow* m_manual = nullptr;
     CalculationFiles* m_files = nullptr;
     ProjectData m_project;
     bool m_leaving = false; // "Salir" has already asked

@@ -42,7 +42,7 @@ int main(int argc, char** argv)
         return retencion::writeReportFromCommandLine(arguments.at(2), arguments.at(3));
     }
     retencion::QtUiServices services;
-    retencion::Form1 window(services);
+    retencion::Form1 window(services, nullptr, retencion::Form1::Start::FirstFrameFirst);
     window.show();
     // `retencion ARCHIVO.retencion`, as the file manager starts it.
     const QStringList arguments = QApplication::arguments();

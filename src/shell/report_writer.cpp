@@ -134,6 +134,22 @@ public:
         m_y += height + 10;
     }
 
+    // The case's schematic, centred, two thirds of the width.
+    void drawing(const figures::Drawing& d)
+    {
+        const QFont font = fontOf(11);
+        const double w = width() * 2 / 3;
+        const double height = drawingHeight(d, w, font, &m_device);
+        place(height);
+        if (m_p) {
+            m_p->save();
+            m_p->setFont(font);
+            paintDrawing(*m_p, QRectF((width() - w) / 2, m_y, w, height), d, QPalette(Qt::white));
+            m_p->restore();
+        }
+        m_y += height + 10;
+    }
+
     // Set down with whatever comes next.
     void heading(const QString& s)
     {
@@ -328,6 +344,7 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
     sheet.titleBlock(header.project);
 
     sheet.heading(r.caseName + QStringLiteral(": ") + r.heading);
+    if (r.drawing) sheet.drawing(*r.drawing);
     for (const ReportChoice& c : r.choices)
         sheet.text(c.group + QStringLiteral(": ") + c.chosen, fontOf(12), 2);
 
