@@ -11,8 +11,8 @@
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
 #include "shell/case_index.h"
-#include "shell/project_dialog.h"
 #include "shell/manual.h"
+#include "shell/project_dialog.h"
 #include "shell/report_commands.h"
 
 #include <QApplication>
