@@ -41,7 +41,7 @@ void Drawn(benchmark::State& state, CaseInput input)
 void Routed(benchmark::State& state, CaseAInput input)
 {
     for (auto _ : state) {
-        const RoutingCurve c = routingCurve(input, 25);
+        const routing::RoutingCurve c = routing::routingCurve(input, 25);
         if (!c.complete || c.points.size() < 25) state.SkipWithError("routing left points out");
         benchmark::DoNotOptimize(c.points.data());
     }

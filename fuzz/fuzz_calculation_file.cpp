@@ -1,8 +1,8 @@
 // Reading any bytes as a calculation file: never a crash, and whatever is
 // read writes out and reads back as the very same calculation, under either
 // decimal separator.
+#include "files/calculation_file.h"
 #include "fuzz_input.h"
-#include "shell/calculation_file.h"
 
 using namespace retencion;
 using fuzz::require;

@@ -3,7 +3,7 @@
 // included), clipping and hatching kept, and the same bytes for the same
 // picture.
 
-#include "charts/chart_window.h"
+#include "charts/figure_export.h"
 #include "charts/svg_writer.h"
 #include "figures/case_figures.h"
 

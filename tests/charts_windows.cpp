@@ -73,7 +73,7 @@ std::vector<FigureSet> everyFigure()
     if (check) sets.push_back({"laminación", routingFigures(check->routed, kComma)});
     // The sizing curves of the worked examples, in both calculations, with
     // their refused stretches; case A's with routing's curve beside it.
-    static const RoutingCurve routed = routingCurve(kOrificeInput);
+    static const routing::RoutingCurve routed = routing::routingCurve(kOrificeInput);
     for (const CaseInput& in : std::initializer_list<CaseInput>{
              kOrificeInput, CaseAInput{10, 1200, 3600, 2, 1.8, 38855.34, kOutflow, CaseAOutlet::Weir},
              CaseBInput{10, 1800, 1.2, 2, 0, 7, OutletConduit::Rectangular, kSurface}, cSurface, cOutflow,

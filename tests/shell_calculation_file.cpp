@@ -1,7 +1,7 @@
 // The calculation file's bytes: what a file of version 1 reads as, texts
 // moved between decimal separators, and every kind of bad file refused with
 // its reason.
-#include "shell/calculation_file.h"
+#include "files/calculation_file.h"
 
 #include <QtTest>
 

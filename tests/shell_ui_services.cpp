@@ -1,9 +1,14 @@
+#include "shell/acerca.h"
+#include "shell/program_title.h"
 #include "shell/qt_spanish.h"
 #include "shell/qt_ui_services.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -39,6 +44,34 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Copy"), QStringLiteral("&Copiar"));
         QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"), QStringLiteral("Seleccionar todo"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "&Save"), QStringLiteral("&Guardar"));
+    }
+
+    // Closed by "Aceptar" twice and then by Escape: the same modal window
+    // each time, kept hidden beside the window that opened it.
+    void aboutWindowIsTheSameWindowEachTime()
+    {
+        QMainWindow window;
+        window.show();
+        QtUiServices services;
+        Acerca* first = nullptr;
+        for (const bool escape : {false, false, true}) {
+            bool wasShown = false;
+            QTimer::singleShot(0, &window, [&] {
+                auto* about = qobject_cast<Acerca*>(QApplication::activeModalWidget());
+                QVERIFY(about);
+                wasShown = about->isVisible() && about->isModal() && about->parent() == &window;
+                if (!first) first = about;
+                QCOMPARE(about, first);
+                if (escape)
+                    QTest::keyClick(about, Qt::Key_Escape);
+                else
+                    about->findChild<QPushButton*>("Aceptar")->click();
+            });
+            services.showAbout(&window); // returns once the window is hidden
+            QVERIFY(wasShown && !first->isVisible());
+        }
+        QCOMPARE(window.findChildren<Acerca*>().size(), 1);
+        QCOMPARE(first->findChild<QLabel*>("Label3")->text(), "Versión   " + programVersion());
     }
 
     void separatorsAreNeverEmpty()

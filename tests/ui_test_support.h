@@ -39,6 +39,11 @@ public:
         return answer;
     }
     QString chooseFileToOpen(QWidget*, const QString&) override { return fileToOpen; }
+    void showAbout(QWidget*) override { ++aboutShown; }
+    void previewPrint(QWidget*, const QString& document, const std::function<void(QPagedPaintDevice&)>&) override
+    {
+        previews << document;
+    }
     void reportInformation(QWidget*, const QString& message, const QString& detail) override
     {
         informations << (detail.isEmpty() ? message : message + ' ' + detail);
@@ -57,6 +62,8 @@ public:
     int questions = 0;                        // "¿Desea guardar los cambios?" asked
     SaveChoice answer = SaveChoice::Cancel;   // ...and answered
     QString fileToOpen;                       // chosen to open; empty: cancelled
+    int aboutShown = 0;                       // the About window opened
+    QStringList previews;                     // what each print preview showed
     QStringList informations;                 // what the program said it did
     std::function<bool(QDialog*)> fillDialog; // the user at a dialog: fills it, and accepts it or not
     QStringList offered;                      // the lists the user was asked to choose from

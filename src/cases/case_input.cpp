@@ -20,7 +20,7 @@ CaseResult calculate(const CaseInput& input)
 
 char caseLetter(const CaseInput& input)
 {
-    return char('A' + input.index());
+    return kCaseLetters[input.index()];
 }
 
 CalculationType calculationOf(const CaseInput& input)

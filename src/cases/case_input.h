@@ -8,12 +8,17 @@
 #include "cases/d/case_d_engine.h"
 #include "cases/e/case_e_engine.h"
 
+#include <string_view>
 #include <variant>
 
 namespace retencion {
 
 // The alternative names the case: A first.
 using CaseInput = std::variant<CaseAInput, CaseBInput, CaseCInput, CaseDInput, CaseEInput>;
+
+// The cases' letters, in the order above: the order of their tabs too.
+inline constexpr std::string_view kCaseLetters = "ABCDE";
+static_assert(kCaseLetters.size() == std::variant_size_v<CaseInput>);
 
 // The case's own engine on `input`.
 CaseResult calculate(const CaseInput& input);

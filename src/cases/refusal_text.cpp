@@ -1,6 +1,7 @@
 #include "cases/refusal_text.h"
 
 #include "cases/field_table.h"
+#include "cases/formulas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,14 +33,14 @@ const Description& describe(Q q)
     static const Description kSup{nullptr, "m²", false, {}};
     static const Description kVol{nullptr, "m³", false, {}};
     static const Description kR{"2·Tp/Tb", "", false, {Q::PeakTime, Q::BaseTime}};
-    static const Description kQIp{"Qp/Ip", "", false, {Q::GivenOutflow, Q::InflowPeak}};
+    static const Description kQIp{formula::kFlowRatio, "", false, {Q::GivenOutflow, Q::InflowPeak}};
     static const Description kX{"x",
                                 "",
                                 false,
                                 {Q::GivenSurface, Q::InflowPeak, Q::PeakTime, Q::BaseTime, Q::OrificeDiameter,
                                  Q::WeirLength, Q::OutletSize, Q::DischargeCoef}};
     static const Description kQbIp{"Qb/Ip", "", false, {Q::BaseFlow, Q::InflowPeak}};
-    static const Description kRed{"100·(Ip − Qp)/Ip", "%", false, {Q::GivenOutflow, Q::InflowPeak}};
+    static const Description kRed{formula::kPeakReduction, "%", false, {Q::GivenOutflow, Q::InflowPeak}};
     static const Description kY{"Qb^0.75·Sup·(Ip/B)^0.5/Tp",
                                 "",
                                 false,

@@ -1,6 +1,7 @@
 #include "charts/sizing_curve_tab.h"
 
-#include "charts/chart_window.h"
+#include "charts/csv_export.h"
+#include "charts/figure_view.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,9 +51,9 @@ SizingCurveTab::SizingCurveTab(QWidget* parent)
     m_cancel->hide();
 
     connect(m_cancel, &QPushButton::clicked, this, &SizingCurveTab::cancelRouting);
-    connect(&m_watcher, &QFutureWatcher<figures::RoutingCurve>::progressValueChanged, m_progress,
+    connect(&m_watcher, &QFutureWatcher<routing::RoutingCurve>::progressValueChanged, m_progress,
             &QProgressBar::setValue);
-    connect(&m_watcher, &QFutureWatcher<figures::RoutingCurve>::finished, this, &SizingCurveTab::routed);
+    connect(&m_watcher, &QFutureWatcher<routing::RoutingCurve>::finished, this, &SizingCurveTab::routed);
 }
 
 SizingCurveTab::~SizingCurveTab()
@@ -81,9 +82,9 @@ void SizingCurveTab::setInput(const std::optional<CaseInput>& input, const Separ
         m_cancel->show();
         m_status->setText(QStringLiteral("Calculando la curva por laminación…"));
         m_routingWanted = true;
-        m_watcher.setFuture(QtConcurrent::run([in](QPromise<figures::RoutingCurve>& promise) {
+        m_watcher.setFuture(QtConcurrent::run([in](QPromise<routing::RoutingCurve>& promise) {
             promise.setProgressRange(0, kRoutedPoints);
-            figures::RoutingCurve curve = figures::routingCurve(in, kRoutedPoints, [&promise](int done, int) {
+            routing::RoutingCurve curve = routing::routingCurve(in, kRoutedPoints, [&promise](int done, int) {
                 promise.setProgressValue(done);
                 return !promise.isCanceled();
             });
@@ -109,7 +110,7 @@ void SizingCurveTab::routed()
     m_routingWanted = false;
     m_progress->hide();
     m_cancel->hide();
-    const QFuture<figures::RoutingCurve> future = m_watcher.future();
+    const QFuture<routing::RoutingCurve> future = m_watcher.future();
     if (future.isCanceled() || future.resultCount() == 0) {
         emit routingFinished();
         return;
@@ -138,7 +139,7 @@ std::vector<figures::Figure> SizingCurveTab::figures() const
 std::string SizingCurveTab::csv() const
 {
     if (!m_curve) return {};
-    return figures::sizingCurveCsv(*m_curve, m_routing ? &*m_routing : nullptr, m_separators);
+    return sizingCurveCsv(*m_curve, m_routing ? &*m_routing : nullptr, m_separators);
 }
 
 } // namespace retencion

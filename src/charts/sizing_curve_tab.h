@@ -36,7 +36,7 @@ public:
     // What is drawn: the curve and, for case A once routed, the difference.
     std::vector<figures::Figure> figures() const;
     const std::optional<figures::SizingCurve>& curve() const { return m_curve; }
-    const std::optional<figures::RoutingCurve>& routing() const { return m_routing; }
+    const std::optional<routing::RoutingCurve>& routing() const { return m_routing; }
     std::string csv() const;
     // "Exportar CSV…": the window asks where, as for its other exports.
     QPushButton* csvButton() const { return m_csv; }
@@ -54,9 +54,9 @@ private:
     QProgressBar* m_progress;
     QPushButton* m_cancel;
     QPushButton* m_csv;
-    QFutureWatcher<figures::RoutingCurve> m_watcher;
+    QFutureWatcher<routing::RoutingCurve> m_watcher;
     std::optional<figures::SizingCurve> m_curve;
-    std::optional<figures::RoutingCurve> m_routing;
+    std::optional<routing::RoutingCurve> m_routing;
     Separators m_separators;
     bool m_routingWanted = false; // routing the present input, not cancelled
 };

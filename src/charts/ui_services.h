@@ -1,8 +1,8 @@
 #pragma once
 // What the windows ask of the desktop around them: the one message of a
 // refused calculation, a failure to tell the user, whether to save unsaved
-// work, which file to open and where to save one, and the regional
-// separators. The shell gives the real thing; tests put a
+// work, which file to open and where to save one, the About window, the
+// print preview, and the regional separators. The shell gives the real thing; tests put a
 // recorder in its place, so that no test ever blocks on a modal window.
 
 #include "numbers/separators.h"
@@ -10,7 +10,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QDialog;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace retencion {
@@ -47,6 +50,16 @@ public:
     // The calculation file to open, starting in `folder`; empty when the
     // user cancels.
     virtual QString chooseFileToOpen(QWidget* parent, const QString& folder) = 0;
+
+    // Shows the About window modally, the same window each time for the
+    // same `parent`. Returns when the user closes it.
+    virtual void showAbout(QWidget* parent) = 0;
+
+    // A print preview of the pages `paint` lays out on the device it is
+    // given, from which the user prints; `document` names what is printed
+    // ("Caso A"). Returns when the user closes it.
+    virtual void previewPrint(QWidget* parent, const QString& document,
+                              const std::function<void(QPagedPaintDevice&)>& paint) = 0;
 
     // Tells the user what was done: `message` in a sentence, with `detail`
     // below it when given. Returns when the user has seen it.

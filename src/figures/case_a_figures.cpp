@@ -1,4 +1,5 @@
 #include "cases/a/case_a_charts.h"
+#include "cases/formulas.h"
 #include "figures/case_figures.h"
 
 namespace retencion::figures {
@@ -14,7 +15,7 @@ std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation
     f.title = weir ? "Ábaco de salida tipo vertedero" : "Ábaco de salida tipo orificio";
     f.x.title = std::string(weir ? "x = Ck·L·√(2g)·Tp·√Vin / Sup^1,5" : "x = Ck·A·√(2g)·Tp / √(Sup·Vin)") +
                 " (Tp en s, Vin en m³)";
-    f.y.title = "Qp/Ip";
+    f.y.title = formula::kFlowRatio;
     f.legendNotes = {"r = Ip·Tp/Vin, Vin = Ip·Tb/2"};
     std::vector<int> seriesOf;
     for (std::size_t j = 0; j < kCurves; ++j) {
@@ -28,7 +29,7 @@ std::vector<Figure> caseAFigures(CaseAOutlet outlet, CalculationType calculation
         // A surface is read at the given flow ratio, an outflow peak at the
         // outlet parameter.
         const Across across = calculation == CalculationType::Surface ? Across::XAtY : Across::YAtX;
-        showReading(f, *r, seriesOf, across, "x", "Qp/Ip", separators);
+        showReading(f, *r, seriesOf, across, "x", formula::kFlowRatio, separators);
     }
     return withDecimals({f});
 }

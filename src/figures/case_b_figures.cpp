@@ -1,4 +1,5 @@
 #include "cases/b/case_b_charts.h"
+#include "cases/formulas.h"
 #include "figures/case_figures.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ Figure reductionChart(CalculationType calculation, const CaseResult* result, con
     f.separators = separators;
     f.title = "Ábaco de laminación, conducto rectangular";
     f.x.title = std::string("y = Qb^0,75·Sup·(Ip/B)^0,5 / Tp") + kTpInSeconds;
-    f.y.title = "Reducción del caudal punta, 100·(Ip − Qp)/Ip (%)";
+    f.y.title = std::string("Reducción del caudal punta, ") + formula::kPeakReduction + " (%)";
     std::vector<int> seriesOf;
     for (std::size_t c = 0; c < RatioCurves.size(); ++c) {
         f.series.push_back(curve({{"Qb/Ip", RatioCurves[c]}}, separators, SurfaceChart[c].data(),
@@ -57,7 +58,7 @@ std::vector<Figure> circularCharts(const CaseResult* result, const Separators& s
     f.separators = separators;
     f.title = "Conductos circulares: reducción del caudal punta";
     f.x.title = std::string("e = Sup / (N·D·Tp^0,7) · (Ip/Qb)^0,5") + kTpInSeconds;
-    f.y.title = "Reducción del caudal punta, 100·(Ip − Qp)/Ip (%)";
+    f.y.title = std::string("Reducción del caudal punta, ") + formula::kPeakReduction + " (%)";
     Series formula{"x = 18,535·ln(e) − 23,414", {}, Emphasis::Family, -1, {}};
     for (int k = 0; k <= 100; ++k) {
         const double x = k; // from no reduction to none left

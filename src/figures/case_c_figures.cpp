@@ -1,4 +1,5 @@
 #include "cases/c/case_c_charts.h"
+#include "cases/formulas.h"
 #include "figures/case_figures.h"
 
 #include <cmath>
@@ -20,7 +21,7 @@ Figure powerCurves(const CaseCInput& in, const CaseResult* result, const Separat
     f.separators = separators;
     f.title = "Curvas r = A·X^E";
     f.x.title = std::string("X = Sup / (Tp·B²)") + kTpInSeconds;
-    f.y.title = "r = Qp/Ip";
+    f.y.title = std::string("r = ") + formula::kFlowRatio;
     std::vector<int> seriesOf(kHoNodes * kIpNodes, -1);
     for (std::size_t nj = j - 1; nj <= j; ++nj) {
         for (std::size_t ni = 0; ni < kIpNodes; ++ni) {

@@ -1,4 +1,5 @@
 #include "cases/d/case_d_charts.h"
+#include "cases/formulas.h"
 #include "figures/case_figures.h"
 
 namespace retencion::figures {
@@ -10,7 +11,7 @@ std::vector<Figure> caseDFigures(CalculationType calculation, const CaseResult* 
     f.separators = separators;
     f.title = "Ábaco de laminación con derivación";
     f.x.title = "W = Vol / Tp (m³/s, Tp en s)";
-    f.y.title = "R = 100·(Ip − Qp)/Ip (%)";
+    f.y.title = std::string("R = ") + formula::kPeakReduction + " (%)";
     std::vector<int> seriesOf;
     for (std::size_t c = 0; c < kCurves; ++c) {
         f.series.push_back(curve({{"Ip", IpCurves[c]}}, separators, VolumeRateChart[c].data(), ReductionChart[c].data(),

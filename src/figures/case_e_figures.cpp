@@ -1,4 +1,5 @@
 #include "cases/e/case_e_charts.h"
+#include "cases/formulas.h"
 #include "figures/case_figures.h"
 
 namespace retencion::figures {
@@ -10,7 +11,7 @@ std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* 
     f.separators = separators;
     f.title = "Ábaco de laminación con interacción depósito-red";
     f.x.title = std::string("x = (Sup/Tp)·(L/ho)^0,3") + kTpInSeconds;
-    f.y.title = "r = Qp/Ip";
+    f.y.title = std::string("r = ") + formula::kFlowRatio;
     std::vector<int> seriesOf;
     for (std::size_t k = 0; k < kCurves; ++k) {
         for (std::size_t j = 0; j < kCurves; ++j) {

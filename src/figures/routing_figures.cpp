@@ -59,26 +59,6 @@ std::string caseAInputSummary(const CaseAInput& input, const Separators& separat
     return out;
 }
 
-std::string csvHeader(const std::string& subject, const std::vector<InputLine>& inputs)
-{
-    std::string out = "\xEF\xBB\xBF"
-                      "Retención — Predimensionamiento de Depósitos de Retención\n" +
-                      subject + "\n";
-    for (const InputLine& l : inputs)
-        out += l.symbol + ";" + l.value + ";" + l.unit + "\n";
-    return out + "\n";
-}
-
-std::string hydrographCsv(const routing::RoutingResult& routed, const CaseAInput& input, const Separators& separators)
-{
-    std::string out = csvHeader("Caso A: comprobación por laminación", caseAInputLines(input, separators));
-    out += "t (min);Entrada (m³/s);Salida (m³/s);h (m)\n";
-    auto cell = [&](double v) { return FormatDecimal(v, 6, separators); };
-    for (const auto& s : routed.hydrograph)
-        out += cell(s.time / 60) + ";" + cell(s.inflow) + ";" + cell(s.outflow) + ";" + cell(s.level) + "\n";
-    return out;
-}
-
 std::string massBalanceText(double percent, const Separators& separators)
 {
     if (!std::isfinite(percent)) return "—";

@@ -27,17 +27,6 @@ std::vector<InputLine> caseAInputLines(const CaseAInput& input, const Separators
 // "Ip = 10 m³/s; Tp = 20 min.; …": the inputs on one line.
 std::string caseAInputSummary(const CaseAInput& input, const Separators& separators);
 
-// The header block of every export for a spreadsheet: a byte-order mark so
-// that the accents read right, the program, `subject` ("Caso A: …"), one
-// line per input (symbol; value; unit) and a blank line.
-std::string csvHeader(const std::string& subject, const std::vector<InputLine>& inputs);
-
-// The sampled hydrographs as semicolon-separated text for a spreadsheet:
-// a byte-order mark so that the accents read right, the program, the case
-// and its inputs, a blank line, then time (min); inflow; outflow (m³/s);
-// level (m), with the regional decimal separator.
-std::string hydrographCsv(const routing::RoutingResult& routed, const CaseAInput& input, const Separators& separators);
-
 // The mass balance error as a percentage to quote: "< 0,001 %" below what
 // the routing can resolve, otherwise a plain decimal, never an exponent.
 std::string massBalanceText(double percent, const Separators& separators);

@@ -1,58 +1,14 @@
 #include "figures/sizing_curve.h"
 
+#include "cases/given_sweep.h"
 #include "cases/refusal_text.h"
 #include "routing/chart_check.h"
-#include "routing/tank_routing.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace retencion::figures {
 namespace {
-
-double inflowPeak(const CaseInput& input)
-{
-    return std::visit([](const auto& in) { return in.ip; }, input);
-}
-
-struct Sweep {
-    double low = 0;
-    double high = 0;
-    bool log = false;
-};
-
-// The given value's whole range. An outflow peak runs up to Ip (from Qb in
-// case B, whose hydrograph never falls below it); a surface or volume over
-// its own studied range, or where that is open, over what the chart's
-// parameter reaches, with a margin either side to show where it ends.
-Sweep sweepOf(const CaseInput& input)
-{
-    const double ip = inflowPeak(input);
-    if (calculationOf(input) != CalculationType::Outflow) {
-        const double low = std::holds_alternative<CaseBInput>(input) ? std::get<CaseBInput>(input).qb : 0;
-        return {low, ip, false};
-    }
-    return std::visit(
-        [](const auto& in) -> Sweep {
-            using T = std::decay_t<decltype(in)>;
-            if constexpr (std::is_same_v<T, CaseAInput>) return {500, 90000, true};
-            if constexpr (std::is_same_v<T, CaseBInput>) return {50, 1e6, true};
-            if constexpr (std::is_same_v<T, CaseCInput>) return {50, 1e5, true};
-            // W = V/Tp is studied up to 40.
-            if constexpr (std::is_same_v<T, CaseDInput>) return {0.2 * in.tp, 50 * in.tp, true};
-            // x = (S/Tp)·(L/ho)^0.3 is studied from 0.4 to 8.
-            if constexpr (std::is_same_v<T, CaseEInput>) {
-                const double perX = in.tp / std::pow(in.l / in.ho, 0.3);
-                return {0.2 * perX, 12 * perX, true};
-            }
-        },
-        input);
-}
-
-double at(const Sweep& s, double t)
-{
-    return s.log ? s.low * std::pow(s.high / s.low, t) : s.low + (s.high - s.low) * t;
-}
 
 // What the engine gives at one value: a main result, or the reason it
 // refuses. An out-of-range result that still carries a main value (a depth
@@ -88,25 +44,25 @@ SizingCurve sweepOnce(const CaseInput& input, int samples)
     SizingCurve curve{input, {}, {}, std::nullopt, 0, 0, false};
     const CalculationType calculation = calculationOf(input);
     if (calculation == CalculationType::None) return curve;
-    const Sweep sweep = sweepOf(input);
+    const GivenSweep sweep = givenSweep(input);
     if (!(std::isfinite(sweep.low) && std::isfinite(sweep.high) && sweep.low < sweep.high) ||
-        (sweep.log && !(sweep.low > 0)))
+        (sweep.logarithmic && !(sweep.low > 0)))
         return curve;
     curve.low = sweep.low;
     curve.high = sweep.high;
-    curve.logarithmic = sweep.log;
+    curve.logarithmic = sweep.logarithmic;
 
     const CaseResult own = calculate(input);
     if (own.outcome == Outcome::Computed && own.main) curve.operating = CurvePoint{givenOf(input), *own.main};
 
     auto sample = [&](double t) {
-        const double g = at(sweep, t);
+        const double g = sweep.at(t);
         return Sample{g, calculate(withGiven(input, g))};
     };
     samples = std::max(samples, 2);
     Sample before = sample(0);
     // An open end (Qp = 0) is met from inside.
-    if (!sweep.log && sweep.low == 0) before = sample(1e-9);
+    if (!sweep.logarithmic && sweep.low == 0) before = sample(1e-9);
     double tBefore = 0;
     std::vector<CurvePoint> line;
     double stretchFrom = before.given;
@@ -170,47 +126,6 @@ SizingCurve sizingCurve(const CaseInput& input, int samples)
     return curve;
 }
 
-RoutingCurve routingCurve(const CaseAInput& input, int count, const std::function<bool(int, int)>& progress)
-{
-    RoutingCurve out;
-    if (input.outlet == CaseAOutlet::None || input.calculation == CalculationType::None || count < 2) return out;
-    const Sweep sweep = sweepOf(input);
-    routing::RoutingInput r{
-        input.ip, input.tp,
-        input.tb, input.outlet == CaseAOutlet::Weir ? routing::Outlet::Weir : routing::Outlet::Orifice,
-        input.dl, input.ck,
-        0};
-    const bool surface = input.calculation == CalculationType::Surface;
-    for (int k = 0; k < count; ++k) {
-        // Inside the ends: no tank gives Qp = Ip, and none gives Qp = 0.
-        const double t = surface ? (k + 0.5) / count : double(k) / (count - 1);
-        const double given = at(sweep, t);
-        CaseAInput in = input;
-        in.given = given;
-        const CaseResult chart = CaseAEngine(in);
-        const std::optional<double> chartMain =
-            chart.outcome == Outcome::Computed && chart.main ? chart.main : std::nullopt;
-        std::optional<double> routed;
-        if (surface) {
-            r.surface = chartMain.value_or(0); // the chart's surface is the first guess
-            routed = routing::sizeByRouting(r, given);
-        } else {
-            r.surface = given;
-            routing::RoutingOptions quiet;
-            quiet.samples = 0;
-            if (const auto res = routing::route(r, quiet)) routed = res->peakOutflow;
-        }
-        if (routed && std::isfinite(*routed)) {
-            RoutedPoint p{given, *routed, chartMain, std::nullopt};
-            if (chartMain && *routed != 0) p.differencePercent = routing::chartDifferencePercent(*chartMain, *routed);
-            out.points.push_back(p);
-        }
-        if (progress && !progress(k + 1, count)) return out;
-    }
-    out.complete = true;
-    return out;
-}
-
 std::string refusalCaption(const Refusal& refusal, const Separators& separators)
 {
     const std::string symbol = quantitySymbol(refusal.quantity);
@@ -239,14 +154,7 @@ std::string refusalCaption(const Refusal& refusal, const Separators& separators)
     return symbol;
 }
 
-namespace {
-
-struct Names {
-    std::string given, main; // axis titles
-    std::string givenSymbol, mainSymbol, givenUnit, mainUnit;
-};
-
-Names namesOf(const CaseInput& input)
+CurveNames curveNames(const CaseInput& input)
 {
     const bool volume = std::holds_alternative<CaseDInput>(input);
     const std::string what = volume ? "Vol" : "Sup";
@@ -255,6 +163,8 @@ Names namesOf(const CaseInput& input)
         return {what + " (" + unit + ")", "Qp (m³/s)", what, "Qp", unit, "m³/s"};
     return {"Qp (m³/s)", what + " (" + unit + ")", "Qp", what, "m³/s", unit};
 }
+
+namespace {
 
 bool spansDecades(const std::vector<double>& values)
 {
@@ -269,10 +179,10 @@ bool spansDecades(const std::vector<double>& values)
 
 } // namespace
 
-std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const RoutingCurve* routing,
+std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const routing::RoutingCurve* routing,
                                        const Separators& separators)
 {
-    const Names names = namesOf(curve.input);
+    const CurveNames names = curveNames(curve.input);
     Figure f;
     f.separators = separators;
     f.title = std::string("Curva de dimensionamiento — Caso ") + caseLetter(curve.input);
@@ -293,7 +203,7 @@ std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const RoutingCu
     const bool withRouting = routing && !routing->points.empty();
     if (withRouting) {
         Series s{"Laminación", {}, Emphasis::Used, 1, {}};
-        for (const RoutedPoint& p : routing->points) {
+        for (const auto& p : routing->points) {
             s.points.push_back({p.given, p.routed});
             mains.push_back(p.routed);
         }
@@ -317,7 +227,7 @@ std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const RoutingCu
         d.x = out.front().x;
         d.y.title = "Diferencia (%)";
         Series s{"Diferencia", {}, Emphasis::Used, 2, {}};
-        for (const RoutedPoint& p : routing->points)
+        for (const auto& p : routing->points)
             if (p.differencePercent) s.points.push_back({p.given, *p.differencePercent});
         if (!s.points.empty()) {
             d.series.push_back(std::move(s));
@@ -331,7 +241,7 @@ std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const RoutingCu
 std::vector<InputLine> inputLines(const CaseInput& input, const Separators& s)
 {
     auto value = [&s](double v) { return FormatSignificant(v, 6, s); };
-    const Names names = namesOf(input);
+    const CurveNames names = curveNames(input);
     return std::visit(
         [&](const auto& in) -> std::vector<InputLine> {
             using T = std::decay_t<decltype(in)>;
@@ -360,31 +270,6 @@ std::vector<InputLine> inputLines(const CaseInput& input, const Separators& s)
             }
         },
         input);
-}
-
-std::string sizingCurveCsv(const SizingCurve& curve, const RoutingCurve* routing, const Separators& separators)
-{
-    const Names names = namesOf(curve.input);
-    std::string out = csvHeader(std::string("Caso ") + caseLetter(curve.input) + ": curva de dimensionamiento",
-                                inputLines(curve.input, separators));
-    auto cell = [&](double v) { return FormatSignificant(v, 8, separators); };
-    out += names.given + ";" + names.main + " por el ábaco\n";
-    for (const auto& runPoints : curve.runs)
-        for (const CurvePoint& p : runPoints)
-            out += cell(p.given) + ";" + cell(p.main) + "\n";
-    if (!curve.refused.empty()) {
-        out += "\nFuera del ábaco desde;hasta;motivo\n";
-        for (const RefusedStretch& r : curve.refused)
-            out += cell(r.from) + ";" + cell(r.to) + ";" + refusalCaption(r.refusal, separators) + "\n";
-    }
-    if (routing && !routing->points.empty()) {
-        out += "\n" + names.given + ";" + names.main + " por laminación;" + names.main + " por el ábaco;" +
-               routing::kChartDifferenceCaption + "\n";
-        for (const RoutedPoint& p : routing->points)
-            out += cell(p.given) + ";" + cell(p.routed) + ";" + (p.chart ? cell(*p.chart) : "") + ";" +
-                   (p.differencePercent ? cell(*p.differencePercent) : "") + "\n";
-    }
-    return out;
 }
 
 } // namespace retencion::figures

@@ -7,6 +7,7 @@
 #include "panels/routing_check_window.h"
 #include "panels/routing_summary.h"
 #include "routing/chart_check.h"
+#include "routing/routing_curve.h"
 
 #include <algorithm>
 #include <iterator>
@@ -199,10 +200,10 @@ Outlet CaseAPanel::outletChosen() const
 
 // A few milliseconds for the chart window's 25 points: the sheet routes
 // them as it is made.
-std::optional<figures::RoutingCurve> CaseAPanel::curveByRouting() const
+std::optional<routing::RoutingCurve> CaseAPanel::curveByRouting() const
 {
     if (m_lastInput.calculation == CalculationType::None) return std::nullopt;
-    return figures::routingCurve(m_lastInput);
+    return routing::routingCurve(m_lastInput);
 }
 
 } // namespace retencion

@@ -17,7 +17,7 @@ public:
     std::vector<figures::Figure> figures() const override;
     std::optional<CaseInput> curveInput() const override;
     Outlet outletChosen() const override;
-    std::optional<figures::RoutingCurve> curveByRouting() const override;
+    std::optional<routing::RoutingCurve> curveByRouting() const override;
     // With the check by routing of a computed result.
     CaseReport report() const override;
 

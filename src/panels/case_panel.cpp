@@ -4,6 +4,7 @@
 #include "cases/search_text.h"
 #include "cases/value_search.h"
 #include "charts/chart_window.h"
+#include "charts/out_of_date.h"
 #include "charts/sizing_curve_tab.h"
 #include "charts/ui_services.h"
 #include "figures/case_drawings.h"
@@ -95,7 +96,7 @@ QString withAccessKey(const QString& caption, char key)
     return marked;
 }
 
-const QString kOutOfDateTip = QStringLiteral("Resultado anterior: los datos han cambiado");
+const QString kOutOfDateTip = outOfDateMark();
 
 bool isOutOfDate(const QLineEdit* result)
 {
@@ -675,7 +676,7 @@ CaseReport CasePanel::report() const
     if (const std::optional<CaseInput> input = calculatedInput()) {
         const figures::SizingCurve curve = figures::sizingCurve(*input);
         if (curve.pointCount() > 0) {
-            const std::optional<figures::RoutingCurve> routed = curveByRouting();
+            const std::optional<routing::RoutingCurve> routed = curveByRouting();
             r.sizingCurve = figures::sizingCurveFigures(curve, routed ? &*routed : nullptr, s);
         }
     }

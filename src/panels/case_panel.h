@@ -8,9 +8,10 @@
 #include "cases/field_table.h"
 #include "figures/figure.h"
 #include "figures/sizing_curve.h"
+#include "files/case_state.h"
 #include "numbers/format_number.h"
 #include "panels/case_report.h"
-#include "panels/case_state.h"
+#include "routing/routing_curve.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -109,7 +110,7 @@ public:
     // the first.
     virtual std::optional<CaseInput> curveInput() const = 0;
     // The same curve by routing, where the case has one (case A).
-    virtual std::optional<figures::RoutingCurve> curveByRouting() const { return std::nullopt; }
+    virtual std::optional<routing::RoutingCurve> curveByRouting() const { return std::nullopt; }
     void showChart();
     ChartWindow* chartWindow() const { return m_chart; } // null until first shown
 

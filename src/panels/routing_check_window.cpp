@@ -1,9 +1,10 @@
 #include "panels/routing_check_window.h"
 
-#include "figures/routing_figures.h"
-#include "panels/routing_summary.h"
-
 #include "cases/field_table.h"
+#include "charts/csv_export.h"
+#include "figures/routing_figures.h"
+#include "files/atomic_write.h"
+#include "panels/routing_summary.h"
 #include "routing/tank_routing.h"
 
 #include <QHBoxLayout>
@@ -99,7 +100,7 @@ void RoutingCheckWindow::setCheck(const routing::ChartCheck& check, const CaseAI
     setFigures(figures::routingFigures(routed, s));
     setCaption(QStringLiteral("Caso A: comprobación por laminación — %1")
                    .arg(QString::fromStdString(figures::caseAInputSummary(in, s))));
-    m_csv = figures::hydrographCsv(routed, in, s);
+    m_csv = hydrographCsv(routed, in, s);
 
     // The outlet by routing, for the chart's tank and outflow peak.
     cancelOutletSearch();
@@ -162,7 +163,7 @@ QString RoutingCheckWindow::massBalance(double percent, const Separators& separa
 
 bool RoutingCheckWindow::exportCsv(const QString& path, QString* error) const
 {
-    const QString reason = writeBytes(QByteArray::fromStdString(m_csv), path);
+    const QString reason = writeAtomically(path, QByteArray::fromStdString(m_csv));
     if (error) *error = reason;
     return reason.isEmpty();
 }

@@ -1,5 +1,6 @@
 #include "panels/routing_summary.h"
 
+#include "cases/physics.h"
 #include "figures/routing_figures.h"
 
 namespace retencion {
@@ -14,11 +15,11 @@ RoutingSummary summarizeRouting(const routing::ChartCheck& check, const CaseAInp
     const QString chartWeirLaw = text(caseAChartWeirLaw(s));
     RoutingSummary out;
     out.law = weir ? QStringLiteral("Ley de salida del vertedero: %1, con Ck = %2, L = %3 m y g = %4 m/s².")
-                         .arg(chartWeirLaw, num(in.ck), num(in.dl), num(routing::kGravity))
+                         .arg(chartWeirLaw, num(in.ck), num(in.dl), num(kGravity))
                    : QStringLiteral("Ley de salida del orificio: %1, con Ck = %2 y "
                                     "A = π·D²/4 = %3 m² (D = %4 m), g = %5 m/s².")
                          .arg(text(caseAHeadLaw(CaseAOutlet::Orifice, s)), num(in.ck), num(check.area), num(in.dl),
-                              num(routing::kGravity));
+                              num(kGravity));
 
     out.header = {QString(), QStringLiteral("Ábaco"), QStringLiteral("Laminación"),
                   QString::fromUtf8(routing::kChartDifferenceCaption)};

@@ -13,14 +13,13 @@
 // The case A form gives the weir head from Q = Ck·L·H^1.5 instead, without
 // √(2g); `outletLaw(...).head(Q)` is the routing's.
 
+#include "cases/physics.h"
 #include "routing/level_pool.h"
 
 #include <functional>
 #include <optional>
 
 namespace retencion::routing {
-
-inline constexpr double kGravity = 9.81; // m/s²
 
 enum class Outlet { Orifice, Weir };
 

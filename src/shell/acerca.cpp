@@ -15,7 +15,7 @@ Acerca::Acerca(QWidget* mainWindow) : QDialog(mainWindow)
     setObjectName(QStringLiteral("Acerca"));
     setWindowTitle(programTitle());
     setAccessibleName(programTitle());
-    setAccessibleDescription(QStringLiteral("Acerca del Programa, versión 1.0"));
+    setAccessibleDescription(QStringLiteral("Acerca del Programa, versión ") + programVersion());
 
     auto* title = new QLabel(programTitle(), this);
     title->setObjectName(QStringLiteral("Label1"));

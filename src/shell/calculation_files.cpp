@@ -1,6 +1,7 @@
 #include "shell/calculation_files.h"
 
 #include "charts/ui_services.h"
+#include "files/atomic_write.h"
 #include "shell/program_title.h"
 
 #include <QAction>
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -22,35 +22,6 @@ const QString kSuffix = QStringLiteral(".retencion");
 QString shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-// Why a file could not be created or replaced, found out afterwards: Qt's
-// own reasons come from the system in its language, not always Spanish.
-QString whyNotWritten(const QString& path)
-{
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.exists()) return QStringLiteral("La carpeta «%1» no existe").arg(shown(folder.filePath()));
-    if (file.isDir()) return QStringLiteral("Ya hay una carpeta con ese nombre");
-    if (file.exists() && !file.isWritable()) return QStringLiteral("No tiene permiso para modificar el archivo");
-    if (!folder.isWritable())
-        return QStringLiteral("No tiene permiso para escribir en la carpeta «%1»").arg(shown(folder.filePath()));
-    return QStringLiteral("El sistema no ha permitido crear el archivo");
-}
-
-// The bytes of the file, or the reason they cannot be read.
-std::variant<QByteArray, QString> readBytes(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("El archivo no existe");
-    if (info.isDir()) return QStringLiteral("Es una carpeta, no un archivo");
-    if (info.size() > kMaxCalculationFileSize) return QStringLiteral("El archivo ocupa más de 1 MiB");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("No tiene permiso para leerlo");
-    // One byte more than allowed tells a file that grew, or a device, apart.
-    QByteArray bytes = file.read(kMaxCalculationFileSize + 1);
-    if (file.error() != QFileDevice::NoError) return QStringLiteral("No se ha podido leer su contenido");
-    return bytes;
 }
 
 } // namespace
@@ -132,7 +103,7 @@ bool CalculationFiles::openPath(const QString& path)
 // Everything is read and checked before the window changes at all.
 bool CalculationFiles::load(const QString& path)
 {
-    auto bytes = readBytes(path);
+    auto bytes = readCalculationBytes(path);
     QString reason;
     if (auto* unread = std::get_if<QString>(&bytes)) {
         reason = *unread;
@@ -173,21 +144,12 @@ bool CalculationFiles::saveAs()
     return writeTo(chosen);
 }
 
-// Written whole or not at all: QSaveFile writes beside the file and puts the
-// new one in its place only once every byte is written.
+// Written whole or not at all (files/atomic_write.h).
 bool CalculationFiles::writeTo(const QString& path)
 {
     const QString decimal = QString::fromStdString(m_services.separators().decimal);
     const QByteArray bytes = writeCalculationFile(m_capture(), decimal);
-    QSaveFile file(path);
-    QString reason;
-    // Unbuffered, so that a short write (a full disk) shows in write()'s
-    // count: a buffered QSaveFile can commit a file cut short.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        reason = whyNotWritten(path);
-    else if (file.write(bytes) != bytes.size() || !file.commit())
-        reason = QStringLiteral("No se ha podido escribir todo su contenido; puede que el disco esté lleno");
-    if (!reason.isEmpty()) {
+    if (const QString reason = writeAtomically(path, bytes); !reason.isEmpty()) {
         m_services.reportFailure(&m_window,
                                  QStringLiteral("No se ha podido guardar el cálculo en «%1».").arg(shown(path)),
                                  reason + QStringLiteral(". El archivo anterior, si lo había, sigue como estaba."));

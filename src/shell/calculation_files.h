@@ -3,7 +3,7 @@
 // save as; the file the calculation belongs to, whether it holds changes not
 // yet saved, and the window title that says both.
 
-#include "shell/calculation_file.h"
+#include "files/calculation_file.h"
 
 #include <QObject>
 #include <QString>

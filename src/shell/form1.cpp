@@ -7,13 +7,12 @@
 #include "panels/case_c_panel.h"
 #include "panels/case_d_panel.h"
 #include "panels/case_e_panel.h"
-#include "shell/acerca.h"
 #include "shell/application.h"
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
 #include "shell/case_index.h"
-#include "shell/project_dialog.h"
 #include "shell/manual.h"
+#include "shell/project_dialog.h"
 #include "shell/report_commands.h"
 
 #include <QApplication>
@@ -48,7 +47,7 @@ public:
 } // namespace
 
 Form1::Form1(UiServices& services, QWidget* parent, Start start)
-    : QMainWindow(parent), m_tabs(new QTabWidget), m_services(services)
+    : QMainWindow(parent), m_services(services), m_tabs(new QTabWidget)
 {
     setObjectName(QStringLiteral("Form1"));
 
@@ -57,12 +56,12 @@ Form1::Form1(UiServices& services, QWidget* parent, Start start)
     for (int tab = 0; tab < kIndexTab; ++tab)
         m_tabs->addTab(new QWidget, QStringLiteral("Caso %1").arg(QChar(u'A' + tab)));
     auto* index = new CaseIndex;
-    m_tabs->addTab(index, QStringLiteral("INDICE"));
+    m_tabs->addTab(index, indexTabName());
     connect(index, &CaseIndex::caseChosen, m_tabs, &QTabWidget::setCurrentIndex);
     m_files = new CalculationFiles(
         *this, services, [this] { return calculation(); },
         [this](const CalculationState& state) { showCalculation(state); });
-    buildMenus(services);
+    buildMenus();
 
     // On a small screen, or at a large scale, the window can be smaller than
     // its content: the content then scrolls.
@@ -128,7 +127,8 @@ QSize Form1::openingSize() const
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? sizeHint().boundedTo(screen->availableGeometry().size()) : sizeHint();
 }
-void Form1::buildMenus(UiServices& services)
+
+void Form1::buildMenus()
 {
     const auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler,
                             QKeySequence shortcut = {}) {
@@ -157,12 +157,10 @@ void Form1::buildMenus(UiServices& services)
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     archivo->addSeparator();
     add(archivo, "DatosProyecto", QStringLiteral("&Datos del proyecto…"), &Form1::DatosProyecto_Click);
-    QAction* informe = add(
-        archivo, "InformePDF", QStringLiteral("&Informe PDF…"), [this, &services] { saveReportOf(*this, services); },
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    QAction* imprimir = add(
-        archivo, "Imprimir", QStringLiteral("Im&primir…"), [this, &services] { printReportOf(*this, services); },
-        QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* informe = add(archivo, "InformePDF", QStringLiteral("&Informe PDF…"), &Form1::InformePDF_Click,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QAction* imprimir = add(archivo, "Imprimir", QStringLiteral("Im&primir…"), &Form1::Imprimir_Click,
+                            QKeySequence(Qt::CTRL | Qt::Key_P));
     archivo->addSeparator();
     add(archivo, "Salir", QStringLiteral("&Salir"), &Form1::Salir_Click);
 
@@ -205,9 +203,9 @@ CalculationState Form1::calculation() const
 {
     CalculationState state;
     for (int tab = 0; tab < kIndexTab; ++tab)
-        state.cases.insert(QString(QChar(u'A' + tab)), casePanel(tab)->state());
+        state.cases.insert(caseLetters()[tab], casePanel(tab)->state());
     const int current = m_tabs->currentIndex();
-    state.currentCase = current < kIndexTab ? QString(QChar(u'A' + current)) : QStringLiteral("INDICE");
+    state.currentCase = current < kIndexTab ? caseLetters()[current] : indexTabName();
     state.project = m_project;
     return state;
 }
@@ -215,9 +213,9 @@ CalculationState Form1::calculation() const
 void Form1::showCalculation(const CalculationState& state)
 {
     for (int tab = 0; tab < kIndexTab; ++tab)
-        casePanel(tab)->restore(state.cases.value(QString(QChar(u'A' + tab))));
-    const qsizetype letter = QStringLiteral("ABCDE").indexOf(state.currentCase);
-    m_tabs->setCurrentIndex(state.currentCase.size() == 1 && letter >= 0 ? int(letter) : kIndexTab);
+        casePanel(tab)->restore(state.cases.value(caseLetters()[tab]));
+    const qsizetype letter = caseLetters().indexOf(state.currentCase);
+    m_tabs->setCurrentIndex(letter >= 0 ? int(letter) : kIndexTab);
     m_project = state.project;
     if (m_projectDialog) m_projectDialog->reject(); // it would answer the calculation replaced
 }
@@ -339,6 +337,27 @@ void Form1::Salir_Click()
     QApplication::quit();
 }
 
+std::optional<SearchNote> Form1::searchNoteInFront() const
+{
+    if (const auto* panel = qobject_cast<const CasePanel*>(m_tabs->currentWidget())) return panel->searchNote();
+    return std::nullopt;
+}
+
+void Form1::InformePDF_Click()
+{
+    saveReportOf(this, calculation(), sheetFileName(*m_files), searchNoteInFront(), m_services);
+}
+
+void Form1::Imprimir_Click()
+{
+    printReportOf(this, calculation(), sheetFileName(*m_files), searchNoteInFront(), m_services);
+}
+
+void Form1::Acer_Click()
+{
+    m_services.showAbout(this);
+}
+
 void Form1::VerAbaco_Click()
 {
     if (auto* panel = qobject_cast<CasePanel*>(m_tabs->currentWidget())) panel->showChart();
@@ -378,12 +397,6 @@ void Form1::openExample(const QString& id)
     panel->calcular()->click();
     activateWindow();
     raise();
-}
-
-void Form1::Acer_Click()
-{
-    if (!m_about) m_about = new Acerca(this);
-    m_about->exec();
 }
 
 } // namespace retencion

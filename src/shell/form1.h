@@ -1,16 +1,17 @@
 #pragma once
 
-#include "shell/calculation_file.h"
+#include "files/calculation_file.h"
+#include "panels/case_report.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class QTabWidget;
 
 namespace retencion {
 
-class Acerca;
 class CalculationFiles;
 class ManualWindow;
 class CasePanel;
@@ -34,7 +35,6 @@ public:
     explicit Form1(UiServices& services, QWidget* parent = nullptr, Start start = Start::Whole);
 
     QTabWidget* tabs() const { return m_tabs; }
-    Acerca* about() const { return m_about; } // null until first opened
     CalculationFiles& files() const { return *m_files; }
     CasePanel* casePanel(int tab) const; // tabs 0 to 4; built if they were not yet
 
@@ -44,6 +44,10 @@ public:
 
     void Form_Load();
     void Salir_Click();
+    // The sheet of the case in front: as a PDF ("Informe PDF…"), or printed.
+    void InformePDF_Click();
+    void Imprimir_Click();
+    // The About window, through the services: shown modally, the same window each time.
     void Acer_Click();
     // The manual (F1): at the quantity of the field with the focus, or at
     // the page of the case in front.
@@ -69,17 +73,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenus(UiServices& services);
+    void buildMenus();
+    // The search the calculation of the case shown came from, for its sheet.
+    std::optional<SearchNote> searchNoteInFront() const;
     // The five case panels, each into its tab's page; once.
     void buildPanels();
     QSize openingSize() const;
 
+    UiServices& m_services;
     QTabWidget* m_tabs;
     std::array<CasePanel*, kIndexTab> m_panels{}; // null until built
-    Acerca* m_about = nullptr;
     ProjectDialog* m_projectDialog = nullptr;
     ManualWindow* m_manual = nullptr;
-    UiServices& m_services;
     CalculationFiles* m_files = nullptr;
     ProjectData m_project;
     bool m_leaving = false; // "Salir" has already asked

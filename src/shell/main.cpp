@@ -4,7 +4,7 @@
 #include "shell/console.h"
 #include "shell/form1.h"
 #include "shell/qt_ui_services.h"
-#include "shell/report_commands.h"
+#include "shell/report_command_line.h"
 
 #include <QApplication>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program_version.h"
+
 #include <QString>
 
 namespace retencion {
@@ -10,10 +12,10 @@ inline QString programTitle()
     return QStringLiteral("Predimensionamiento de Depósitos de Retención");
 }
 
-// The version the About window and the report name.
+// The version the About window and the report name: the project's.
 inline QString programVersion()
 {
-    return QStringLiteral("1.0");
+    return QStringLiteral(RETENCION_VERSION);
 }
 
 } // namespace retencion

@@ -2,7 +2,7 @@
 // "Archivo" → "Datos del proyecto…": what the calculation sheet's title block
 // says of the work. The texts are kept in the calculation file.
 
-#include "shell/calculation_file.h"
+#include "files/calculation_file.h"
 
 #include <QDialog>
 

@@ -1,5 +1,6 @@
 #include "shell/qt_ui_services.h"
 
+#include "shell/acerca.h"
 #include "shell/program_title.h"
 
 #include <QDialog>
@@ -8,6 +9,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -81,6 +84,30 @@ QString QtUiServices::savePath(QWidget* parent, const QString& proposed, const Q
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+void QtUiServices::showAbout(QWidget* parent)
+{
+    if (!parent) {
+        Acerca(nullptr).exec();
+        return;
+    }
+    // Created on first use and kept, hidden, beside its parent.
+    auto* about = parent->findChild<Acerca*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!about) about = new Acerca(parent);
+    about->exec();
+}
+
+void QtUiServices::previewPrint(QWidget* parent, const QString& document,
+                                const std::function<void(QPagedPaintDevice&)>& paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document + QStringLiteral(" — ") + programTitle());
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("VistaPrevia"));
+    preview.setWindowTitle(QStringLiteral("Imprimir — ") + document);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* p) { paint(*p); });
+    preview.exec();
 }
 
 void QtUiServices::reportInformation(QWidget* parent, const QString& message, const QString& detail)

@@ -16,6 +16,9 @@ public:
     Separators separators() const override;
     SaveChoice askToSave(QWidget* parent) override;
     QString chooseFileToOpen(QWidget* parent, const QString& folder) override;
+    void showAbout(QWidget* parent) override;
+    void previewPrint(QWidget* parent, const QString& document,
+                      const std::function<void(QPagedPaintDevice&)>& paint) override;
     void reportInformation(QWidget* parent, const QString& message, const QString& detail) override;
     bool askInDialog(QDialog* dialog) override;
     int chooseOne(QWidget* parent, const QString& question, const QStringList& items) override;

@@ -1,19 +1,15 @@
 #include "shell/report_commands.h"
 
+#include "charts/ui_services.h"
 #include "panels/case_panels.h"
 #include "shell/calculation_files.h"
-#include "shell/form1.h"
-#include "shell/qt_ui_services.h"
 
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cstdio>
 #include <memory>
-#include <variant>
 
 namespace retencion {
 namespace {
@@ -35,6 +31,8 @@ public:
     Separators separators() const override { return m_separators; }
     SaveChoice askToSave(QWidget*) override { return SaveChoice::Discard; }
     QString chooseFileToOpen(QWidget*, const QString&) override { return {}; }
+    void showAbout(QWidget*) override {}
+    void previewPrint(QWidget*, const QString&, const std::function<void(QPagedPaintDevice&)>&) override {}
     void reportInformation(QWidget*, const QString&, const QString&) override {}
     bool askInDialog(QDialog*) override { return false; }
     int chooseOne(QWidget*, const QString&, const QStringList&) override { return -1; }
@@ -45,12 +43,6 @@ public:
 private:
     Separators m_separators;
 };
-
-int fail(const QString& line)
-{
-    std::fprintf(stderr, "retencion: %s\n", line.toLocal8Bit().constData());
-    return 2;
-}
 
 } // namespace
 
@@ -80,69 +72,43 @@ std::optional<SheetOfCase> sheetOf(const CalculationState& calculation, const Se
     return sheet;
 }
 
-QString sheetFileName(const Form1& window)
+QString sheetFileName(const CalculationFiles& files)
 {
-    const QString path = window.files().path();
+    const QString path = files.path();
     if (path.isEmpty()) return {};
-    return window.files().modified() ? QStringLiteral("(modificado)") : QFileInfo(path).fileName();
+    return files.modified() ? QStringLiteral("(modificado)") : QFileInfo(path).fileName();
 }
 
-namespace {
-
-// The window's sheet, made again from the fields, also says which search
-// gave them the value found: the panel forgets it at the first edit.
-void addSearchOf(Form1& window, SheetOfCase& sheet)
+void saveReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName,
+                  const std::optional<SearchNote>& search, UiServices& services)
 {
-    if (const auto* panel = qobject_cast<const CasePanel*>(window.tabs()->currentWidget()))
-        sheet.report.search = panel->searchNote();
-}
-
-} // namespace
-
-void saveReportOf(Form1& window, UiServices& services)
-{
-    const CalculationState calculation = window.calculation();
     if (calculation.currentCase.size() != 1) return;
     const QString name = QStringLiteral("caso-%1-informe-%2.pdf")
                              .arg(calculation.currentCase.toLower(), QDate::currentDate().toString(Qt::ISODate));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = services.savePath(&window, QDir(folder).filePath(name), QStringLiteral("Documento PDF (*.pdf)"));
+    QString path = services.savePath(window, QDir(folder).filePath(name), QStringLiteral("Documento PDF (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    auto sheet = sheetOf(calculation, services.separators(), sheetFileName(window));
+    auto sheet = sheetOf(calculation, services.separators(), fileName);
     if (!sheet) return;
-    addSearchOf(window, *sheet);
+    // The window's sheet, made again from the fields, also says which search
+    // gave them the value found: the panel forgets it at the first edit.
+    sheet->report.search = search;
     const QString reason = writeReportPdf(sheet->report, sheet->header, path);
     if (!reason.isEmpty())
         services.reportFailure(
-            &window, QStringLiteral("No se ha podido guardar el informe en «%1».").arg(QDir::toNativeSeparators(path)),
+            window, QStringLiteral("No se ha podido guardar el informe en «%1».").arg(QDir::toNativeSeparators(path)),
             reason + QLatin1Char('.'));
 }
 
-void printReportOf(Form1& window, UiServices& services)
+void printReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName,
+                   const std::optional<SearchNote>& search, UiServices& services)
 {
-    if (auto sheet = sheetOf(window.calculation(), services.separators(), sheetFileName(window))) {
-        addSearchOf(window, *sheet);
-        previewReport(&window, sheet->report, sheet->header);
-    }
-}
-
-int writeReportFromCommandLine(const QString& output, const QString& file)
-{
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("no se puede abrir «%1»: %2").arg(file, in.errorString()));
-    if (in.size() > kMaxCalculationFileSize)
-        return fail(QStringLiteral("«%1» no es un cálculo de Retención: pasa de 1 MiB").arg(file));
-    const Separators separators = QtUiServices().separators();
-    const auto read = readCalculationFile(in.readAll(), QString::fromStdString(separators.decimal));
-    if (const auto* why = std::get_if<QString>(&read)) return fail(QStringLiteral("«%1»: %2").arg(file, *why));
-
-    const auto sheet = sheetOf(std::get<CalculationState>(read), separators, QFileInfo(file).fileName());
-    if (!sheet) return fail(QStringLiteral("«%1» no tiene ningún caso al frente, sino el índice").arg(file));
-    const QString reason = writeReportPdf(sheet->report, sheet->header, output);
-    if (!reason.isEmpty()) return fail(QStringLiteral("no se puede escribir «%1»: %2").arg(output, reason));
-    return 0;
+    auto sheet = sheetOf(calculation, services.separators(), fileName);
+    if (!sheet) return;
+    sheet->report.search = search; // as in the PDF
+    services.previewPrint(window, sheet->report.caseName,
+                          [&sheet](QPagedPaintDevice& device) { paintReport(device, sheet->report, sheet->header); });
 }
 
 } // namespace retencion

@@ -1,21 +1,23 @@
 #pragma once
 // The calculation sheet from the menu ("Informe PDF…", "Imprimir…") and
-// from the command line (`retencion --informe SALIDA.pdf ARCHIVO.retencion`).
-// Both make it with sheetOf(): the case in front computed again from its
-// fields, so that the same data give the same sheet however it is asked for.
+// from the command line (shell/report_command_line.h). Both make it with
+// sheetOf(): the case in front computed again from its fields, so that the
+// same data give the same sheet however it is asked for.
 
+#include "files/calculation_file.h"
 #include "numbers/separators.h"
 #include "panels/case_report.h"
-#include "shell/calculation_file.h"
 #include "shell/report_writer.h"
 
 #include <QString>
 
 #include <optional>
 
+class QWidget;
+
 namespace retencion {
 
-class Form1;
+class CalculationFiles;
 class UiServices;
 
 struct SheetOfCase {
@@ -34,16 +36,15 @@ std::optional<SheetOfCase> sheetOf(const CalculationState& calculation, const Se
 // What "Archivo:" says of the window's calculation: the file's name when the
 // window holds what was saved, "(modificado)" when it does not, empty when
 // it was never saved.
-QString sheetFileName(const Form1& window);
+QString sheetFileName(const CalculationFiles& files);
 
-// Asks where, and writes the sheet of the case in front as a PDF.
-void saveReportOf(Form1& window, UiServices& services);
-// A print preview of the sheet of the case in front.
-void printReportOf(Form1& window, UiServices& services);
-
-// Opens `file` in a window that is never shown, calculates its case in front
-// again, and writes that case's sheet to `output`. Returns the exit code;
-// a failure says why in one line on standard error.
-int writeReportFromCommandLine(const QString& output, const QString& file);
+// Asks where, and writes the sheet of the case in front of `calculation` as
+// a PDF; `fileName` as for sheetOf(), `search` the search the window's
+// last calculation came from, if it did.
+void saveReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName,
+                  const std::optional<SearchNote>& search, UiServices& services);
+// A print preview of the same sheet.
+void printReportOf(QWidget* window, const CalculationState& calculation, const QString& fileName,
+                   const std::optional<SearchNote>& search, UiServices& services);
 
 } // namespace retencion

@@ -1,6 +1,8 @@
 #include "shell/report_writer.h"
 
 #include "charts/figure_painter.h"
+#include "charts/out_of_date.h"
+#include "files/atomic_write.h"
 #include "shell/program_title.h"
 #include "shell/qt_ui_services.h"
 
@@ -11,9 +13,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <optional>
@@ -368,8 +367,8 @@ void writeSheet(Sheet& sheet, const CaseReport& r, const ReportHeader& header)
                          .trimmed(),
                      fontOf(12, true), QColor(0xa0, 0x10, 0x10));
     if (r.outOfDate)
-        sheet.notice(QStringLiteral("Resultado anterior: los datos han cambiado después del último cálculo, y "
-                                    "los resultados no les corresponden."),
+        sheet.notice(outOfDateMark() + QStringLiteral(" después del último cálculo, y los resultados no les "
+                                                      "corresponden."),
                      fontOf(12, true), QColor(0x80, 0x50, 0x00));
     sheet.table(rowsOf(r.results), shares, right);
     if (r.search) {
@@ -434,32 +433,13 @@ std::vector<SheetBlock> sheetLayout(const CaseReport& report, const ReportHeader
 
 QString writeReportPdf(const CaseReport& report, const ReportHeader& header, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    {
-        QPdfWriter pdf(&file);
+    return writeAtomically(path, [&](QIODevice& device) {
+        QPdfWriter pdf(&device);
         pdf.setResolution(600);
         pdf.setTitle(report.caseName + QStringLiteral(" — ") + programTitle());
         pdf.setCreator(QStringLiteral("Retención ") + programVersion());
-        if (paintReport(pdf, report, header) == 0) {
-            file.cancelWriting();
-            return QStringLiteral("no se ha podido dibujar el informe");
-        }
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
-}
-
-void previewReport(QWidget* parent, const CaseReport& report, const ReportHeader& header)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(report.caseName + QStringLiteral(" — ") + programTitle());
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setObjectName(QStringLiteral("VistaPrevia"));
-    preview.setWindowTitle(QStringLiteral("Imprimir — ") + report.caseName);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&report, &header](QPrinter* p) { paintReport(*p, report, header); });
-    preview.exec();
+        return paintReport(pdf, report, header) == 0 ? QStringLiteral("No se ha podido dibujar el informe") : QString();
+    });
 }
 
 } // namespace retencion

@@ -3,8 +3,8 @@
 // result and the chart it was read from, drawn with the same painter as the
 // chart window, to a PDF or a printer.
 
+#include "files/calculation_file.h"
 #include "panels/case_report.h"
-#include "shell/calculation_file.h"
 
 #include <QDateTime>
 #include <QString>
@@ -12,7 +12,6 @@
 #include <vector>
 
 class QPagedPaintDevice;
-class QWidget;
 
 namespace retencion {
 
@@ -43,8 +42,5 @@ int paintReport(QPagedPaintDevice& device, const CaseReport& report, const Repor
 // Writes the report as a PDF at `path`, whole or not at all: an empty text,
 // or why it could not be written.
 QString writeReportPdf(const CaseReport& report, const ReportHeader& header, const QString& path);
-
-// A print preview of the same pages, from which the user prints.
-void previewReport(QWidget* parent, const CaseReport& report, const ReportHeader& header);
 
 } // namespace retencion

@@ -2,6 +2,8 @@
 // What one case tab holds, by control name: what a calculation file keeps
 // of it, and what opening one restores.
 
+#include "cases/case_input.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -9,6 +11,21 @@
 #include <algorithm>
 
 namespace retencion {
+
+// The design cases by letter, "A" to "E", in the order of their tabs.
+inline QStringList caseLetters()
+{
+    QStringList letters;
+    for (const char letter : kCaseLetters)
+        letters << QString(QLatin1Char(letter));
+    return letters;
+}
+
+// The index tab's name, which a calculation file keeps when it is in front.
+inline QString indexTabName()
+{
+    return QStringLiteral("INDICE");
+}
 
 struct CaseState {
     QMap<QString, QString> fields;  // input fields, the text as typed

@@ -3,7 +3,7 @@
 // the only place that knows the format (docs/file-format.md). No widgets
 // here, so that the reader can be fuzzed with Qt Core alone.
 
-#include "panels/case_state.h"
+#include "files/case_state.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -26,8 +26,8 @@ struct ProjectData {
 };
 
 struct CalculationState {
-    QString currentCase = QStringLiteral("INDICE"); // "A" to "E", or "INDICE"
-    QMap<QString, CaseState> cases;                 // by case letter; absent: empty
+    QString currentCase = indexTabName(); // "A" to "E", or "INDICE"
+    QMap<QString, CaseState> cases;       // by case letter; absent: empty
     ProjectData project = {};
     bool operator==(const CalculationState&) const = default;
 };
@@ -36,6 +36,15 @@ struct CalculationState {
 // larger file is not one of ours.
 inline constexpr qsizetype kMaxCalculationFileSize = 1024 * 1024;
 inline constexpr int kCalculationFileVersion = 1;
+
+// Why a file is refused for its size: "El archivo ocupa más de 1 MiB".
+QString tooLargeReason();
+
+// The bytes of the file at `path`, read up to one byte past the size limit
+// (so that a file that grew, or a device, is told apart and refused by
+// `readCalculationFile`); or why they cannot be read, as the sentences
+// below.
+std::variant<QByteArray, QString> readCalculationBytes(const QString& path);
 
 // The bytes of a file that holds `state`, whose texts were typed and shown
 // under the decimal separator `decimal`.

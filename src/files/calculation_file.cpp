@@ -1,5 +1,7 @@
-#include "shell/calculation_file.h"
+#include "files/calculation_file.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,8 +18,6 @@ namespace retencion {
 namespace {
 
 const QString kFormat = QStringLiteral("retencion");
-const QStringList kCaseLetters{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
-                               QStringLiteral("E")};
 
 // Texts typed under one decimal separator read the same value under the
 // other once every point and comma trade places; a result's digit groups
@@ -188,7 +188,7 @@ QByteArray writeCalculationFile(const CalculationState& state, const QString& de
 
 std::variant<CalculationState, QString> readCalculationFile(const QByteArray& bytes, const QString& decimal)
 {
-    if (bytes.size() > kMaxCalculationFileSize) return QStringLiteral("El archivo ocupa más de 1 MiB");
+    if (bytes.size() > kMaxCalculationFileSize) return tooLargeReason();
     if (bytes.trimmed().isEmpty()) return QStringLiteral("El archivo está vacío");
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
@@ -214,7 +214,7 @@ std::variant<CalculationState, QString> readCalculationFile(const QByteArray& by
     CalculationState state;
     const QJsonValue current = root.value(QLatin1String("currentCase"));
     if (!current.isUndefined()) {
-        if (!current.isString() || !(kCaseLetters.contains(current.toString()) || current == QLatin1String("INDICE")))
+        if (!current.isString() || !(caseLetters().contains(current.toString()) || current == indexTabName()))
             return QStringLiteral("«currentCase» no nombra ninguna pestaña");
         state.currentCase = current.toString();
     }
@@ -223,7 +223,7 @@ std::variant<CalculationState, QString> readCalculationFile(const QByteArray& by
     if (!cases.isUndefined() && !cases.isObject()) return QStringLiteral("«cases» no es un objeto JSON");
     const QJsonObject byLetter = cases.toObject();
     // Cases a later version may add are not read, as any other unknown key.
-    for (const QString& letter : kCaseLetters) {
+    for (const QString& letter : caseLetters()) {
         const QJsonValue one = byLetter.value(letter);
         if (one.isUndefined()) continue;
         auto read = reader.caseState(one, letter);
@@ -234,6 +234,26 @@ std::variant<CalculationState, QString> readCalculationFile(const QByteArray& by
     if (!project) return reader.m_error;
     state.project = std::move(*project);
     return state;
+}
+
+QString tooLargeReason()
+{
+    constexpr qsizetype kMiB = 1024 * 1024;
+    static_assert(kMaxCalculationFileSize % kMiB == 0);
+    return QStringLiteral("El archivo ocupa más de %1 MiB").arg(kMaxCalculationFileSize / kMiB);
+}
+
+std::variant<QByteArray, QString> readCalculationBytes(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("El archivo no existe");
+    if (info.isDir()) return QStringLiteral("Es una carpeta, no un archivo");
+    if (info.size() > kMaxCalculationFileSize) return tooLargeReason();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("No tiene permiso para leerlo");
+    QByteArray bytes = file.read(kMaxCalculationFileSize + 1);
+    if (file.error() != QFileDevice::NoError) return QStringLiteral("No se ha podido leer su contenido");
+    return bytes;
 }
 
 } // namespace retencion
