@@ -123,16 +123,17 @@ QString fieldsHtml(char letter, const Separators& s)
     QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"
                                  "<tr><th>Dato</th><th>Significado</th><th>Unidad</th><th>Intervalo estudiado</th>"
                                  "<th>Se pide con</th></tr>");
+    // A field that follows the options has one row for each meaning; F1 in
+    // the field opens at the first.
     QStringList anchored;
+    const auto anchorOf = [&anchored](const char* name) {
+        const QString control = QString::fromLatin1(name);
+        if (anchored.contains(control)) return QString();
+        anchored << control;
+        return QStringLiteral("<a name=\"%1\"></a>").arg(control);
+    };
     for (const InputField& f : fields->inputs) {
-        // A field that follows the options has one row for each meaning;
-        // F1 in the field opens at the first.
-        const QString control = QString::fromLatin1(f.control);
-        QString anchor;
-        if (!anchored.contains(control)) {
-            anchor = QStringLiteral("<a name=\"%1\"></a>").arg(control);
-            anchored << control;
-        }
+        const QString anchor = anchorOf(f.control);
         const QString when = whenText(f.when);
         out += QStringLiteral("<tr><td>%1<b>%2</b></td><td>%3</td><td>%4</td><td>%5</td><td>%6</td></tr>")
                    .arg(anchor, QString::fromUtf8(f.symbol).toHtmlEscaped(), QString::fromUtf8(f.meaning),
@@ -142,12 +143,7 @@ QString fieldsHtml(char letter, const Separators& s)
     out += QStringLiteral("</table><p></p><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"
                           "<tr><th>Resultado</th><th>Significado</th><th>Unidad</th><th>Se da con</th></tr>");
     for (const ResultField& f : fields->results) {
-        const QString control = QString::fromLatin1(f.control);
-        QString anchor;
-        if (!anchored.contains(control)) {
-            anchor = QStringLiteral("<a name=\"%1\"></a>").arg(control);
-            anchored << control;
-        }
+        const QString anchor = anchorOf(f.control);
         const QString when = whenText(f.when);
         out +=
             QStringLiteral("<tr><td>%1<b>%2</b></td><td>%3</td><td>%4</td><td>%5</td></tr>")
