@@ -2,6 +2,8 @@
 
 #include "shell/program_title.h"
 
+#include <QString>
+
 #include <cstdio>
 #include <string_view>
 
@@ -73,7 +75,9 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv)
             if (o->takesValue && arg.find('=') == std::string_view::npos) ++i;
             continue;
         }
-        std::fprintf(stderr, "retencion: opción desconocida «%s» (véase retencion --help)\n", argv[i]);
+        // argv is in the system's code page on Windows; what is printed is UTF-8.
+        std::fprintf(stderr, "retencion: opción desconocida «%s» (véase retencion --help)\n",
+                     QString::fromLocal8Bit(argv[i]).toUtf8().constData());
         return 2;
     }
     return std::nullopt;

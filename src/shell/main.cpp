@@ -32,7 +32,7 @@ int main(int argc, char** argv)
         // Its one line on standard error is its own: Qt's notes stay quiet.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
             if (type == QtCriticalMsg || type == QtFatalMsg)
-                std::fprintf(stderr, "retencion: %s\n", text.toLocal8Bit().constData());
+                std::fprintf(stderr, "retencion: %s\n", text.toUtf8().constData());
         });
     }
     QApplication app(argc, argv);

@@ -13,9 +13,11 @@
 namespace retencion {
 namespace {
 
+// In UTF-8, as the console is set to show it on Windows, and as a file or
+// pipe takes it everywhere.
 int fail(const QString& line)
 {
-    std::fprintf(stderr, "retencion: %s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "retencion: %s\n", line.toUtf8().constData());
     return 2;
 }
 
