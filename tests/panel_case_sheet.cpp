@@ -6,6 +6,7 @@
 #include "panels/case_sheet.h"
 #include "ui_test_support.h"
 
+#include <QApplication>
 #include <QTest>
 
 using namespace retencion;
@@ -71,8 +72,10 @@ private slots:
         auto panel = panelFor(letter, services);
         act(panel.get(), words);
         panel->calcular()->click();
+        const qsizetype widgets = QApplication::allWidgets().size();
         const CaseReport fromState = caseSheet(calculatedSheet(letter, panel->state(), services.separators()),
                                                services.separators());
+        QCOMPARE(QApplication::allWidgets().size(), widgets); // made without a window
         QCOMPARE(sheetText(fromState), sheetText(panel->report()));
     }
 
