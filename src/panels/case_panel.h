@@ -1,11 +1,12 @@
 #pragma once
 // What the five case panels share: the form built from the case's field
-// table and the places its form gives each field (panels/form_builder.h),
-// the fields' faces and results (panels/form_fields.h), one calculation
-// from field text to engine and back (panels/form_calculation.h), the saved
-// state (case_panel_state.cpp), the chart windows that follow the result
-// (panels/chart_followers.h) and the search for a value. A case's own panel
-// adds only what is its own.
+// table and the places its form gives each field (panels/form_builder.h,
+// case_panel_form.cpp), the fields' faces and results (panels/form_fields.h),
+// one calculation from field text to engine and back
+// (panels/form_calculation.h), the saved state (case_panel_state.cpp), the
+// chart windows that follow the result (panels/chart_followers.h) and the
+// search for a value (case_panel_search.cpp). A case's own panel adds only
+// what is its own.
 
 #include "cases/calculation.h"
 #include "cases/field_table.h"
