@@ -114,6 +114,28 @@ struct ResultField {
     bool height = false; // the height or depth H, not the main result
 };
 
+// An option's caption, and the letter of it that Alt presses.
+struct OptionText {
+    const char* caption = nullptr;
+    char accessKey = 0;
+};
+
+// An option of a form's second group: the outlet.
+struct OutletOption {
+    const char* control; // "AOption4"
+    OptionText text;     // "Salida tipo orificio"
+    Outlet outlet;
+};
+
+// The first group of every form, what the calculation finds; its first
+// option finds the surface (case D: the volume) from Qp, its second the
+// outflow peak from that.
+inline constexpr const char* kCalculationGroup = "Tipo de Cálculo";
+inline constexpr OptionText kSurfaceOption{"Cálculo de la Superficie del Depósito", 'S'};
+inline constexpr OptionText kOutflowOption{"Cálculo del Caudal de Laminación", 'L'};
+// What a sheet says of a group with no option chosen.
+inline constexpr const char* kNoneChosen = "ninguno";
+
 struct CaseFields {
     char letter;
     // The first calculation type of the panel: the surface, or in case D
@@ -121,6 +143,10 @@ struct CaseFields {
     CalculationType first;
     std::span<const InputField> inputs; // in the order the form reads them
     std::span<const ResultField> results;
+    const char* description = nullptr; // what its tab and its sheet say the case is
+    OptionText firstCalculation = kSurfaceOption;
+    const char* outletGroup = nullptr; // "Tipo de Salida"; none: the case has no such group
+    std::span<const OutletOption> outlets = {}; // in the order the form shows them
 };
 
 // Each case's own table, beside its engine.

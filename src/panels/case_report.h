@@ -1,6 +1,6 @@
 #pragma once
-// What a calculation sheet says of one case, gathered from its panel as the
-// window shows it, so that the report and the window never disagree.
+// What a calculation sheet says of one case, made from the case's data
+// (panels/case_sheet.h), so that the report and the window never disagree.
 
 #include "figures/figure.h"
 

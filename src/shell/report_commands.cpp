@@ -1,7 +1,7 @@
 #include "shell/report_commands.h"
 
 #include "charts/ui_services.h"
-#include "panels/case_panels.h"
+#include "panels/case_sheet.h"
 #include "shell/calculation_files.h"
 
 #include <QDate>
@@ -12,64 +12,16 @@
 #include <memory>
 
 namespace retencion {
-namespace {
-
-// The services of a panel nobody sees: no message is shown, the failures
-// are kept for the sheet, and every question is answered "no".
-class UnseenServices : public UiServices {
-public:
-    explicit UnseenServices(const Separators& separators) : m_separators(separators) {}
-    void ReportOutOfRange(QWidget*, const QString&) override {}
-    void reportFailure(QWidget*, const QString& message, const QString& reason) override
-    {
-        if (failureTitle.isEmpty()) {
-            failureTitle = message;
-            failureReason = reason;
-        }
-    }
-    QString savePath(QWidget*, const QString&, const QString&) override { return {}; }
-    Separators separators() const override { return m_separators; }
-    SaveChoice askToSave(QWidget*) override { return SaveChoice::Discard; }
-    QString chooseFileToOpen(QWidget*, const QString&) override { return {}; }
-    void showAbout(QWidget*) override {}
-    void previewPrint(QWidget*, const QString&, const std::function<void(QPagedPaintDevice&)>&) override {}
-    void reportInformation(QWidget*, const QString&, const QString&) override {}
-    bool askInDialog(QDialog*) override { return false; }
-    int chooseOne(QWidget*, const QString&, const QStringList&) override { return -1; }
-
-    QString failureTitle; // the first failure told, if any
-    QString failureReason;
-
-private:
-    Separators m_separators;
-};
-
-} // namespace
-
 std::optional<SheetOfCase> sheetOf(const CalculationState& calculation, const Separators& separators,
                                    const QString& fileName)
 {
     if (calculation.currentCase.size() != 1) return std::nullopt;
-    UnseenServices services(separators);
-    const std::unique_ptr<CasePanel> panel = newCasePanel(calculation.currentCase.front().toLatin1(), services);
-    if (!panel) return std::nullopt;
+    const char letter = calculation.currentCase.front().toLatin1();
+    if (!fieldsOf(letter)) return std::nullopt;
     // The sheet answers the fields alone: a result kept from before, which a
     // refused calculation would leave in place, is not printed as current.
-    CaseState fields = calculation.cases.value(calculation.currentCase);
-    fields.results.clear();
-    fields.outOfDate.clear();
-    panel->restore(fields);
-    panel->calcular()->click();
-
-    SheetOfCase sheet{panel->report(), {fileName, QDateTime::currentDateTime(), calculation.project}};
-    // A calculation stopped by a failure other than a value out of range
-    // (nothing written in the results) says so, as the window would have.
-    if (!sheet.report.refused && !services.failureTitle.isEmpty()) {
-        sheet.report.refused = true;
-        sheet.report.refusalTitle = services.failureTitle;
-        sheet.report.refusal = services.failureReason;
-    }
-    return sheet;
+    const SheetData data = calculatedSheet(letter, calculation.cases.value(calculation.currentCase), separators);
+    return SheetOfCase{caseSheet(data, separators), {fileName, QDateTime::currentDateTime(), calculation.project}};
 }
 
 QString sheetFileName(const CalculationFiles& files)

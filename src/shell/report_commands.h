@@ -1,8 +1,9 @@
 #pragma once
 // The calculation sheet from the menu ("Informe PDF…", "Imprimir…") and
 // from the command line (shell/report_command_line.h). Both make it with
-// sheetOf(): the case in front computed again from its fields, so that the
-// same data give the same sheet however it is asked for.
+// sheetOf(): the case in front computed again from its fields, with no
+// window (panels/case_sheet.h), so that the same data give the same sheet
+// however it is asked for.
 
 #include "files/calculation_file.h"
 #include "numbers/separators.h"
@@ -26,9 +27,8 @@ struct SheetOfCase {
 };
 
 // The sheet of the case in front of `calculation`, whose texts were typed
-// under `separators`: the case restored in a panel nobody sees, its results
-// put aside and computed again from its fields, and the report made of that
-// panel; no message is shown. `fileName` is what "Archivo:" says (empty:
+// under `separators`: its results put aside and computed again from its
+// fields and options; no window is made and no message is shown. `fileName` is what "Archivo:" says (empty:
 // never saved). Nothing when the index is in front.
 std::optional<SheetOfCase> sheetOf(const CalculationState& calculation, const Separators& separators,
                                    const QString& fileName);

@@ -55,7 +55,15 @@ constexpr ResultField kResults[] = {
 };
 // clang-format on
 
-constexpr CaseFields kFields{.letter = 'A', .first = C::Surface, .inputs = kInputs, .results = kResults};
+constexpr OutletOption kOutlets[] = {
+    {.control = "AOption4", .text = {"Salida tipo orificio", 'O'}, .outlet = Outlet::Orifice},
+    {.control = "AOption3", .text = {"Salida tipo vertedero", 'V'}, .outlet = Outlet::Weir},
+};
+
+constexpr CaseFields kFields{.letter = 'A', .first = C::Surface, .inputs = kInputs, .results = kResults,
+                            .description = "Depósitos de Retención sin derivación y sin considerar la influencia del conducto de salida",
+                            .outletGroup = "Tipo de Salida",
+                            .outlets = kOutlets};
 
 } // namespace
 

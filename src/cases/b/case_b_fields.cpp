@@ -28,7 +28,7 @@ constexpr InputField kInputs[] = {
     {.control = "BD", .symbol = "B", .meaning = "Ancho del conducto rectangular de salida", .unit = "m",
      .quantity = Quantity::ConduitWidth, .slot = slot<&CaseBInput::size>,
      .when = {.outlets = only(Outlet::Rectangular)}, .column = "B", .range = fixed<kConduitSizeRange>},
-    {.control = "BD", .symbol = "D", .meaning = "Diámetro de los conductos circulares de salida", .unit = "m",
+    {.control = "BD", .symbol = "D", .meaning = "Diámetro de cada conducto circular de salida", .unit = "m",
      .quantity = Quantity::ConduitDiameter, .slot = slot<&CaseBInput::size>,
      .when = {.outlets = only(Outlet::Circular)}, .column = "D", .range = fixed<kConduitSizeRange>},
     // With no conduit chosen the form asks for B, and the file reads B, or D
@@ -59,7 +59,15 @@ constexpr ResultField kResults[] = {
 };
 // clang-format on
 
-constexpr CaseFields kFields{.letter = 'B', .first = C::Surface, .inputs = kInputs, .results = kResults};
+constexpr OutletOption kOutlets[] = {
+    {.control = "BOption4", .text = {"Conducto Circular", 'I'}, .outlet = Outlet::Circular},
+    {.control = "BOption3", .text = {"Conducto Rectangular", 'R'}, .outlet = Outlet::Rectangular},
+};
+
+constexpr CaseFields kFields{.letter = 'B', .first = C::Surface, .inputs = kInputs, .results = kResults,
+                            .description = "Depósitos de Retención sin derivación, con salida libre y considerando la influencia del conducto de salida",
+                            .outletGroup = "Tipo de Conducto de Salida",
+                            .outlets = kOutlets};
 
 } // namespace
 

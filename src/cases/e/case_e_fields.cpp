@@ -24,7 +24,7 @@ constexpr InputField kInputs[] = {
      .quantity = Quantity::OpeningHeight, .slot = slot<&CaseEInput::ho>, .column = "ho",
      .range = fixed<kOpeningHeightRange>},
     // The charts say of L only how it enters the reduced surface.
-    {.control = "EL", .symbol = "L", .meaning = "Longitud L, que entra en la superficie reducida (Sup/Tp)·(L/ho)^0, 3",
+    {.control = "EL", .symbol = "L", .meaning = "Longitud del conducto de salida",
      .unit = "m", .quantity = Quantity::Length, .slot = slot<&CaseEInput::l>, .column = "L",
      .range = fixed<kLengthRange>},
     // Both given values are held through what they make with the others.
@@ -47,7 +47,8 @@ constexpr ResultField kResults[] = {
 };
 // clang-format on
 
-constexpr CaseFields kFields{.letter = 'E', .first = C::Surface, .inputs = kInputs, .results = kResults};
+constexpr CaseFields kFields{.letter = 'E', .first = C::Surface, .inputs = kInputs, .results = kResults,
+                            .description = "Depósitos de Retención con derivación, considerando la interacción depósito-red"};
 
 } // namespace
 
