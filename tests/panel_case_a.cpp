@@ -201,8 +201,8 @@ private slots:
             const char* head;
         } rows[] = {
             {"AOption3", "Longitud del vertedero", "Altura de agua sobre el vertedero, según Q = Ck·L·H^1,5"},
-            {"AOption4", "Diámetro del orificio de salida", "Altura de agua sobre el orificio, según Q = Ck·A·√(2g·H)"},
-            {"AOption2", "Diámetro del orificio de salida", "Altura de agua sobre el orificio, según Q = Ck·A·√(2g·H)"},
+            {"AOption4", "Diametro del orificio de salida", "Altura de agua sobre el orificio, según Q = Ck·A·√(2g·H)"},
+            {"AOption2", "Diametro del orificio de salida", "Altura de agua sobre el orificio, según Q = Ck·A·√(2g·H)"},
         };
         for (const auto& row : rows) {
             act(&panel, row.option);

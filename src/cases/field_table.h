@@ -102,6 +102,9 @@ struct InputField {
     RangeOf range = nullptr;      // its own studied range; none: only values derived from it are held
     bool minutes = false;         // typed in minutes, held in seconds
     bool heldWhenHidden = false;  // read and held to its range even where the options hide it
+    // The form's tool tip where it is worded otherwise than the meaning: as
+    // the form has always shown it. None: the meaning.
+    const char* toolTip = nullptr;
 };
 
 struct ResultField {

@@ -24,7 +24,11 @@ template <class Row> const Row* rowOf(std::span<const Row> rows, const char* con
 template <class Row> FieldFace faceOf(const Row* row, bool shown)
 {
     if (!row) return {};
-    return {QString::fromUtf8(row->symbol), QString::fromUtf8(row->meaning), QString::fromUtf8(row->unit), shown};
+    FieldFace face{QString::fromUtf8(row->symbol), QString::fromUtf8(row->meaning), QString::fromUtf8(row->unit),
+                   shown, QString::fromUtf8(row->meaning)};
+    if constexpr (requires { row->toolTip; })
+        if (row->toolTip) face.toolTip = QString::fromUtf8(row->toolTip);
+    return face;
 }
 
 // A field the options hide keeps the face it has with no outlet chosen.

@@ -27,6 +27,7 @@ struct FieldFace {
     QString meaning; // "Caudal punta del hidrograma de entrada"
     QString unit;    // "m³/s", or empty
     bool shown = false;
+    QString toolTip; // the form's tool tip: the meaning, or as the table words it for the form
 };
 
 // The row of the input or result field `control` that the form shows under

@@ -44,13 +44,18 @@ void FormFields::showChoice(Choice choice, const std::function<QString(const cha
         const QByteArray control = f.field->objectName().toLatin1();
         const FieldFace face = f.result ? resultFace(m_table, control.constData(), choice)
                                         : inputFace(m_table, control.constData(), choice);
-        f.caption->setText(captionOf(face));
+        QString caption = captionOf(face);
+        // Until a calculation type is chosen the surface reads "Sup = ", with
+        // the blank the form was first drawn with; the options set it without.
+        if (f.result && choice.calculation == CalculationType::None && caption == QStringLiteral("Sup ="))
+            caption += QLatin1Char(' ');
+        f.caption->setText(caption);
         if (f.unit) f.unit->setText(face.unit);
         // A field hidden by an option keeps its text for when it shows again.
         for (QWidget* w : {static_cast<QWidget*>(f.caption), static_cast<QWidget*>(f.field),
                            static_cast<QWidget*>(f.unit)})
             if (w) w->setVisible(face.shown);
-        setToolTipOf(f.field, f.result ? resultTip(control.constData()) : face.meaning);
+        setToolTipOf(f.field, f.result ? resultTip(control.constData()) : face.toolTip);
     }
     updateAccessibleNames();
 }

@@ -22,7 +22,7 @@ constexpr InputField kInputs[] = {
      .range = [](const CaseInput& in) { return baseTimeRange(std::get<CaseAInput>(in).tp); }, .minutes = true},
     {.control = "ADL", .symbol = "D", .meaning = "Diámetro del orificio de salida", .unit = "m",
      .quantity = Quantity::OrificeDiameter, .slot = slot<&CaseAInput::dl>, .when = {.outlets = only(Outlet::Orifice)},
-     .column = "D", .range = fixed<kOutletSizeRange>},
+     .column = "D", .range = fixed<kOutletSizeRange>, .toolTip = "Diametro del orificio de salida"},
     {.control = "ADL", .symbol = "L", .meaning = "Longitud del vertedero", .unit = "m",
      .quantity = Quantity::WeirLength, .slot = slot<&CaseAInput::dl>, .when = {.outlets = only(Outlet::Weir)},
      .column = "L", .range = fixed<kOutletSizeRange>},

@@ -19,7 +19,7 @@ constexpr InputField kInputs[] = {
      .range = fixed<kPeakTimeRange>, .minutes = true},
     {.control = "EB", .symbol = "B", .meaning = meaning::kConduitWidth, .unit = "m",
      .quantity = Quantity::ConduitWidth, .slot = slot<&CaseEInput::b>, .column = "B",
-     .range = fixed<kConduitWidthRange>},
+     .range = fixed<kConduitWidthRange>, .toolTip = "Ancho de conducto de salida"},
     {.control = "EHO", .symbol = "ho", .meaning = "Altura de la apertura del orificio de salida", .unit = "m",
      .quantity = Quantity::OpeningHeight, .slot = slot<&CaseEInput::ho>, .column = "ho",
      .range = fixed<kOpeningHeightRange>},
