@@ -3,7 +3,9 @@
 #include "batch/batch_run.h"
 #include "batch/csv_writer.h"
 #include "batch/native_files.h"
+#include "batch/row_calculator.h"
 #include "batch/system_error.h"
+#include "cases/case_input.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -17,7 +19,7 @@ namespace {
 
 constexpr const char* kHelpHead =
     R"(Uso: retencion-calc [ENTRADA.csv|-] [-o SALIDA.csv]
-     retencion-calc --plantilla A|B|C|D|E [-o SALIDA.csv]
+     retencion-calc --plantilla {A|B} [-o SALIDA.csv]
 
 Calcula por lotes los casos de diseño de Retención: una fila del fichero CSV
 es un cálculo, y cada fila se escribe de nuevo con las columnas resultado,
@@ -35,9 +37,9 @@ no son números, y la fila se rechaza con su aviso.
 
 Columnas (por su nombre en la cabecera, sin distinguir mayúsculas ni
 acentos, en cualquier orden):
-  caso      A, B, C, D o E
+  caso      {A, B o C}
   calculo   superficie (en el caso D, volumen), caudal o vacío
-  salida    caso A: orificio o vertedero; caso B: rectangular o circular
+  salida    {salidas}
   buscar    opcional: la columna del dato que se busca (Ip, Tp, Tb, D, L, B,
             ho, N, Ck, Qb, Qp, S o V); se añade la columna encontrado
   objetivo  el valor pedido del resultado (m², m³ o m³/s)
@@ -57,6 +59,29 @@ Termina con 0 si ha leído todas las filas (también las rechazadas, que llevan
 su aviso), y con 2 si la entrada no es un CSV legible, le falta la columna
 caso, o no se puede leer o escribir un fichero.
 )";
+
+// The help's head with what the cases' list and tables give filled in.
+std::string helpHead()
+{
+    using namespace retencion;
+    std::string letters;
+    std::string outlets;
+    for (const CaseFields* table : allFields()) {
+        letters.append(letters.empty() ? "" : "|").append(1, table->letter);
+        const std::vector<Outlet> offered = outletChoices(*table);
+        if (offered.empty()) continue;
+        outlets.append(outlets.empty() ? "" : "; ").append("caso ").append(1, table->letter).append(": ");
+        outlets.append(outletsInWords(offered));
+    }
+    std::string text = kHelpHead;
+    const auto fill = [&text](std::string_view mark, const std::string& with) {
+        text.replace(text.find(mark), mark.size(), with);
+    };
+    fill("{A|B}", letters);
+    fill("{A, B o C}", caseLettersInWords());
+    fill("{salidas}", outlets);
+    return text;
+}
 
 int fail(const std::string& message)
 {
@@ -78,7 +103,7 @@ int main(int argc, char** argv)
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "-h" || arg == "--help") {
-            writeText(stdout, std::string(kHelpHead) + columnsHelp() + kHelpTail);
+            writeText(stdout, helpHead() + columnsHelp() + kHelpTail);
             return 0;
         }
         if ((arg == "-o" || arg == "--plantilla") && i + 1 >= args.size())
@@ -103,7 +128,7 @@ int main(int argc, char** argv)
     if (!plantilla.empty()) {
         const char letter = plantilla.size() == 1 ? static_cast<char>(plantilla[0] & ~0x20) : 0;
         text = templateFor(letter);
-        if (text.empty()) return fail("«" + plantilla + "» no es un caso (A, B, C, D o E)");
+        if (text.empty()) return fail("«" + plantilla + "» no es un caso (" + retencion::caseLettersInWords() + ")");
     }
 
     std::FILE* in = stdin;

@@ -1,5 +1,6 @@
 #include "figures/sizing_curve.h"
 
+#include "cases/field_table.h"
 #include "cases/given_sweep.h"
 #include "cases/refusal_text.h"
 #include "routing/chart_check.h"
@@ -240,36 +241,25 @@ std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const routing::
 
 std::vector<InputLine> inputLines(const CaseInput& input, const Separators& s)
 {
+    // Case A names its outlet size as the routing's export does.
+    if (const auto* a = std::get_if<CaseAInput>(&input)) return caseAInputLines(*a, s);
     auto value = [&s](double v) { return FormatSignificant(v, 6, s); };
-    const CurveNames names = curveNames(input);
-    return std::visit(
-        [&](const auto& in) -> std::vector<InputLine> {
-            using T = std::decay_t<decltype(in)>;
-            if constexpr (std::is_same_v<T, CaseAInput>) {
-                return caseAInputLines(in, s);
-            } else {
-                std::vector<InputLine> lines{{"Ip", value(in.ip), "m³/s"}, {"Tp", value(in.tp / 60), "min."}};
-                if constexpr (std::is_same_v<T, CaseBInput>) {
-                    lines.push_back({"Qb", value(in.qb), "m³/s"});
-                    const bool circular = in.conduit == OutletConduit::Circular;
-                    lines.push_back({circular ? "D" : "B", value(in.size), "m"});
-                    if (circular) lines.push_back({"N", value(in.n), ""});
-                }
-                if constexpr (std::is_same_v<T, CaseCInput>) {
-                    lines.push_back({"B", value(in.b), "m"});
-                    lines.push_back({"ho", value(in.ho), "m"});
-                }
-                if constexpr (std::is_same_v<T, CaseEInput>) {
-                    lines.push_back({"B", value(in.b), "m"});
-                    lines.push_back({"ho", value(in.ho), "m"});
-                    lines.push_back({"L", value(in.l), "m"});
-                }
-                if (in.calculation != CalculationType::None)
-                    lines.push_back({names.givenSymbol, value(in.given), names.givenUnit});
-                return lines;
-            }
-        },
-        input);
+    std::vector<InputLine> lines;
+    // The fields the options ask for, as the form names them, and the given
+    // value last.
+    const auto given = [](Quantity q) {
+        return q == Quantity::GivenOutflow || q == Quantity::GivenSurface || q == Quantity::GivenVolume;
+    };
+    for (const InputField& f : fieldsOf(input).inputs) {
+        if (given(f.quantity) || inputField(input, f.control) != &f) continue;
+        const double v = f.slot.get(input);
+        lines.push_back({f.symbol, value(f.minutes ? v / 60 : v), f.unit});
+    }
+    if (calculationOf(input) != CalculationType::None) {
+        const CurveNames names = curveNames(input);
+        lines.push_back({names.givenSymbol, value(givenOf(input)), names.givenUnit});
+    }
+    return lines;
 }
 
 } // namespace retencion::figures

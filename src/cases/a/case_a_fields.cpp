@@ -55,7 +55,7 @@ constexpr ResultField kResults[] = {
 };
 // clang-format on
 
-constexpr CaseFields kFields{.letter = 'A', .first = C::Surface, .inputs = kInputs, .results = kResults};
+constexpr CaseFields kFields{.letter = kLetterOf<CaseAInput>, .first = C::Surface, .inputs = kInputs, .results = kResults};
 
 } // namespace
 

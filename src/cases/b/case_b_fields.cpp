@@ -59,7 +59,7 @@ constexpr ResultField kResults[] = {
 };
 // clang-format on
 
-constexpr CaseFields kFields{.letter = 'B', .first = C::Surface, .inputs = kInputs, .results = kResults};
+constexpr CaseFields kFields{.letter = kLetterOf<CaseBInput>, .first = C::Surface, .inputs = kInputs, .results = kResults};
 
 } // namespace
 

@@ -34,7 +34,7 @@ constexpr ResultField kResults[] = {
 };
 // clang-format on
 
-constexpr CaseFields kFields{.letter = 'D', .first = C::Volume, .inputs = kInputs, .results = kResults};
+constexpr CaseFields kFields{.letter = kLetterOf<CaseDInput>, .first = C::Volume, .inputs = kInputs, .results = kResults};
 
 } // namespace
 

@@ -1,0 +1,26 @@
+#pragma once
+// Case D as the list of cases knows it (cases/case_entry.h).
+
+#include "cases/d/case_d_engine.h"
+#include "cases/case_entry.h"
+
+namespace retencion {
+
+template <> inline constexpr char kLetterOf<CaseDInput> = 'D';
+
+inline CaseResult caseEngine(const CaseDInput& input)
+{
+    return CaseDEngine(input);
+}
+const CaseFields& caseDFields();
+inline const CaseFields& caseFields(const CaseDInput&)
+{
+    return caseDFields();
+}
+std::span<const WorkedExample> caseExamples(const CaseDInput&);
+std::span<const DerivedRange> caseDerivedRanges(const CaseDInput&);
+// The surface or volume the sizing curve sweeps: the case's given value has
+// no studied range of its own.
+GivenSweep caseOutflowSweep(const CaseDInput& input);
+
+} // namespace retencion

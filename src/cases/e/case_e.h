@@ -1,0 +1,26 @@
+#pragma once
+// Case E as the list of cases knows it (cases/case_entry.h).
+
+#include "cases/e/case_e_engine.h"
+#include "cases/case_entry.h"
+
+namespace retencion {
+
+template <> inline constexpr char kLetterOf<CaseEInput> = 'E';
+
+inline CaseResult caseEngine(const CaseEInput& input)
+{
+    return CaseEEngine(input);
+}
+const CaseFields& caseEFields();
+inline const CaseFields& caseFields(const CaseEInput&)
+{
+    return caseEFields();
+}
+std::span<const WorkedExample> caseExamples(const CaseEInput&);
+std::span<const DerivedRange> caseDerivedRanges(const CaseEInput&);
+// The surface or volume the sizing curve sweeps: the case's given value has
+// no studied range of its own.
+GivenSweep caseOutflowSweep(const CaseEInput& input);
+
+} // namespace retencion
