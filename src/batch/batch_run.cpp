@@ -250,10 +250,8 @@ std::string templateFor(char caso)
     // The case's first worked example, with the columns of the other
     // calculation and outlet left empty, under the header its table gives.
     const CaseFields* table = fieldsOf(caso);
-    const auto examples = workedExamples();
-    const auto example = std::find_if(examples.begin(), examples.end(),
-                                      [caso](const WorkedExample& e) { return caseLetter(e.input) == caso; });
-    if (!table || example == examples.end()) return {};
+    const WorkedExample* example = firstWorkedExample(caso);
+    if (!table || !example) return {};
     const CaseInput& input = example->input;
     std::string header = "caso;calculo";
     std::string row = std::string(1, caso) + ";" + calculationWord(calculationOf(input));

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,16 +90,17 @@ int fail(const std::string& message)
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
-{
-    useBinaryStandardStreams();
-    const std::vector<std::string> args = utf8Arguments(argc, argv);
+struct Arguments {
     std::string input = "-";
     std::string output = "-";
     std::string plantilla;
     bool calculate = true;
+};
+
+// The arguments into `a`; the status to end with where they say all there
+// is to do (the help) or are refused.
+std::optional<int> readArguments(const std::vector<std::string>& args, Arguments& a)
+{
     bool inputGiven = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -109,20 +111,34 @@ int main(int argc, char** argv)
         if ((arg == "-o" || arg == "--plantilla") && i + 1 >= args.size())
             return fail("falta el valor de " + std::string(arg) + " (véase --help)");
         if (arg == "-o") {
-            output = args[++i];
+            a.output = args[++i];
         } else if (arg == "--plantilla") {
-            plantilla = args[++i];
+            a.plantilla = args[++i];
         } else if (arg == "--sin-calculo") { // reads and writes only, to measure them
-            calculate = false;
+            a.calculate = false;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return fail("opción desconocida «" + std::string(arg) + "» (véase --help)");
         } else if (inputGiven) {
             return fail("sobra el argumento «" + std::string(arg) + "»: se lee un solo fichero (véase --help)");
         } else {
-            input = arg;
+            a.input = arg;
             inputGiven = true;
         }
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    useBinaryStandardStreams();
+    Arguments a;
+    if (const std::optional<int> done = readArguments(utf8Arguments(argc, argv), a)) return *done;
+    const std::string& input = a.input;
+    const std::string& output = a.output;
+    const std::string& plantilla = a.plantilla;
+    const bool calculate = a.calculate;
 
     std::string text;
     if (!plantilla.empty()) {

@@ -1,8 +1,10 @@
 #pragma once
 // What each case gives the list of cases (cases/case_input.h), declared in
-// its own folder beside its engine: its letter, its engine, its field
-// table, its worked examples and the quantities it derives and holds to
-// the charts. What reads every case alike finds a case through these.
+// its own folder beside its engine, case_<letter>.h: its letter
+// (`kLetterOf`), its engine (`caseEngine`), its entries (`caseEntries`)
+// and, where its given value has no studied range of its own, how far the
+// sizing curve sweeps it (`caseOutflowSweep`). What reads every case alike
+// finds a case through these.
 
 #include "cases/calculation.h"
 
@@ -22,6 +24,13 @@ template <class T> inline constexpr char kLetterOf = 0;
 struct DerivedRange {
     Quantity quantity;
     const StudiedRange& range;
+};
+
+// What a case's own folder states of it besides its engine.
+struct CaseEntries {
+    const CaseFields& fields;                 // its field table
+    std::span<const WorkedExample> examples; // its worked examples, the first the template's
+    std::span<const DerivedRange> derived;    // what it derives, for the manual
 };
 
 } // namespace retencion

@@ -9,7 +9,7 @@ std::span<const CaseFields* const> tables()
 {
     static const std::vector<const CaseFields*> kTables = [] {
         std::vector<const CaseFields*> out;
-        forEachCase([&](const auto& in) { out.push_back(&caseFields(in)); });
+        forEachCase([&](const auto& in) { out.push_back(&caseEntries(in).fields); });
         return out;
     }();
     return kTables;

@@ -123,7 +123,7 @@ struct CaseFields {
     std::span<const ResultField> results;
 };
 
-// Each case's own table stands beside its engine (`caseFields`,
+// Each case's own table stands beside its engine (`caseEntries`,
 // cases/case_entry.h).
 
 // The table of case `letter` (one of kCaseLetters); null for any other.

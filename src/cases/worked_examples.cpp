@@ -9,7 +9,7 @@ std::span<const WorkedExample> workedExamples()
     static const std::vector<WorkedExample> kExamples = [] {
         std::vector<WorkedExample> out;
         forEachCase([&](const auto& in) {
-            for (const WorkedExample& e : caseExamples(in))
+            for (const WorkedExample& e : caseEntries(in).examples)
                 out.push_back(e);
         });
         return out;
@@ -21,6 +21,13 @@ const WorkedExample* workedExample(std::string_view id)
 {
     for (const WorkedExample& e : workedExamples())
         if (id == e.id) return &e;
+    return nullptr;
+}
+
+const WorkedExample* firstWorkedExample(char letter)
+{
+    for (const WorkedExample& e : workedExamples())
+        if (caseLetter(e.input) == letter) return &e;
     return nullptr;
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace retencion::figures {
 namespace {
@@ -39,6 +40,31 @@ std::size_t SizingCurve::pointCount() const
 }
 
 namespace {
+
+// The last sample like `before` and the first like `next`, between the
+// fractions `tBefore` and `t` of the sweep: found by halving, so that a
+// stretch ends where the engine's answer changes.
+template <class SampleAt>
+std::pair<Sample, Sample> change(const SampleAt& sample, const Sample& before, double tBefore, const Sample& next,
+                                 double t)
+{
+    double lo = tBefore;
+    double hi = t;
+    Sample loSample = before;
+    Sample hiSample = next;
+    for (int i = 0; i < 34 && hi - lo > 1e-10; ++i) {
+        const double mid = (lo + hi) / 2;
+        Sample m = sample(mid);
+        if (sameKind(m, before)) {
+            lo = mid;
+            loSample = std::move(m);
+        } else {
+            hi = mid;
+            hiSample = std::move(m);
+        }
+    }
+    return {std::move(loSample), std::move(hiSample)};
+}
 
 SizingCurve sweepOnce(const CaseInput& input, int samples)
 {
@@ -82,23 +108,7 @@ SizingCurve sweepOnce(const CaseInput& input, int samples)
         const double t = double(k) / samples;
         Sample next = sample(t);
         if (!sameKind(before, next)) {
-            // The change lies between the two samples: found by halving, so
-            // that a stretch ends where the engine's answer changes.
-            double lo = tBefore;
-            double hi = t;
-            Sample loSample = before;
-            Sample hiSample = next;
-            for (int i = 0; i < 34 && hi - lo > 1e-10; ++i) {
-                const double mid = (lo + hi) / 2;
-                Sample m = sample(mid);
-                if (sameKind(m, before)) {
-                    lo = mid;
-                    loSample = m;
-                } else {
-                    hi = mid;
-                    hiSample = m;
-                }
-            }
+            const auto [loSample, hiSample] = change(sample, before, tBefore, next, t);
             if (loSample.computed() && loSample.given != before.given)
                 line.push_back({loSample.given, *loSample.result.main});
             closeStretch(before, loSample.given);

@@ -103,9 +103,8 @@ QString whenText(const When& when)
 
 const WorkedExample& firstExample(char letter)
 {
-    for (const WorkedExample& e : workedExamples())
-        if (caseLetter(e.input) == letter) return e;
-    return workedExamples().front();
+    const WorkedExample* e = firstWorkedExample(letter);
+    return e ? *e : workedExamples().front();
 }
 
 // The case's inputs and results, each anchored by its control's name, with
@@ -154,7 +153,7 @@ std::span<const DerivedRange> derivedOf(char letter)
 {
     const std::optional<CaseInput> input = inputOfCase(letter);
     if (!input) return {};
-    return std::visit([](const auto& in) { return caseDerivedRanges(in); }, *input);
+    return std::visit([](const auto& in) { return caseEntries(in).derived; }, *input);
 }
 
 QString derivedHtml(char letter, const Separators& s)
@@ -244,7 +243,7 @@ QString manualPageHtml(const QString& page, const Separators& separators)
     QFile file(QStringLiteral(":/manual/") + page);
     if (!file.open(QIODevice::ReadOnly)) return {};
     QString text = QString::fromUtf8(file.readAll());
-    static const QRegularExpression generated(QStringLiteral("<!--(campos|rangos|ejemplos):([A-E])-->"));
+    static const QRegularExpression generated(QStringLiteral("<!--(campos|rangos|ejemplos):([A-Z])-->"));
     QString out;
     qsizetype from = 0;
     for (auto it = generated.globalMatch(text); it.hasNext();) {
@@ -297,18 +296,19 @@ QUrl manualUrlForField(const QString& control)
 
 QUrl manualUrlForTab(int tab)
 {
-    if (tab < 0 || tab > 4) return manualUrl(manualPages().front());
-    return manualUrl(QStringLiteral("caso_%1.html").arg(QChar(u'a' + tab)));
+    if (tab < 0 || std::size_t(tab) >= kCaseLetters.size()) return manualUrl(manualPages().front());
+    return manualUrl(QStringLiteral("caso_%1.html").arg(QChar(kCaseLetters[std::size_t(tab)]).toLower()));
 }
 
 QImage manualDrawing(const QString& name, int width, double ratio, const QFont& font)
 {
     // "A", "A-vertedero", "B-circular@300": the case, its outlet, and the
     // width the page shows it at, where it is not `width`.
-    static const QRegularExpression form(QStringLiteral("^([A-E])(?:-(vertedero|circular))?(?:@(\\d{2,4}))?$"));
+    static const QRegularExpression form(QStringLiteral("^([A-Z])(?:-(vertedero|circular))?(?:@(\\d{2,4}))?$"));
     const QRegularExpressionMatch m = form.match(name);
     if (!m.hasMatch()) return {};
     const char letter = m.captured(1).at(0).toLatin1();
+    if (!fieldsOf(letter)) return {}; // no such case
     if (!m.captured(3).isEmpty()) width = m.captured(3).toInt();
     const figures::Drawing drawing = figures::caseDrawing(
         letter, m.captured(2) == QLatin1String("vertedero") ? CaseAOutlet::Weir : CaseAOutlet::Orifice,

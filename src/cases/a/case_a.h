@@ -12,12 +12,7 @@ inline CaseResult caseEngine(const CaseAInput& input)
 {
     return CaseAEngine(input);
 }
+const CaseEntries& caseEntries(const CaseAInput&);
 const CaseFields& caseAFields();
-inline const CaseFields& caseFields(const CaseAInput&)
-{
-    return caseAFields();
-}
-std::span<const WorkedExample> caseExamples(const CaseAInput&);
-std::span<const DerivedRange> caseDerivedRanges(const CaseAInput&);
 
 } // namespace retencion

@@ -12,12 +12,7 @@ inline CaseResult caseEngine(const CaseBInput& input)
 {
     return CaseBEngine(input);
 }
+const CaseEntries& caseEntries(const CaseBInput&);
 const CaseFields& caseBFields();
-inline const CaseFields& caseFields(const CaseBInput&)
-{
-    return caseBFields();
-}
-std::span<const WorkedExample> caseExamples(const CaseBInput&);
-std::span<const DerivedRange> caseDerivedRanges(const CaseBInput&);
 
 } // namespace retencion

@@ -12,12 +12,7 @@ inline CaseResult caseEngine(const CaseCInput& input)
 {
     return CaseCEngine(input);
 }
+const CaseEntries& caseEntries(const CaseCInput&);
 const CaseFields& caseCFields();
-inline const CaseFields& caseFields(const CaseCInput&)
-{
-    return caseCFields();
-}
-std::span<const WorkedExample> caseExamples(const CaseCInput&);
-std::span<const DerivedRange> caseDerivedRanges(const CaseCInput&);
 
 } // namespace retencion

@@ -12,13 +12,8 @@ inline CaseResult caseEngine(const CaseDInput& input)
 {
     return CaseDEngine(input);
 }
+const CaseEntries& caseEntries(const CaseDInput&);
 const CaseFields& caseDFields();
-inline const CaseFields& caseFields(const CaseDInput&)
-{
-    return caseDFields();
-}
-std::span<const WorkedExample> caseExamples(const CaseDInput&);
-std::span<const DerivedRange> caseDerivedRanges(const CaseDInput&);
 // The surface or volume the sizing curve sweeps: the case's given value has
 // no studied range of its own.
 GivenSweep caseOutflowSweep(const CaseDInput& input);

@@ -12,13 +12,8 @@ inline CaseResult caseEngine(const CaseEInput& input)
 {
     return CaseEEngine(input);
 }
+const CaseEntries& caseEntries(const CaseEInput&);
 const CaseFields& caseEFields();
-inline const CaseFields& caseFields(const CaseEInput&)
-{
-    return caseEFields();
-}
-std::span<const WorkedExample> caseExamples(const CaseEInput&);
-std::span<const DerivedRange> caseDerivedRanges(const CaseEInput&);
 // The surface or volume the sizing curve sweeps: the case's given value has
 // no studied range of its own.
 GivenSweep caseOutflowSweep(const CaseEInput& input);

@@ -1,5 +1,5 @@
-// Case A's entries in the list of cases: its worked examples
-// and the quantities it derives, each from what its engine and charts hold.
+// Case A's entries in the list of cases (cases/case_entry.h): its worked
+// examples, the quantities it derives and holds to its charts.
 
 #include "cases/a/case_a.h"
 
@@ -46,14 +46,10 @@ const DerivedRange kDerived[] = {
 
 } // namespace
 
-std::span<const WorkedExample> caseExamples(const CaseAInput&)
+const CaseEntries& caseEntries(const CaseAInput&)
 {
-    return kExamples;
-}
-
-std::span<const DerivedRange> caseDerivedRanges(const CaseAInput&)
-{
-    return kDerived;
+    static const CaseEntries kEntries{caseAFields(), kExamples, kDerived};
+    return kEntries;
 }
 
 } // namespace retencion

@@ -1,5 +1,5 @@
-// Case C's entries in the list of cases: its worked examples
-// and the quantities it derives, each from what its engine and charts hold.
+// Case C's entries in the list of cases (cases/case_entry.h): its worked
+// examples, the quantities it derives and holds to its charts.
 
 #include "cases/c/case_c.h"
 
@@ -25,14 +25,10 @@ const DerivedRange kDerived[] = {
 
 } // namespace
 
-std::span<const WorkedExample> caseExamples(const CaseCInput&)
+const CaseEntries& caseEntries(const CaseCInput&)
 {
-    return kExamples;
-}
-
-std::span<const DerivedRange> caseDerivedRanges(const CaseCInput&)
-{
-    return kDerived;
+    static const CaseEntries kEntries{caseCFields(), kExamples, kDerived};
+    return kEntries;
 }
 
 } // namespace retencion

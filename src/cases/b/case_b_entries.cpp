@@ -1,5 +1,5 @@
-// Case B's entries in the list of cases: its worked examples
-// and the quantities it derives, each from what its engine and charts hold.
+// Case B's entries in the list of cases (cases/case_entry.h): its worked
+// examples, the quantities it derives and holds to its charts.
 
 #include "cases/b/case_b.h"
 
@@ -47,14 +47,10 @@ const DerivedRange kDerived[] = {
 
 } // namespace
 
-std::span<const WorkedExample> caseExamples(const CaseBInput&)
+const CaseEntries& caseEntries(const CaseBInput&)
 {
-    return kExamples;
-}
-
-std::span<const DerivedRange> caseDerivedRanges(const CaseBInput&)
-{
-    return kDerived;
+    static const CaseEntries kEntries{caseBFields(), kExamples, kDerived};
+    return kEntries;
 }
 
 } // namespace retencion

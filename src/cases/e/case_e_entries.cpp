@@ -1,5 +1,6 @@
-// Case E's entries in the list of cases: its worked examples
-// and the quantities it derives, each from what its engine and charts hold.
+// Case E's entries in the list of cases (cases/case_entry.h): its worked
+// examples, the quantities it derives and holds to its charts,
+// and how far the sizing curve sweeps the surface or volume it is given.
 
 #include "cases/e/case_e.h"
 
@@ -30,14 +31,10 @@ const DerivedRange kDerived[] = {
 
 } // namespace
 
-std::span<const WorkedExample> caseExamples(const CaseEInput&)
+const CaseEntries& caseEntries(const CaseEInput&)
 {
-    return kExamples;
-}
-
-std::span<const DerivedRange> caseDerivedRanges(const CaseEInput&)
-{
-    return kDerived;
+    static const CaseEntries kEntries{caseEFields(), kExamples, kDerived};
+    return kEntries;
 }
 
 // x = (S/Tp)·(L/ho)^0.3: from half its studied low to half again its

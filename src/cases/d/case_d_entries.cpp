@@ -1,5 +1,6 @@
-// Case D's entries in the list of cases: its worked examples
-// and the quantities it derives, each from what its engine and charts hold.
+// Case D's entries in the list of cases (cases/case_entry.h): its worked
+// examples, the quantities it derives and holds to its charts,
+// and how far the sizing curve sweeps the surface or volume it is given.
 
 #include "cases/d/case_d.h"
 
@@ -26,14 +27,10 @@ const DerivedRange kDerived[] = {
 
 } // namespace
 
-std::span<const WorkedExample> caseExamples(const CaseDInput&)
+const CaseEntries& caseEntries(const CaseDInput&)
 {
-    return kExamples;
-}
-
-std::span<const DerivedRange> caseDerivedRanges(const CaseDInput&)
-{
-    return kDerived;
+    static const CaseEntries kEntries{caseDFields(), kExamples, kDerived};
+    return kEntries;
 }
 
 // W = V/Tp, studied up to a limit and with none below: from 0.2 to a
