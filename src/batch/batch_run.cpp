@@ -278,8 +278,7 @@ std::string columnsHelp()
                 if (!f.column || std::strcmp(f.column, column) != 0) continue;
                 unit = f.unit;
                 std::string meaning = f.meaning;
-                if (!meaning.empty() && meaning[0] >= 'A' && meaning[0] <= 'Z')
-                    meaning[0] = char(meaning[0] - 'A' + 'a');
+                if (!meaning.empty()) meaning[0] = lowerAscii(meaning[0]);
                 auto it =
                     std::find_if(meanings.begin(), meanings.end(), [&](const auto& m) { return m.first == meaning; });
                 if (it == meanings.end()) {

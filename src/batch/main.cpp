@@ -5,6 +5,7 @@
 #include "batch/native_files.h"
 #include "batch/row_calculator.h"
 #include "batch/system_error.h"
+#include "batch/text.h"
 #include "cases/case_input.h"
 
 #include <cerrno>
@@ -142,7 +143,7 @@ int main(int argc, char** argv)
 
     std::string text;
     if (!plantilla.empty()) {
-        const char letter = plantilla.size() == 1 ? static_cast<char>(plantilla[0] & ~0x20) : 0;
+        const char letter = plantilla.size() == 1 ? upperAscii(plantilla[0]) : 0;
         text = templateFor(letter);
         if (text.empty()) return fail("«" + plantilla + "» no es un caso (" + retencion::caseLettersInWords() + ")");
     }

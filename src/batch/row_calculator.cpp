@@ -18,11 +18,6 @@ namespace {
 constexpr std::array<const char*, static_cast<int>(Column::Count)> kNames{"caso", "calculo", "salida", "buscar",
                                                                           "objetivo"};
 
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 struct OutletName {
     Outlet outlet;
     const char* word;
@@ -337,7 +332,7 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
             row.refuse("Falta ", Column::Caso);
         return;
     }
-    const char letter = caso.size() == 1 ? static_cast<char>(lower(caso[0]) - 'a' + 'A') : 0;
+    const char letter = caso.size() == 1 ? upperAscii(caso[0]) : 0;
     std::optional<CaseInput> input = optionsOf(letter, row);
     if (!input || row.refused()) return;
     if (row.text(Column::Buscar).empty()) {
