@@ -20,7 +20,7 @@ std::span<const CaseFields* const> tables()
 const CaseFields* fieldsOf(char letter)
 {
     const auto at = kCaseLetters.find(letter);
-    return letter && at != std::string_view::npos ? tables()[at] : nullptr;
+    return at != std::string_view::npos ? tables()[at] : nullptr;
 }
 
 const CaseFields& fieldsOf(const CaseInput& input)
