@@ -5,6 +5,7 @@
 
 #include "batch/batch_run.h"
 #include "batch/csv_reader.h"
+#include "batch/row_calculator.h"
 #include "batch/system_error.h"
 #include "batch/text.h"
 
@@ -275,3 +276,34 @@ TEST(Template, EachCaseWorkedExampleComputes)
 }
 
 } // namespace
+
+// The template is the case's first worked example written under its
+// header: each cell in its column, times in minutes, a decimal comma, and
+// the cells of the other calculation and outlet empty.
+TEST(Template, TheWorkedExampleUnderItsHeader)
+{
+    const struct {
+        char caso;
+        const char* text;
+    } rows[] = {
+        {'A', "caso;calculo;salida;Ip;Tp;Tb;D;L;Ck;Qp;S\nA;superficie;orificio;10;20;60;1;;0,6;3;\n"},
+        {'B', "caso;calculo;salida;Ip;Tp;Qb;B;D;N;Qp;S\nB;superficie;rectangular;10;30;1;2;;;7;\n"},
+        {'C', "caso;calculo;Ip;Tp;B;ho;Qp;S\nC;superficie;20;60;3;0,6;5;\n"},
+        {'D', "caso;calculo;Ip;Tp;Qp;V\nD;volumen;25;60;15;\n"},
+        {'E', "caso;calculo;Ip;Tp;B;ho;L;Qp;S\nE;superficie;30;60;3;1;1;10;\n"},
+        {'F', ""},
+        {'a', ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(templateFor(row.caso), row.text) << row.caso;
+}
+
+// The words of the option groups, as the file writes them, for every case
+// that has an outlet to choose.
+TEST(Template, OutletWordsOfEachCase)
+{
+    EXPECT_EQ(outletsInWords(outletChoices(*retencion::fieldsOf('A'))), "orificio o vertedero");
+    EXPECT_EQ(outletsInWords(outletChoices(*retencion::fieldsOf('B'))), "rectangular o circular");
+    for (const char caso : {'C', 'D', 'E'})
+        EXPECT_TRUE(outletChoices(*retencion::fieldsOf(caso)).empty()) << caso;
+}

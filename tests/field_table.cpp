@@ -5,6 +5,7 @@
 
 #include "cases/field_table.h"
 #include "cases/case_input.h"
+#include "cases/worked_examples.h"
 
 #include <gtest/gtest.h>
 
@@ -154,3 +155,54 @@ TEST(FieldTable, OneMeaningPerControlAndAMaskForEveryResult)
 }
 
 } // namespace
+
+// The list of cases: each case's letter, table, worked examples and blank
+// input agree with its place in the list, so that a case added to the list
+// is found by letter everywhere.
+TEST(CaseList, EachCaseIsFoundByItsLetterAlone)
+{
+    ASSERT_EQ(kCaseLetters.size(), allFields().size());
+    for (std::size_t i = 0; i < kCaseLetters.size(); ++i) {
+        const char letter = kCaseLetters[i];
+        SCOPED_TRACE(std::string(1, letter));
+        ASSERT_NE(fieldsOf(letter), nullptr);
+        EXPECT_EQ(fieldsOf(letter)->letter, letter);
+        EXPECT_EQ(allFields()[i], fieldsOf(letter));
+        const std::optional<CaseInput> input = inputOfCase(letter);
+        ASSERT_TRUE(input.has_value());
+        EXPECT_EQ(input->index(), i);
+        EXPECT_EQ(caseLetter(blankInput(letter, CalculationType::Outflow, Outlet::None)), letter);
+        EXPECT_EQ(calculationOf(blankInput(letter, CalculationType::Outflow, Outlet::None)), CalculationType::Outflow);
+        const WorkedExample* example = firstWorkedExample(letter);
+        ASSERT_NE(example, nullptr);
+        EXPECT_EQ(example->id[0], letter);
+    }
+    for (const char other : {'\0', 'a', 'Z', '@'}) {
+        EXPECT_EQ(fieldsOf(other), nullptr) << int(other);
+        EXPECT_FALSE(inputOfCase(other).has_value()) << int(other);
+    }
+    EXPECT_EQ(caseLettersInWords(), "A, B, C, D o E");
+}
+
+// The outlet chosen reaches the input of the two cases that have one.
+TEST(CaseList, BlankInputCarriesTheOutlet)
+{
+    for (const Outlet o : {Outlet::None, Outlet::Orifice, Outlet::Weir})
+        EXPECT_EQ(outletOf(blankInput('A', CalculationType::Surface, o)), o);
+    for (const Outlet o : {Outlet::None, Outlet::Rectangular, Outlet::Circular})
+        EXPECT_EQ(outletOf(blankInput('B', CalculationType::Surface, o)), o);
+    EXPECT_EQ(outletOf(blankInput('C', CalculationType::Surface, Outlet::Weir)), Outlet::None);
+}
+
+// Every worked example is reached by its id, once, in the order of the
+// cases.
+TEST(CaseList, WorkedExamplesInTheOrderOfTheCases)
+{
+    std::string order;
+    for (const WorkedExample& e : workedExamples()) {
+        EXPECT_EQ(workedExample(e.id), &e) << e.id;
+        EXPECT_EQ(e.id[0], caseLetter(e.input)) << e.id;
+        if (order.empty() || order.back() != e.id[0]) order += e.id[0];
+    }
+    EXPECT_EQ(order, kCaseLetters);
+}

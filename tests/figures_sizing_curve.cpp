@@ -101,3 +101,43 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 } // namespace
+
+// The header of an export names the inputs as the form does: the fields the
+// options ask for, in the form's order, times in minutes, and the given
+// value last under the name of the curve's axis.
+TEST(InputLines, NameTheFieldsTheOptionsAskFor)
+{
+    const Separators s{",", "."};
+    const auto text = [&s](const CaseInput& in) {
+        std::string out;
+        for (const InputLine& l : inputLines(in, s))
+            out += l.symbol + "=" + l.value + (l.unit.empty() ? "" : " " + l.unit) + ";";
+        return out;
+    };
+    using C = CalculationType;
+    const struct {
+        const char* name;
+        CaseInput input;
+        const char* lines;
+    } rows[] = {
+        {"B with circular conduits",
+         CaseBInput{.ip = 10, .tp = 1800, .qb = 1, .size = 1, .n = 2, .given = 7, .conduit = OutletConduit::Circular,
+                    .calculation = C::Surface},
+         "Ip=10 m³/s;Tp=30 min.;Qb=1 m³/s;D=1 m;N=2;Qp=7 m³/s;"},
+        {"B with no conduit and no calculation",
+         CaseBInput{.ip = 10, .tp = 1800, .qb = 1, .size = 2, .n = 2, .given = 7}, "Ip=10 m³/s;Tp=30 min.;Qb=1 m³/s;B=2 m;"},
+        {"C for the outflow", CaseCInput{.ip = 20, .tp = 3600, .b = 3, .ho = 0.6, .given = 900, .calculation = C::Outflow},
+         "Ip=20 m³/s;Tp=60 min.;B=3 m;ho=0,6 m;Sup=900 m²;"},
+        {"D for the volume", CaseDInput{.ip = 25, .tp = 3600, .given = 15, .calculation = C::Volume},
+         "Ip=25 m³/s;Tp=60 min.;Qp=15 m³/s;"},
+        {"E for the surface",
+         CaseEInput{.ip = 30, .tp = 3600, .b = 3, .ho = 1, .l = 1, .given = 10, .calculation = C::Surface},
+         "Ip=30 m³/s;Tp=60 min.;B=3 m;ho=1 m;L=1 m;Qp=10 m³/s;"},
+        {"A with the weir",
+         CaseAInput{.ip = 10, .tp = 1200, .tb = 3600, .dl = 2, .ck = 1.8, .given = 3, .calculation = C::Surface,
+                    .outlet = CaseAOutlet::Weir},
+         "Ip=10 m³/s;Tp=20 min.;Tb=60 min.;L=2 m;Ck=1,8;Qp=3 m³/s;"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(text(row.input), row.lines) << row.name;
+}

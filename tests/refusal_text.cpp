@@ -229,3 +229,15 @@ INSTANTIATE_TEST_SUITE_P(CaseE, RefusalSentence, testing::Values(
 // clang-format on
 
 } // namespace
+
+// Every quantity a check may refuse has a name of its own in the
+// sentences: a quantity left out of the table of descriptions would be
+// named as nothing.
+TEST(RefusalText, EveryQuantityIsNamed)
+{
+    for (int q = int(Q::InflowPeak); q <= int(Q::ComputedVolume); ++q)
+        EXPECT_STRNE(quantitySymbol(Q(q)), "") << q;
+    EXPECT_STREQ(quantityUnit(Q::PeakTime), "min");
+    EXPECT_STREQ(quantityUnit(Q::PeakReduction), "%");
+    EXPECT_STREQ(quantitySymbol(Q::VolumeRate), "Vol/Tp");
+}

@@ -6,6 +6,8 @@
 #include "batch/system_error.h"
 #include "batch/text.h"
 #include "cases/field_table.h"
+#include "cases/worked_examples.h"
+#include "numbers/format_number.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -87,6 +89,81 @@ bool holdsPastHeader(const std::vector<std::string_view>& cells, std::size_t wid
 
 } // namespace
 
+namespace {
+
+// The header as it stood, then the names of the results.
+void writeHeader(CsvWriter& writer, const CsvReader& reader, bool bom, bool search)
+{
+    if (bom) writer.raw("\xEF\xBB\xBF");
+    writer.raw(reader.raw());
+    for (const char* name : kResultColumns) {
+        writer.delimiter();
+        writer.raw(name);
+    }
+    if (search) {
+        writer.delimiter();
+        writer.raw(kFoundColumn);
+    }
+    writer.endRecord();
+}
+
+// The results of one row: a row not in the file's encoding, or with cells
+// past the header, is refused whole.
+void calculateRow(const RowCalculator& calculator, FileText& text, const CsvReader& reader, std::size_t width,
+                  const RunOptions& options, RowResult& result)
+{
+    const auto& cells = reader.fields();
+    const bool readable = text.decode(reader.raw(), cells);
+    for (std::string* cell : {&result.resultado, &result.unidad, &result.h, &result.aviso, &result.encontrado})
+        cell->clear();
+    if (!readable) {
+        result.aviso = "la fila no está escrita en UTF-8, como las anteriores";
+    } else if (holdsPastHeader(cells, width)) {
+        result.aviso = "la fila tiene " + std::to_string(cells.size()) + " celdas y la cabecera " +
+                       std::to_string(width) + ": sobran las que van tras la última columna";
+    } else if (options.calculate) {
+        calculator.calculate(text.cells(), result);
+    }
+}
+
+// The row as it stood, then its results under their names.
+void writeRow(CsvWriter& writer, const CsvReader& reader, std::size_t width, FileText& text,
+              const RowResult& result, bool search)
+{
+    const auto& cells = reader.fields();
+    const bool tooLong = holdsPastHeader(cells, width);
+    if (cells.size() <= width) {
+        writer.raw(reader.raw());
+        // A short row is padded, so that its results stand under their names.
+        for (std::size_t i = cells.size(); i < width; ++i)
+            writer.delimiter();
+    } else {
+        // A long row gives its cells under the header, then the results
+        // under their names, and after them the cells past the header,
+        // so that nothing typed is lost; empty ones are left out.
+        for (std::size_t i = 0; i < width; ++i) {
+            if (i > 0) writer.delimiter();
+            writer.field(cells[i]);
+        }
+    }
+    for (const std::string* cell : {&result.resultado, &result.unidad, &result.h, &result.aviso}) {
+        writer.delimiter();
+        writer.field(text.encode(*cell));
+    }
+    if (search) {
+        writer.delimiter();
+        writer.field(text.encode(result.encontrado));
+    }
+    if (tooLong)
+        for (std::size_t i = width; i < cells.size(); ++i) {
+            writer.delimiter();
+            writer.field(cells[i]);
+        }
+    writer.endRecord();
+}
+
+} // namespace
+
 int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::string& error)
 {
     CsvReader reader(in);
@@ -121,18 +198,8 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
         error = "no se puede escribir " + quoted(options.outputName) + ": " + systemReason(errno);
         return 2;
     };
-    if (bom) writer.raw("\xEF\xBB\xBF");
-    writer.raw(reader.raw());
-    for (const char* name : kResultColumns) {
-        writer.delimiter();
-        writer.raw(name);
-    }
     const bool search = calculator.hasColumn(Column::Buscar);
-    if (search) {
-        writer.delimiter();
-        writer.raw(kFoundColumn);
-    }
-    writer.endRecord();
+    writeHeader(writer, reader, bom, search);
 
     RowResult result;
     while (reader.next()) {
@@ -140,47 +207,8 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
             writer.endRecord();
             continue;
         }
-        const auto& cells = reader.fields();
-        const bool readable = text.decode(reader.raw(), cells);
-        const bool tooLong = holdsPastHeader(cells, width);
-        for (std::string* cell : {&result.resultado, &result.unidad, &result.h, &result.aviso, &result.encontrado})
-            cell->clear();
-        if (!readable) {
-            result.aviso = "la fila no está escrita en UTF-8, como las anteriores";
-        } else if (tooLong) {
-            result.aviso = "la fila tiene " + std::to_string(cells.size()) + " celdas y la cabecera " +
-                           std::to_string(width) + ": sobran las que van tras la última columna";
-        } else if (options.calculate) {
-            calculator.calculate(text.cells(), result);
-        }
-        if (cells.size() <= width) {
-            writer.raw(reader.raw());
-            // A short row is padded, so that its results stand under their names.
-            for (std::size_t i = cells.size(); i < width; ++i)
-                writer.delimiter();
-        } else {
-            // A long row gives its cells under the header, then the results
-            // under their names, and after them the cells past the header,
-            // so that nothing typed is lost; empty ones are left out.
-            for (std::size_t i = 0; i < width; ++i) {
-                if (i > 0) writer.delimiter();
-                writer.field(cells[i]);
-            }
-        }
-        for (const std::string* cell : {&result.resultado, &result.unidad, &result.h, &result.aviso}) {
-            writer.delimiter();
-            writer.field(text.encode(*cell));
-        }
-        if (search) {
-            writer.delimiter();
-            writer.field(text.encode(result.encontrado));
-        }
-        if (tooLong)
-            for (std::size_t i = width; i < cells.size(); ++i) {
-                writer.delimiter();
-                writer.field(cells[i]);
-            }
-        writer.endRecord();
+        calculateRow(calculator, text, reader, width, options, result);
+        writeRow(writer, reader, width, text, result, search);
         if (writer.failed()) return writeFault();
     }
     if (!reader.error().empty() || std::ferror(in)) return readFault();
@@ -189,12 +217,6 @@ int runBatch(std::FILE* in, std::FILE* out, const RunOptions& options, std::stri
 }
 
 namespace {
-
-// Whether case `table` has a second option group (the outlet).
-bool hasOutlets(const CaseFields& table)
-{
-    return std::any_of(table.inputs.begin(), table.inputs.end(), [](const InputField& f) { return f.when.outlets; });
-}
 
 // The columns of numbers of one case, in the order its form reads them,
 // each once.
@@ -208,25 +230,40 @@ std::vector<const char*> columnsOf(const CaseFields& table)
     return columns;
 }
 
+// The cell of `column` for `input`: the value of the field of that column
+// that its options ask for, times in minutes, with a decimal comma; empty
+// where they ask for none.
+std::string cellOf(const CaseInput& input, const char* column)
+{
+    for (const InputField& f : fieldsOf(input).inputs)
+        if (f.column && std::strcmp(f.column, column) == 0 && inputField(input, f.control) == &f) {
+            const double v = f.slot.get(input);
+            return FormatSignificant(f.minutes ? v / 60 : v, 6, separatorsFor(';'));
+        }
+    return {};
+}
+
 } // namespace
 
 std::string templateFor(char caso)
 {
-    // Each case's worked example, with the columns of the other calculation
-    // and outlet left empty, under the header its table gives.
-    const char* example = caso == 'A'   ? "A;superficie;orificio;10;20;60;1;;0,6;3;"
-                          : caso == 'B' ? "B;superficie;rectangular;10;30;1;2;;;7;"
-                          : caso == 'C' ? "C;superficie;20;60;3;0,6;5;"
-                          : caso == 'D' ? "D;volumen;25;60;15;"
-                          : caso == 'E' ? "E;superficie;30;60;3;1;1;10;"
-                                        : nullptr;
+    // The case's first worked example, with the columns of the other
+    // calculation and outlet left empty, under the header its table gives.
     const CaseFields* table = fieldsOf(caso);
-    if (!example || !table) return {};
-    std::string text = "caso;calculo";
-    if (hasOutlets(*table)) text += ";salida";
-    for (const char* column : columnsOf(*table))
-        text.append(";").append(column);
-    return text + "\n" + example + "\n";
+    const WorkedExample* example = firstWorkedExample(caso);
+    if (!table || !example) return {};
+    const CaseInput& input = example->input;
+    std::string header = "caso;calculo";
+    std::string row = std::string(1, caso) + ";" + calculationWord(calculationOf(input));
+    if (!outletChoices(*table).empty()) {
+        header += ";salida";
+        row.append(";").append(outletWord(outletOf(input)));
+    }
+    for (const char* column : columnsOf(*table)) {
+        header.append(";").append(column);
+        row.append(";").append(cellOf(input, column));
+    }
+    return header + "\n" + row + "\n";
 }
 
 std::string columnsHelp()
@@ -241,8 +278,7 @@ std::string columnsHelp()
                 if (!f.column || std::strcmp(f.column, column) != 0) continue;
                 unit = f.unit;
                 std::string meaning = f.meaning;
-                if (!meaning.empty() && meaning[0] >= 'A' && meaning[0] <= 'Z')
-                    meaning[0] = char(meaning[0] - 'A' + 'a');
+                if (!meaning.empty()) meaning[0] = lowerAscii(meaning[0]);
                 auto it =
                     std::find_if(meanings.begin(), meanings.end(), [&](const auto& m) { return m.first == meaning; });
                 if (it == meanings.end()) {

@@ -40,7 +40,19 @@ public:
 
 private:
     enum class Parse { Record, NeedMore, Fault };
+    // Where a record is being parsed: its text, the place in it and the
+    // line breaks passed inside quotes or at its end.
+    struct Cursor {
+        const char* base;
+        std::size_t size;
+        std::size_t i;
+        std::uint64_t lines;
+    };
     Parse parse();
+    Parse quotedField(Cursor& at);
+    Parse plainField(Cursor& at);
+    void endRecord(Cursor& at);
+    Parse fault(const char* what, std::uint64_t line);
     bool fill(); // reads more after the record under way; false when nothing more came
     void start();
 

@@ -18,11 +18,14 @@ namespace {
 constexpr std::array<const char*, static_cast<int>(Column::Count)> kNames{"caso", "calculo", "salida", "buscar",
                                                                           "objetivo"};
 
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
+struct OutletName {
+    Outlet outlet;
+    const char* word;
+};
+constexpr OutletName kOutletWords[] = {{Outlet::Orifice, "orificio"},
+                                       {Outlet::Weir, "vertedero"},
+                                       {Outlet::Rectangular, "rectangular"},
+                                       {Outlet::Circular, "circular"}};
 
 } // namespace
 
@@ -43,6 +46,46 @@ std::span<const char* const> numberColumns()
         return names;
     }();
     return kColumns;
+}
+
+const char* calculationWord(CalculationType calculation)
+{
+    switch (calculation) {
+    case CalculationType::Surface:
+        return "superficie";
+    case CalculationType::Volume:
+        return "volumen";
+    case CalculationType::Outflow:
+        return "caudal";
+    case CalculationType::None:
+        break;
+    }
+    return "";
+}
+
+const char* outletWord(Outlet outlet)
+{
+    for (const OutletName& n : kOutletWords)
+        if (n.outlet == outlet) return n.word;
+    return "";
+}
+
+std::vector<Outlet> outletChoices(const CaseFields& table)
+{
+    std::vector<Outlet> out;
+    for (const OutletName& n : kOutletWords)
+        if (std::any_of(table.inputs.begin(), table.inputs.end(),
+                        [&](const InputField& f) { return f.when.outlets & When::bitOf(n.outlet); }))
+            out.push_back(n.outlet);
+    return out;
+}
+
+std::string outletsInWords(const std::vector<Outlet>& outlets)
+{
+    std::string out;
+    for (std::size_t i = 0; i < outlets.size(); ++i)
+        out.append(i == 0 ? "" : i + 1 == outlets.size() ? " o " : ", ").append(outletWord(outlets[i]));
+    return out;
 }
 
 Separators separatorsFor(char delimiter)
@@ -130,9 +173,9 @@ public:
     {
         const std::string_view t = text(Column::Calculo);
         if (t.empty()) return CalculationType::None;
-        const char* firstWord = first == CalculationType::Volume ? "volumen" : "superficie";
+        const char* firstWord = calculationWord(first);
         if (sameName(t, firstWord)) return first;
-        if (sameName(t, "caudal")) return CalculationType::Outflow;
+        if (sameName(t, calculationWord(CalculationType::Outflow))) return CalculationType::Outflow;
         m_message.assign("no es un cálculo del caso ")
             .append(1, caso)
             .append(" (")
@@ -142,22 +185,17 @@ public:
         return CalculationType::None;
     }
 
-    // 0: empty, 1 or 2: the first or the second word; -1: refused.
-    int choice(char caso, const char* word1, const char* word2)
+    // The outlet named among those the case offers; none when the cell is
+    // empty or refused.
+    Outlet choice(char caso, const std::vector<Outlet>& offered)
     {
         const std::string_view t = text(Column::Salida);
-        if (t.empty()) return 0;
-        if (sameName(t, word1)) return 1;
-        if (sameName(t, word2)) return 2;
-        m_message.assign("no es una salida del caso ")
-            .append(1, caso)
-            .append(" (")
-            .append(word1)
-            .append(" o ")
-            .append(word2)
-            .append(")");
-        refuseWord(Column::Salida, m_message);
-        return -1;
+        if (t.empty()) return Outlet::None;
+        for (const Outlet o : offered)
+            if (sameName(t, outletWord(o))) return o;
+        m_message.assign("no es una salida del caso ").append(1, caso).append(" (");
+        refuseWord(Column::Salida, m_message.append(outletsInWords(offered)).append(")"));
+        return Outlet::None;
     }
 
     // The cells of every field the case's table asks for under the options
@@ -266,33 +304,15 @@ namespace {
 // was refused.
 std::optional<CaseInput> optionsOf(char letter, RowReader& row)
 {
-    switch (letter) {
-    case 'A': {
-        CaseAInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        const int outlet = row.choice(letter, "orificio", "vertedero");
-        in.outlet = outlet == 1 ? CaseAOutlet::Orifice : outlet == 2 ? CaseAOutlet::Weir : CaseAOutlet::None;
-        return in;
-    }
-    case 'B': {
-        CaseBInput in;
-        in.calculation = row.calculation(letter, CalculationType::Surface);
-        const int conduit = row.choice(letter, "rectangular", "circular");
-        in.conduit = conduit == 1   ? OutletConduit::Rectangular
-                     : conduit == 2 ? OutletConduit::Circular
-                                    : OutletConduit::None;
-        return in;
-    }
-    case 'C':
-        return CaseCInput{.calculation = row.calculation(letter, CalculationType::Surface)};
-    case 'D':
-        return CaseDInput{.calculation = row.calculation(letter, CalculationType::Volume)};
-    case 'E':
-        return CaseEInput{.calculation = row.calculation(letter, CalculationType::Surface)};
-    default:
-        row.refuseWord(Column::Caso, "no es un caso (A, B, C, D o E)");
+    const CaseFields* table = fieldsOf(letter);
+    if (!table) {
+        row.refuseWord(Column::Caso, "no es un caso (" + caseLettersInWords() + ")");
         return std::nullopt;
     }
+    const CalculationType calculation = row.calculation(letter, table->first);
+    const std::vector<Outlet> outlets = outletChoices(*table);
+    const Outlet outlet = outlets.empty() ? Outlet::None : row.choice(letter, outlets);
+    return blankInput(letter, calculation, outlet);
 }
 
 } // namespace
@@ -312,7 +332,7 @@ void RowCalculator::calculate(std::span<const std::string_view> cells, RowResult
             row.refuse("Falta ", Column::Caso);
         return;
     }
-    const char letter = caso.size() == 1 ? static_cast<char>(lower(caso[0]) - 'a' + 'A') : 0;
+    const char letter = caso.size() == 1 ? upperAscii(caso[0]) : 0;
     std::optional<CaseInput> input = optionsOf(letter, row);
     if (!input || row.refused()) return;
     if (row.text(Column::Buscar).empty()) {

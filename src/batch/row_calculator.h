@@ -3,12 +3,14 @@
 // read as the window reads its fields, the results written under the
 // window's masks and separators, a refusal worded as the window words it.
 
+#include "cases/field_table.h"
 #include "numbers/format_number.h"
 
 #include <array>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace retencion::batch {
 
@@ -27,6 +29,16 @@ std::span<const char* const> numberColumns();
 // with a column `buscar`, the value found.
 inline constexpr std::array<const char*, 4> kResultColumns{"resultado", "unidad", "H", "aviso"};
 inline constexpr const char* kFoundColumn = "encontrado";
+
+// The word a file writes for a calculation type ("superficie", "volumen",
+// "caudal") and for an outlet ("orificio", ...); empty for none.
+const char* calculationWord(CalculationType calculation);
+const char* outletWord(Outlet outlet);
+// The outlets a case's second option group offers, in order; none where the
+// case has no such group.
+std::vector<Outlet> outletChoices(const CaseFields& table);
+// "orificio o vertedero".
+std::string outletsInWords(const std::vector<Outlet>& outlets);
 
 struct RowResult {
     std::string resultado;

@@ -24,6 +24,16 @@ std::string utf8ToWindows1252(std::string_view text);
 // case, accents and blanks at either end ignored ("Cálculo" = "calculo").
 bool sameName(std::string_view a, std::string_view b);
 
+// An ASCII letter in upper or lower case; any other character as it is.
+constexpr char upperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+constexpr char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Blanks (spaces and tabs) at both ends removed.
 std::string_view trimBlanks(std::string_view text);
 

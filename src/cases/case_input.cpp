@@ -1,21 +1,29 @@
 #include "cases/case_input.h"
 
-#include <type_traits>
-
 namespace retencion {
+
+std::optional<CaseInput> inputOfCase(char letter)
+{
+    std::optional<CaseInput> out;
+    forEachCase([&](auto in) {
+        if (kLetterOf<decltype(in)> == letter) out = in;
+    });
+    return out;
+}
+
+std::string caseLettersInWords()
+{
+    std::string out;
+    for (std::size_t i = 0; i < kCaseLetters.size(); ++i) {
+        if (i > 0) out += i + 1 == kCaseLetters.size() ? " o " : ", ";
+        out += kCaseLetters[i];
+    }
+    return out;
+}
 
 CaseResult calculate(const CaseInput& input)
 {
-    return std::visit(
-        [](const auto& in) -> CaseResult {
-            using T = std::decay_t<decltype(in)>;
-            if constexpr (std::is_same_v<T, CaseAInput>) return CaseAEngine(in);
-            if constexpr (std::is_same_v<T, CaseBInput>) return CaseBEngine(in);
-            if constexpr (std::is_same_v<T, CaseCInput>) return CaseCEngine(in);
-            if constexpr (std::is_same_v<T, CaseDInput>) return CaseDEngine(in);
-            if constexpr (std::is_same_v<T, CaseEInput>) return CaseEEngine(in);
-        },
-        input);
+    return std::visit([](const auto& in) { return caseEngine(in); }, input);
 }
 
 char caseLetter(const CaseInput& input)

@@ -1,14 +1,17 @@
 #include "cases/field_table.h"
 
-#include <array>
+#include <vector>
 
 namespace retencion {
 namespace {
 
-const std::array<const CaseFields*, 5>& tables()
+std::span<const CaseFields* const> tables()
 {
-    static const std::array<const CaseFields*, 5> kTables{&caseAFields(), &caseBFields(), &caseCFields(),
-                                                          &caseDFields(), &caseEFields()};
+    static const std::vector<const CaseFields*> kTables = [] {
+        std::vector<const CaseFields*> out;
+        forEachCase([&](const auto& in) { out.push_back(&caseEntries(in).fields); });
+        return out;
+    }();
     return kTables;
 }
 
@@ -16,8 +19,8 @@ const std::array<const CaseFields*, 5>& tables()
 
 const CaseFields* fieldsOf(char letter)
 {
-    if (letter < 'A' || letter > 'E') return nullptr;
-    return tables()[static_cast<std::size_t>(letter - 'A')];
+    const auto at = kCaseLetters.find(letter);
+    return at != std::string_view::npos ? tables()[at] : nullptr;
 }
 
 const CaseFields& fieldsOf(const CaseInput& input)
@@ -30,6 +33,7 @@ std::span<const CaseFields* const> allFields()
     return tables();
 }
 
+// Cases A and B have a second option group, the outlet; the other cases none.
 Outlet outletOf(const CaseInput& input)
 {
     if (const auto* a = std::get_if<CaseAInput>(&input))
@@ -45,24 +49,17 @@ Outlet outletOf(const CaseInput& input)
 
 CaseInput blankInput(char letter, CalculationType calculation, Outlet outlet)
 {
-    switch (letter) {
-    case 'A':
-        return CaseAInput{.calculation = calculation,
-                          .outlet = outlet == Outlet::Orifice ? CaseAOutlet::Orifice
-                                    : outlet == Outlet::Weir  ? CaseAOutlet::Weir
-                                                              : CaseAOutlet::None};
-    case 'B':
-        return CaseBInput{.conduit = outlet == Outlet::Rectangular ? OutletConduit::Rectangular
-                                     : outlet == Outlet::Circular  ? OutletConduit::Circular
-                                                                   : OutletConduit::None,
-                          .calculation = calculation};
-    case 'C':
-        return CaseCInput{.calculation = calculation};
-    case 'D':
-        return CaseDInput{.calculation = calculation};
-    default:
-        return CaseEInput{.calculation = calculation};
-    }
+    CaseInput input = inputOfCase(letter).value_or(CaseInput{std::in_place_index<kCaseLetters.size() - 1>});
+    std::visit([calculation](auto& in) { in.calculation = calculation; }, input);
+    if (auto* a = std::get_if<CaseAInput>(&input))
+        a->outlet = outlet == Outlet::Orifice ? CaseAOutlet::Orifice
+                    : outlet == Outlet::Weir  ? CaseAOutlet::Weir
+                                              : CaseAOutlet::None;
+    if (auto* b = std::get_if<CaseBInput>(&input))
+        b->conduit = outlet == Outlet::Rectangular ? OutletConduit::Rectangular
+                     : outlet == Outlet::Circular  ? OutletConduit::Circular
+                                                   : OutletConduit::None;
+    return input;
 }
 
 const InputField* inputField(const CaseInput& input, std::string_view control)

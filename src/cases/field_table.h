@@ -152,14 +152,10 @@ struct CaseFields {
     std::span<const OutletOption> outlets = {}; // in the order the form shows them
 };
 
-// Each case's own table, beside its engine.
-const CaseFields& caseAFields();
-const CaseFields& caseBFields();
-const CaseFields& caseCFields();
-const CaseFields& caseDFields();
-const CaseFields& caseEFields();
+// Each case's own table stands beside its engine (`caseEntries`,
+// cases/case_entry.h).
 
-// The table of case `letter` ('A' to 'E'); null for any other letter.
+// The table of case `letter` (one of kCaseLetters); null for any other.
 const CaseFields* fieldsOf(char letter);
 const CaseFields& fieldsOf(const CaseInput& input);
 // Every case's table, A first.

@@ -18,29 +18,4 @@ KnownValues knownValues(const CaseInput& input, const CaseResult& r)
     return k;
 }
 
-KnownValues knownValues(const CaseAInput& in, const CaseResult& r)
-{
-    return knownValues(CaseInput{in}, r);
-}
-
-KnownValues knownValues(const CaseBInput& in, const CaseResult& r)
-{
-    return knownValues(CaseInput{in}, r);
-}
-
-KnownValues knownValues(const CaseCInput& in, const CaseResult& r)
-{
-    return knownValues(CaseInput{in}, r);
-}
-
-KnownValues knownValues(const CaseDInput& in, const CaseResult& r)
-{
-    return knownValues(CaseInput{in}, r);
-}
-
-KnownValues knownValues(const CaseEInput& in, const CaseResult& r)
-{
-    return knownValues(CaseInput{in}, r);
-}
-
 } // namespace retencion

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <type_traits>
 
 namespace retencion {
 
@@ -32,10 +33,13 @@ private:
 };
 
 KnownValues knownValues(const CaseInput& in, const CaseResult& r);
-KnownValues knownValues(const CaseAInput& in, const CaseResult& r);
-KnownValues knownValues(const CaseBInput& in, const CaseResult& r);
-KnownValues knownValues(const CaseCInput& in, const CaseResult& r);
-KnownValues knownValues(const CaseDInput& in, const CaseResult& r);
-KnownValues knownValues(const CaseEInput& in, const CaseResult& r);
+
+// The same for the input of one case, as its engine takes it.
+template <class T>
+    requires(!std::is_same_v<T, CaseInput> && std::is_constructible_v<CaseInput, const T&>)
+KnownValues knownValues(const T& in, const CaseResult& r)
+{
+    return knownValues(CaseInput{in}, r);
+}
 
 } // namespace retencion

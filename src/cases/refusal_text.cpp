@@ -14,6 +14,7 @@ namespace {
 using Q = Quantity;
 
 struct Description {
+    Q quantity;
     const char* symbol; // the formula of a derived quantity; none: a typed value, named as its field is
     const char* unit;   // empty: dimensionless
     bool minutes;       // held in seconds, shown in minutes
@@ -21,113 +22,55 @@ struct Description {
     bool timeInSeconds = false; // a formula that takes Tp in seconds
 };
 
+// How a sentence names each quantity, and which typed values explain a
+// derived one.
+// clang-format off
+const Description kDescriptions[] = {
+    {Q::InflowPeak, nullptr, "m³/s", false, {}},
+    {Q::PeakTime, nullptr, "min", true, {}},
+    {Q::BaseTime, nullptr, "min", true, {Q::PeakTime}},
+    {Q::OrificeDiameter, nullptr, "m", false, {}},
+    {Q::WeirLength, nullptr, "m", false, {}},
+    {Q::OutletSize, nullptr, "m", false, {}},
+    {Q::DischargeCoef, nullptr, "", false, {}},
+    {Q::BaseFlow, nullptr, "m³/s", false, {Q::InflowPeak}},
+    {Q::ConduitWidth, nullptr, "m", false, {}},
+    {Q::ConduitDiameter, nullptr, "m", false, {}},
+    {Q::ConduitCount, nullptr, "", false, {}},
+    {Q::OpeningHeight, nullptr, "m", false, {}},
+    {Q::Length, nullptr, "m", false, {}},
+    {Q::GivenOutflow, nullptr, "m³/s", false, {Q::InflowPeak, Q::BaseFlow}},
+    {Q::GivenSurface, nullptr, "m²", false, {}},
+    {Q::GivenVolume, nullptr, "m³", false, {}},
+    {Q::HydrographRatio, "2·Tp/Tb", "", false, {Q::PeakTime, Q::BaseTime}},
+    {Q::FlowRatio, formula::kFlowRatio, "", false, {Q::GivenOutflow, Q::InflowPeak}},
+    {Q::OutletParameter, "x", "", false,
+     {Q::GivenSurface, Q::InflowPeak, Q::PeakTime, Q::BaseTime, Q::OrificeDiameter, Q::WeirLength, Q::OutletSize,
+      Q::DischargeCoef}},
+    {Q::BaseFlowRatio, "Qb/Ip", "", false, {Q::BaseFlow, Q::InflowPeak}},
+    {Q::PeakReduction, formula::kPeakReduction, "%", false, {Q::GivenOutflow, Q::InflowPeak}},
+    {Q::SurfaceCoefficient, "Qb^0.75·Sup·(Ip/B)^0.5/Tp", "", false,
+     {Q::BaseFlow, Q::GivenSurface, Q::InflowPeak, Q::ConduitWidth, Q::PeakTime}, true},
+    {Q::DepthParameter, "Ip^3.5·Tp/Sup/B^2.5", "", false,
+     {Q::InflowPeak, Q::PeakTime, Q::GivenSurface, Q::ComputedSurface, Q::ConduitWidth}, true},
+    {Q::SurfaceIndex, "Sup/(Tp·B²)", "", false, {Q::GivenSurface, Q::PeakTime, Q::ConduitWidth}, true},
+    {Q::VolumeRate, "Vol/Tp", "m³/s", false, {Q::GivenVolume, Q::PeakTime}, true},
+    {Q::ReducedSurface, "(Sup/Tp)·(L/ho)^0.3", "", false,
+     {Q::GivenSurface, Q::PeakTime, Q::Length, Q::OpeningHeight}, true},
+    {Q::DepthIndex, "Sup/Tp/B", "m/s", false, {Q::GivenSurface, Q::ComputedSurface, Q::PeakTime, Q::ConduitWidth},
+     true},
+    {Q::ComputedOutflow, "Qp calculado", "m³/s", false,
+     {Q::GivenSurface, Q::InflowPeak, Q::BaseFlow, Q::ConduitDiameter, Q::ConduitCount, Q::PeakTime}},
+    {Q::ComputedSurface, "Sup calculada", "m²", false, {Q::GivenOutflow, Q::InflowPeak}},
+    {Q::ComputedVolume, "Vol calculado", "m³", false, {Q::GivenOutflow, Q::InflowPeak, Q::PeakTime}},
+};
+// clang-format on
+
 const Description& describe(Q q)
 {
-    static const Description kIp{nullptr, "m³/s", false, {}};
-    static const Description kTp{nullptr, "min", true, {}};
-    static const Description kTb{nullptr, "min", true, {Q::PeakTime}};
-    static const Description kMetres{nullptr, "m", false, {}};
-    static const Description kPlain{nullptr, "", false, {}};
-    static const Description kQb{nullptr, "m³/s", false, {Q::InflowPeak}};
-    static const Description kQp{nullptr, "m³/s", false, {Q::InflowPeak, Q::BaseFlow}};
-    static const Description kSup{nullptr, "m²", false, {}};
-    static const Description kVol{nullptr, "m³", false, {}};
-    static const Description kR{"2·Tp/Tb", "", false, {Q::PeakTime, Q::BaseTime}};
-    static const Description kQIp{formula::kFlowRatio, "", false, {Q::GivenOutflow, Q::InflowPeak}};
-    static const Description kX{"x",
-                                "",
-                                false,
-                                {Q::GivenSurface, Q::InflowPeak, Q::PeakTime, Q::BaseTime, Q::OrificeDiameter,
-                                 Q::WeirLength, Q::OutletSize, Q::DischargeCoef}};
-    static const Description kQbIp{"Qb/Ip", "", false, {Q::BaseFlow, Q::InflowPeak}};
-    static const Description kRed{formula::kPeakReduction, "%", false, {Q::GivenOutflow, Q::InflowPeak}};
-    static const Description kY{"Qb^0.75·Sup·(Ip/B)^0.5/Tp",
-                                "",
-                                false,
-                                {Q::BaseFlow, Q::GivenSurface, Q::InflowPeak, Q::ConduitWidth, Q::PeakTime},
-                                true};
-    static const Description kW{"Ip^3.5·Tp/Sup/B^2.5",
-                                "",
-                                false,
-                                {Q::InflowPeak, Q::PeakTime, Q::GivenSurface, Q::ComputedSurface, Q::ConduitWidth},
-                                true};
-    static const Description kX3{"Sup/(Tp·B²)", "", false, {Q::GivenSurface, Q::PeakTime, Q::ConduitWidth}, true};
-    static const Description kVr{"Vol/Tp", "m³/s", false, {Q::GivenVolume, Q::PeakTime}, true};
-    static const Description kXe{
-        "(Sup/Tp)·(L/ho)^0.3", "", false, {Q::GivenSurface, Q::PeakTime, Q::Length, Q::OpeningHeight}, true};
-    static const Description kYe{
-        "Sup/Tp/B", "m/s", false, {Q::GivenSurface, Q::ComputedSurface, Q::PeakTime, Q::ConduitWidth}, true};
-    static const Description kQpCalc{
-        "Qp calculado",
-        "m³/s",
-        false,
-        {Q::GivenSurface, Q::InflowPeak, Q::BaseFlow, Q::ConduitDiameter, Q::ConduitCount, Q::PeakTime}};
-    static const Description kSupCalc{"Sup calculada", "m²", false, {Q::GivenOutflow, Q::InflowPeak}};
-    static const Description kVolCalc{"Vol calculado", "m³", false, {Q::GivenOutflow, Q::InflowPeak, Q::PeakTime}};
-
-    switch (q) {
-    case Q::InflowPeak:
-        return kIp;
-    case Q::PeakTime:
-        return kTp;
-    case Q::BaseTime:
-        return kTb;
-    case Q::OrificeDiameter:
-        return kMetres;
-    case Q::WeirLength:
-        return kMetres;
-    case Q::OutletSize:
-        return kMetres;
-    case Q::DischargeCoef:
-        return kPlain;
-    case Q::BaseFlow:
-        return kQb;
-    case Q::ConduitWidth:
-        return kMetres;
-    case Q::ConduitDiameter:
-        return kMetres;
-    case Q::ConduitCount:
-        return kPlain;
-    case Q::OpeningHeight:
-        return kMetres;
-    case Q::Length:
-        return kMetres;
-    case Q::GivenOutflow:
-        return kQp;
-    case Q::GivenSurface:
-        return kSup;
-    case Q::GivenVolume:
-        return kVol;
-    case Q::HydrographRatio:
-        return kR;
-    case Q::FlowRatio:
-        return kQIp;
-    case Q::OutletParameter:
-        return kX;
-    case Q::BaseFlowRatio:
-        return kQbIp;
-    case Q::PeakReduction:
-        return kRed;
-    case Q::SurfaceCoefficient:
-        return kY;
-    case Q::DepthParameter:
-        return kW;
-    case Q::SurfaceIndex:
-        return kX3;
-    case Q::VolumeRate:
-        return kVr;
-    case Q::ReducedSurface:
-        return kXe;
-    case Q::DepthIndex:
-        return kYe;
-    case Q::ComputedOutflow:
-        return kQpCalc;
-    case Q::ComputedSurface:
-        return kSupCalc;
-    case Q::ComputedVolume:
-        return kVolCalc;
-    }
-    return kIp;
+    for (const Description& d : kDescriptions)
+        if (d.quantity == q) return d;
+    return kDescriptions[0];
 }
 
 // Whether a quantity is a typed input, a value derived from several, or a

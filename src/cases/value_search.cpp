@@ -176,6 +176,31 @@ bool hasHeightTarget(const CaseInput& input)
     return resultField(input, true) != nullptr;
 }
 
+namespace {
+
+// The values found, each once and each an answer.
+void settle(SearchAnswer& answer, Objective& f, double target)
+{
+    // A target that the unknown does not move is met everywhere or nowhere:
+    // no value of it is an answer.
+    answer.unmoved = answer.targetSpan && answer.targetSpan->high - answer.targetSpan->low <= 1e-12 * std::abs(target);
+    if (answer.unmoved) answer.found.clear();
+    // Every value found answers; one found twice (at a sample and by a
+    // crossing beside it) is kept once.
+    std::sort(answer.found.begin(), answer.found.end());
+    answer.found.erase(std::unique(answer.found.begin(), answer.found.end(),
+                                   [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::abs(b); }),
+                       answer.found.end());
+    // A jump of the result across the target (where a chart's bracket
+    // changes) is bracketed like a crossing but meets nothing.
+    std::erase_if(answer.found, [&](double x) {
+        const Probe p = f(x);
+        return !p.y || !near(*p.y, target);
+    });
+}
+
+} // namespace
+
 SearchAnswer searchValue(const SearchRequest& r)
 {
     bool lowOpen = false, highOpen = false;
@@ -226,23 +251,7 @@ SearchAnswer searchValue(const SearchRequest& r)
         before = last;
         last = p;
     }
-
-    // A target that the unknown does not move is met everywhere or nowhere:
-    // no value of it is an answer.
-    answer.unmoved = answer.targetSpan && answer.targetSpan->high - answer.targetSpan->low <= 1e-12 * std::abs(r.value);
-    if (answer.unmoved) answer.found.clear();
-    // Every value found answers; one found twice (at a sample and by a
-    // crossing beside it) is kept once.
-    std::sort(answer.found.begin(), answer.found.end());
-    answer.found.erase(std::unique(answer.found.begin(), answer.found.end(),
-                                   [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::abs(b); }),
-                       answer.found.end());
-    // A jump of the result across the target (where a chart's bracket
-    // changes) is bracketed like a crossing but meets nothing.
-    std::erase_if(answer.found, [&](double x) {
-        const Probe p = f(x);
-        return !p.y || !near(*p.y, r.value);
-    });
+    settle(answer, f, r.value);
     return answer;
 }
 

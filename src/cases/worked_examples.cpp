@@ -3,73 +3,31 @@
 #include "cases/field_table.h"
 
 namespace retencion {
-namespace {
-
-using C = CalculationType;
-
-// Cases A and B share the charts' own hydrograph, Ip = 10 m³/s with its
-// peak at 20 or 30 min.
-const WorkedExample kExamples[] = {
-    {"A1", "Superficie con salida por orificio", "AOption1 AOption4",
-     CaseAInput{.ip = 10,
-                .tp = 1200,
-                .tb = 3600,
-                .dl = 1,
-                .ck = 0.6,
-                .given = 3,
-                .calculation = C::Surface,
-                .outlet = CaseAOutlet::Orifice},
-     "ARES=5529.4 AH=2.07"},
-    {"A2", "Superficie con salida por vertedero", "AOption1 AOption3",
-     CaseAInput{.ip = 10,
-                .tp = 1200,
-                .tb = 3600,
-                .dl = 2,
-                .ck = 1.8,
-                .given = 3,
-                .calculation = C::Surface,
-                .outlet = CaseAOutlet::Weir},
-     "ARES=38855.34 AH=.89"},
-    {"B1", "Superficie con un conducto rectangular", "BOption1 BOption3",
-     CaseBInput{.ip = 10,
-                .tp = 1800,
-                .qb = 1,
-                .size = 2,
-                .n = 0,
-                .given = 7,
-                .conduit = OutletConduit::Rectangular,
-                .calculation = C::Surface},
-     "BRES=3875. BH=2.15"},
-    {"B2", "Superficie con dos conductos circulares", "BOption1 BOption4",
-     CaseBInput{.ip = 10,
-                .tp = 1800,
-                .qb = 1,
-                .size = 1,
-                .n = 2,
-                .given = 7,
-                .conduit = OutletConduit::Circular,
-                .calculation = C::Surface},
-     "BRES=2144. BH=5.49"},
-    {"C1", "Superficie con salida sumergida", "COption1",
-     CaseCInput{.ip = 20, .tp = 3600, .b = 3, .ho = 0.6, .given = 5, .calculation = C::Surface}, "CRES=13385. CH=2.27"},
-    {"D1", "Volumen en derivación", "DOption1", CaseDInput{.ip = 25, .tp = 3600, .given = 15, .calculation = C::Volume},
-     "DRES=38936."},
-    {"E1", "Superficie en derivación con interacción", "EOption1",
-     CaseEInput{.ip = 30, .tp = 3600, .b = 3, .ho = 1, .l = 1, .given = 10, .calculation = C::Surface},
-     "ERES=4032 EH=4.03"},
-};
-
-} // namespace
-
 std::span<const WorkedExample> workedExamples()
 {
+    // Each case's own, in the order of the cases.
+    static const std::vector<WorkedExample> kExamples = [] {
+        std::vector<WorkedExample> out;
+        forEachCase([&](const auto& in) {
+            for (const WorkedExample& e : caseEntries(in).examples)
+                out.push_back(e);
+        });
+        return out;
+    }();
     return kExamples;
 }
 
 const WorkedExample* workedExample(std::string_view id)
 {
-    for (const WorkedExample& e : kExamples)
+    for (const WorkedExample& e : workedExamples())
         if (id == e.id) return &e;
+    return nullptr;
+}
+
+const WorkedExample* firstWorkedExample(char letter)
+{
+    for (const WorkedExample& e : workedExamples())
+        if (caseLetter(e.input) == letter) return &e;
     return nullptr;
 }
 

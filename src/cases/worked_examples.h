@@ -24,6 +24,8 @@ std::span<const WorkedExample> workedExamples();
 
 // The example with that id, or null.
 const WorkedExample* workedExample(std::string_view id);
+// The first example of case `letter`, or null.
+const WorkedExample* firstWorkedExample(char letter);
 
 // A value of the form as it is typed: its control and the number, times in
 // minutes.

@@ -1,6 +1,7 @@
 #include "cases/b/case_b_charts.h"
 #include "cases/formulas.h"
 #include "figures/case_figures.h"
+#include "figures/sketch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,6 +98,26 @@ std::vector<Figure> caseBFigures(OutletConduit conduit, CalculationType calculat
 {
     if (conduit == OutletConduit::Circular) return withDecimals(circularCharts(result, separators));
     return withDecimals({reductionChart(calculation, result, separators), depthChart(result, separators)});
+}
+
+Drawing caseDrawingOf(const CaseBInput& input)
+{
+    using namespace sketch;
+    const OutletConduit conduit = input.conduit;
+    const bool circular = conduit == OutletConduit::Circular;
+    Sketch s('B', circular ? "Caso B: salida libre por conductos circulares"
+                           : "Caso B: salida libre por conducto rectangular");
+    hydrograph(s, false, true);
+    tank(s, {{kTankLeft, 44}, {kTankLeft, kBottom}, {kConduitEnd, kBottom}}, true);
+    s.line({{kTankRight, 44}, {kTankRight, kConduitTop}, {kConduitEnd, kConduitTop}}, 2);
+    // Free outlet: the conduit runs part full and its jet falls clear.
+    s.area({{kTankRight, kBottom}, {kConduitEnd, kBottom}, {kConduitEnd, 13}, {kTankRight, 13}}, Fill::Water);
+    s.area({{kConduitEnd, 13}, {94.5, 12}, {96.5, 6}, {95, 6}, {93.5, 10}, {kConduitEnd, kBottom}}, Fill::Water);
+    s.note(s.sym(Quantity::GivenOutflow), {84, kConduitTop + 0.5}, Anchor::Above);
+    s.note(circular ? s.sym(Quantity::ConduitDiameter) + ", " + s.sym(Quantity::ConduitCount)
+                    : s.sym(Quantity::ConduitWidth),
+           {86, kBottom}, Anchor::Below);
+    return s.done();
 }
 
 } // namespace retencion::figures

@@ -1,6 +1,7 @@
 #include "cases/c/case_c_charts.h"
 #include "cases/formulas.h"
 #include "figures/case_figures.h"
+#include "figures/sketch.h"
 
 #include <cmath>
 
@@ -76,6 +77,25 @@ Figure heightLines(const CaseResult* result, const Separators& separators)
 std::vector<Figure> caseCFigures(const CaseCInput& input, const CaseResult* result, const Separators& separators)
 {
     return withDecimals({powerCurves(input, result, separators), heightLines(result, separators)});
+}
+
+Drawing caseDrawingOf(const CaseCInput&)
+{
+    using namespace sketch;
+    Sketch s('C', "Caso C: salida sumergida");
+    hydrograph(s, false, false);
+    tank(s, {{kTankLeft, 44}, {kTankLeft, kBottom}, {99, kBottom}}, true);
+    s.line({{kTankRight, 44}, {kTankRight, kConduitTop}, {kConduitEnd, kConduitTop}}, 2);
+    // Submerged outlet: the conduit runs full into water that stands above it.
+    s.area({{kTankRight, kBottom}, {kConduitEnd, kBottom}, {kConduitEnd, kConduitTop}, {kTankRight, kConduitTop}},
+           Fill::Water);
+    s.area({{kConduitEnd, kBottom}, {99, kBottom}, {99, 22}, {kConduitEnd, 22}}, Fill::Water);
+    s.line({{kConduitEnd, 22}, {99, 22}}, 0.8);
+    s.dimension({84, kBottom}, {84, kConduitTop});
+    s.note(s.sym(Quantity::OpeningHeight), {84, kConduitTop + 0.5}, Anchor::Above);
+    s.note(s.sym(Quantity::ConduitWidth), {86, kBottom}, Anchor::Below);
+    s.note(s.sym(Quantity::GivenOutflow), {94.5, 22.5}, Anchor::Above);
+    return s.done();
 }
 
 } // namespace retencion::figures

@@ -1,6 +1,7 @@
 #include "cases/d/case_d_charts.h"
 #include "cases/formulas.h"
 #include "figures/case_figures.h"
+#include "figures/sketch.h"
 
 namespace retencion::figures {
 
@@ -27,6 +28,18 @@ std::vector<Figure> caseDFigures(CalculationType calculation, const CaseResult* 
         showReading(f, *r, seriesOf, across, "W", "R", separators);
     }
     return withDecimals({f});
+}
+
+Drawing caseDrawingOf(const CaseDInput&)
+{
+    using namespace sketch;
+    Sketch s('D', "Caso D: depósito en derivación");
+    network(s, {{58, 30}, {58, kNetBottom}, {99, kNetBottom}});
+    s.line({{kTankLeft, 30}, {kTankLeft, kLowBottom}, {80, kLowBottom}, {80, 30}}, 2);
+    s.arrow({62, 43}, {84, 43});
+    s.note(s.sym(Quantity::GivenOutflow), {88, kNetTop + 0.5}, Anchor::Above);
+    s.note(s.sym(Quantity::GivenVolume), {68, 15}, Anchor::Centre);
+    return s.done();
 }
 
 } // namespace retencion::figures

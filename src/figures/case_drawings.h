@@ -10,9 +10,9 @@
 
 namespace retencion::figures {
 
-// The drawing of case `letter` ('A' to 'E'). Case A shows the outlet asked
-// (the orifice when none is chosen), case B the conduit asked (the
-// rectangular one when none is chosen); the others have one drawing.
+// The drawing of case `letter` (one of kCaseLetters). Case A shows the
+// outlet asked (the orifice when none is chosen), case B the conduit asked
+// (the rectangular one when none is chosen); the others have one drawing.
 Drawing caseDrawing(char letter, CaseAOutlet outlet = CaseAOutlet::Orifice,
                     OutletConduit conduit = OutletConduit::Rectangular);
 

@@ -1,12 +1,11 @@
 #pragma once
-// Each case's design charts as figures: the chart alone, or with the
-// reading of a computed result drawn on it. `result` is null, or not
-// computed, for the chart alone.
+// The figures of each case, in the order of the list of cases
+// (cases/case_input.h): its design charts as figures, the chart alone or
+// with the reading of a computed result drawn on it (`result` null, or not
+// computed, for the chart alone), and its schematic. Each case's own file,
+// case_<letter>_figures.cpp, defines them.
 
-#include "cases/a/case_a_engine.h"
-#include "cases/b/case_b_engine.h"
-#include "cases/c/case_c_engine.h"
-#include "cases/calculation.h"
+#include "cases/case_input.h"
 #include "figures/figure.h"
 
 #include <vector>
@@ -32,6 +31,15 @@ std::vector<Figure> caseDFigures(CalculationType calculation, const CaseResult* 
 
 // The nine attenuation curves, grouped by B, and the depth chart.
 std::vector<Figure> caseEFigures(CalculationType calculation, const CaseResult* result, const Separators& separators);
+
+// Each case's schematic (figures/case_drawings.h): case A's shows the
+// outlet asked (the orifice when none is chosen), case B's the conduit
+// asked (the rectangular one when none is chosen).
+Drawing caseDrawingOf(const CaseAInput& input);
+Drawing caseDrawingOf(const CaseBInput& input);
+Drawing caseDrawingOf(const CaseCInput& input);
+Drawing caseDrawingOf(const CaseDInput& input);
+Drawing caseDrawingOf(const CaseEInput& input);
 
 // Draws a reading on a figure: the curves it used stronger (`seriesOf`
 // gives the series index of a reading's curve number), the interpolated

@@ -1,11 +1,13 @@
 #include "figures/sizing_curve.h"
 
+#include "cases/field_table.h"
 #include "cases/given_sweep.h"
 #include "cases/refusal_text.h"
 #include "routing/chart_check.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace retencion::figures {
 namespace {
@@ -38,6 +40,31 @@ std::size_t SizingCurve::pointCount() const
 }
 
 namespace {
+
+// The last sample like `before` and the first like `next`, between the
+// fractions `tBefore` and `t` of the sweep: found by halving, so that a
+// stretch ends where the engine's answer changes.
+template <class SampleAt>
+std::pair<Sample, Sample> change(const SampleAt& sample, const Sample& before, double tBefore, const Sample& next,
+                                 double t)
+{
+    double lo = tBefore;
+    double hi = t;
+    Sample loSample = before;
+    Sample hiSample = next;
+    for (int i = 0; i < 34 && hi - lo > 1e-10; ++i) {
+        const double mid = (lo + hi) / 2;
+        Sample m = sample(mid);
+        if (sameKind(m, before)) {
+            lo = mid;
+            loSample = std::move(m);
+        } else {
+            hi = mid;
+            hiSample = std::move(m);
+        }
+    }
+    return {std::move(loSample), std::move(hiSample)};
+}
 
 SizingCurve sweepOnce(const CaseInput& input, int samples)
 {
@@ -81,23 +108,7 @@ SizingCurve sweepOnce(const CaseInput& input, int samples)
         const double t = double(k) / samples;
         Sample next = sample(t);
         if (!sameKind(before, next)) {
-            // The change lies between the two samples: found by halving, so
-            // that a stretch ends where the engine's answer changes.
-            double lo = tBefore;
-            double hi = t;
-            Sample loSample = before;
-            Sample hiSample = next;
-            for (int i = 0; i < 34 && hi - lo > 1e-10; ++i) {
-                const double mid = (lo + hi) / 2;
-                Sample m = sample(mid);
-                if (sameKind(m, before)) {
-                    lo = mid;
-                    loSample = m;
-                } else {
-                    hi = mid;
-                    hiSample = m;
-                }
-            }
+            const auto [loSample, hiSample] = change(sample, before, tBefore, next, t);
             if (loSample.computed() && loSample.given != before.given)
                 line.push_back({loSample.given, *loSample.result.main});
             closeStretch(before, loSample.given);
@@ -240,36 +251,25 @@ std::vector<Figure> sizingCurveFigures(const SizingCurve& curve, const routing::
 
 std::vector<InputLine> inputLines(const CaseInput& input, const Separators& s)
 {
+    // Case A names its outlet size as the routing's export does.
+    if (const auto* a = std::get_if<CaseAInput>(&input)) return caseAInputLines(*a, s);
     auto value = [&s](double v) { return FormatSignificant(v, 6, s); };
-    const CurveNames names = curveNames(input);
-    return std::visit(
-        [&](const auto& in) -> std::vector<InputLine> {
-            using T = std::decay_t<decltype(in)>;
-            if constexpr (std::is_same_v<T, CaseAInput>) {
-                return caseAInputLines(in, s);
-            } else {
-                std::vector<InputLine> lines{{"Ip", value(in.ip), "m³/s"}, {"Tp", value(in.tp / 60), "min."}};
-                if constexpr (std::is_same_v<T, CaseBInput>) {
-                    lines.push_back({"Qb", value(in.qb), "m³/s"});
-                    const bool circular = in.conduit == OutletConduit::Circular;
-                    lines.push_back({circular ? "D" : "B", value(in.size), "m"});
-                    if (circular) lines.push_back({"N", value(in.n), ""});
-                }
-                if constexpr (std::is_same_v<T, CaseCInput>) {
-                    lines.push_back({"B", value(in.b), "m"});
-                    lines.push_back({"ho", value(in.ho), "m"});
-                }
-                if constexpr (std::is_same_v<T, CaseEInput>) {
-                    lines.push_back({"B", value(in.b), "m"});
-                    lines.push_back({"ho", value(in.ho), "m"});
-                    lines.push_back({"L", value(in.l), "m"});
-                }
-                if (in.calculation != CalculationType::None)
-                    lines.push_back({names.givenSymbol, value(in.given), names.givenUnit});
-                return lines;
-            }
-        },
-        input);
+    std::vector<InputLine> lines;
+    // The fields the options ask for, as the form names them, and the given
+    // value last.
+    const auto given = [](Quantity q) {
+        return q == Quantity::GivenOutflow || q == Quantity::GivenSurface || q == Quantity::GivenVolume;
+    };
+    for (const InputField& f : fieldsOf(input).inputs) {
+        if (given(f.quantity) || inputField(input, f.control) != &f) continue;
+        const double v = f.slot.get(input);
+        lines.push_back({f.symbol, value(f.minutes ? v / 60 : v), f.unit});
+    }
+    if (calculationOf(input) != CalculationType::None) {
+        const CurveNames names = curveNames(input);
+        lines.push_back({names.givenSymbol, value(givenOf(input)), names.givenUnit});
+    }
+    return lines;
 }
 
 } // namespace retencion::figures

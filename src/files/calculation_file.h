@@ -26,7 +26,7 @@ struct ProjectData {
 };
 
 struct CalculationState {
-    QString currentCase = indexTabName(); // "A" to "E", or "INDICE"
+    QString currentCase = indexTabName(); // a case's letter, or "INDICE"
     QMap<QString, CaseState> cases;       // by case letter; absent: empty
     ProjectData project = {};
     bool operator==(const CalculationState&) const = default;

@@ -12,7 +12,7 @@
 
 namespace retencion {
 
-// The design cases by letter, "A" to "E", in the order of their tabs.
+// The design cases by letter (kCaseLetters), in the order of their tabs.
 inline QStringList caseLetters()
 {
     QStringList letters;

@@ -86,6 +86,39 @@ template <typename Char> FieldNumber readRadix(Cursor<Char>& cur, int base)
     return number(kInfinity);
 }
 
+// An exponent "e-3", "E+12" at the cursor, if one starts there, into
+// `exponent` (held short of overflowing); false for an "e" with no digits
+// after it, a power of ten left unwritten.
+template <typename Char> bool readExponent(Cursor<Char>& cur, long long& exponent)
+{
+    if (cur.peek() != 'E' && cur.peek() != 'e') return true;
+    cur.next();
+    bool negativeExponent = false;
+    if (cur.peek() == '+' || cur.peek() == '-') {
+        negativeExponent = cur.peek() == '-';
+        cur.next();
+    }
+    bool exponentDigit = false;
+    for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next()) {
+        exponentDigit = true;
+        if (exponent < 100000) exponent = exponent * 10 + (cur.peek() - '0');
+    }
+    if (negativeExponent) exponent = -exponent;
+    return exponentDigit;
+}
+
+// The double nearest to the decimal `text` ("12.5e3"), whose leading
+// significant digit stands at the power of ten `leading`: beyond what a
+// double holds, infinity above and zero below.
+double nearestDouble(const std::string& text, long long leading)
+{
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) value = leading > 0 ? kInfinity : 0.0;
+    return value;
+}
+
 template <typename Char> FieldNumber read(std::basic_string_view<Char> text, bool decimalComma)
 {
     Cursor<Char> cur(text);
@@ -134,34 +167,15 @@ template <typename Char> FieldNumber read(std::basic_string_view<Char> text, boo
     }
     if (!anyDigit) return notANumber();
     long long exponent = 0;
-    if (cur.peek() == 'E' || cur.peek() == 'e') {
-        cur.next();
-        bool negativeExponent = false;
-        if (cur.peek() == '+' || cur.peek() == '-') {
-            negativeExponent = cur.peek() == '-';
-            cur.next();
-        }
-        bool exponentDigit = false;
-        for (; cur.peek() >= '0' && cur.peek() <= '9'; cur.next()) {
-            exponentDigit = true;
-            if (exponent < 100000) exponent = exponent * 10 + (cur.peek() - '0');
-        }
-        if (!exponentDigit) return notANumber(); // "3e": a power of ten left unwritten
-        if (negativeExponent) exponent = -exponent;
-    }
+    if (!readExponent(cur, exponent)) return notANumber();
     if (!cur.atEnd()) return notANumber();
     if (!seenSignificant) return number(negative ? -0.0 : 0.0);
     gathered += 'e';
     gathered += std::to_string(exponent);
 
-    double value = 0;
-    const auto [end, ec] = std::from_chars(gathered.data(), gathered.data() + gathered.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // Too large overflows to infinity; too small underflows to zero.
-        const long long leading = magnitude > 0 ? magnitude - 1 + exponent : -fractionZeros - 1 + exponent;
-        value = leading > 0 ? kInfinity : 0.0;
-    }
+    // Too large overflows to infinity; too small underflows to zero.
+    const long long leading = magnitude > 0 ? magnitude - 1 + exponent : -fractionZeros - 1 + exponent;
+    const double value = nearestDouble(gathered, leading);
     return number(negative ? -value : value);
 }
 

@@ -1,10 +1,5 @@
 #include "shell/manual.h"
 
-#include "cases/a/case_a_charts.h"
-#include "cases/b/case_b_charts.h"
-#include "cases/c/case_c_charts.h"
-#include "cases/d/case_d_charts.h"
-#include "cases/e/case_e_charts.h"
 #include "cases/field_table.h"
 #include "cases/refusal_text.h"
 #include "cases/worked_examples.h"
@@ -108,9 +103,8 @@ QString whenText(const When& when)
 
 const WorkedExample& firstExample(char letter)
 {
-    for (const WorkedExample& e : workedExamples())
-        if (caseLetter(e.input) == letter) return e;
-    return workedExamples().front();
+    const WorkedExample* e = firstWorkedExample(letter);
+    return e ? *e : workedExamples().front();
 }
 
 // The case's inputs and results, each anchored by its control's name, with
@@ -155,42 +149,18 @@ QString fieldsHtml(char letter, const Separators& s)
 
 // The quantities a case derives from the data and holds to the charts, with
 // the very ranges its engine checks.
-struct Derived {
-    Quantity quantity;
-    const StudiedRange& range;
-};
-
-std::vector<Derived> derivedOf(char letter)
+std::span<const DerivedRange> derivedOf(char letter)
 {
-    using Q = Quantity;
-    switch (letter) {
-    case 'A':
-        return {{Q::HydrographRatio, case_a::kRatioRange},
-                {Q::FlowRatio, case_a::kFlowRatioRange},
-                {Q::OutletParameter, case_a::kOutletParameterRange}};
-    case 'B':
-        return {{Q::BaseFlowRatio, case_b::kRatioRange},
-                {Q::PeakReduction, case_b::kPeakReductionRange},
-                {Q::SurfaceCoefficient, case_b::kSurfaceCoefficientRange},
-                {Q::DepthParameter, case_b::kDepthParameterRange}};
-    case 'C':
-        return {{Q::FlowRatio, case_c::kFlowRatioRange}, {Q::SurfaceIndex, case_c::kSurfaceIndexRange}};
-    case 'D':
-        return {{Q::PeakReduction, case_d::kPeakReductionRange}, {Q::VolumeRate, case_d::kVolumeRateRange}};
-    case 'E':
-        return {{Q::FlowRatio, case_e::kFlowRatioRange},
-                {Q::ReducedSurface, case_e::kReducedSurfaceRange},
-                {Q::DepthIndex, case_e::kDepthIndexRange}};
-    default:
-        return {};
-    }
+    const std::optional<CaseInput> input = inputOfCase(letter);
+    if (!input) return {};
+    return std::visit([](const auto& in) { return caseEntries(in).derived; }, *input);
 }
 
 QString derivedHtml(char letter, const Separators& s)
 {
     QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"
                                  "<tr><th>Magnitud</th><th>Intervalo estudiado</th></tr>");
-    for (const Derived& d : derivedOf(letter)) {
+    for (const DerivedRange& d : derivedOf(letter)) {
         const QString symbol = QString::fromUtf8(quantitySymbol(d.quantity));
         const QString unit = QString::fromUtf8(quantityUnit(d.quantity));
         QString range;
@@ -254,11 +224,16 @@ QString examplesHtml(char letter, const Separators& s)
 
 const QStringList& manualPages()
 {
-    static const QStringList pages{
-        QStringLiteral("indice.html"), QStringLiteral("elegir.html"),  QStringLiteral("caso_a.html"),
-        QStringLiteral("caso_b.html"), QStringLiteral("caso_c.html"),  QStringLiteral("caso_d.html"),
-        QStringLiteral("caso_e.html"), QStringLiteral("limites.html"), QStringLiteral("archivos.html"),
-        QStringLiteral("lote.html"),   QStringLiteral("buscar.html")};
+    // A page for each case, in the order of the cases, after the pages that
+    // help choose one.
+    static const QStringList pages = [] {
+        QStringList out{QStringLiteral("indice.html"), QStringLiteral("elegir.html")};
+        for (const char letter : kCaseLetters)
+            out << QStringLiteral("caso_%1.html").arg(QChar(letter).toLower());
+        out << QStringLiteral("limites.html") << QStringLiteral("archivos.html") << QStringLiteral("lote.html")
+            << QStringLiteral("buscar.html");
+        return out;
+    }();
     return pages;
 }
 
@@ -268,7 +243,7 @@ QString manualPageHtml(const QString& page, const Separators& separators)
     QFile file(QStringLiteral(":/manual/") + page);
     if (!file.open(QIODevice::ReadOnly)) return {};
     QString text = QString::fromUtf8(file.readAll());
-    static const QRegularExpression generated(QStringLiteral("<!--(campos|rangos|ejemplos):([A-E])-->"));
+    static const QRegularExpression generated(QStringLiteral("<!--(campos|rangos|ejemplos):([A-Z])-->"));
     QString out;
     qsizetype from = 0;
     for (auto it = generated.globalMatch(text); it.hasNext();) {
@@ -321,18 +296,19 @@ QUrl manualUrlForField(const QString& control)
 
 QUrl manualUrlForTab(int tab)
 {
-    if (tab < 0 || tab > 4) return manualUrl(manualPages().front());
-    return manualUrl(QStringLiteral("caso_%1.html").arg(QChar(u'a' + tab)));
+    if (tab < 0 || std::size_t(tab) >= kCaseLetters.size()) return manualUrl(manualPages().front());
+    return manualUrl(QStringLiteral("caso_%1.html").arg(QChar(kCaseLetters[std::size_t(tab)]).toLower()));
 }
 
 QImage manualDrawing(const QString& name, int width, double ratio, const QFont& font)
 {
     // "A", "A-vertedero", "B-circular@300": the case, its outlet, and the
     // width the page shows it at, where it is not `width`.
-    static const QRegularExpression form(QStringLiteral("^([A-E])(?:-(vertedero|circular))?(?:@(\\d{2,4}))?$"));
+    static const QRegularExpression form(QStringLiteral("^([A-Z])(?:-(vertedero|circular))?(?:@(\\d{2,4}))?$"));
     const QRegularExpressionMatch m = form.match(name);
     if (!m.hasMatch()) return {};
     const char letter = m.captured(1).at(0).toLatin1();
+    if (!fieldsOf(letter)) return {}; // no such case
     if (!m.captured(3).isEmpty()) width = m.captured(3).toInt();
     const figures::Drawing drawing = figures::caseDrawing(
         letter, m.captured(2) == QLatin1String("vertedero") ? CaseAOutlet::Weir : CaseAOutlet::Orifice,

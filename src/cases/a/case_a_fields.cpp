@@ -60,7 +60,7 @@ constexpr OutletOption kOutlets[] = {
     {.control = "AOption3", .text = {"Salida tipo vertedero", 'V'}, .outlet = Outlet::Weir},
 };
 
-constexpr CaseFields kFields{.letter = 'A', .first = C::Surface, .inputs = kInputs, .results = kResults,
+constexpr CaseFields kFields{.letter = kLetterOf<CaseAInput>, .first = C::Surface, .inputs = kInputs, .results = kResults,
                             .description = "Depósitos de Retención sin derivación y sin considerar la influencia del conducto de salida",
                             .outletGroup = "Tipo de Salida",
                             .outlets = kOutlets};

@@ -64,7 +64,7 @@ constexpr OutletOption kOutlets[] = {
     {.control = "BOption3", .text = {"Conducto Rectangular", 'R'}, .outlet = Outlet::Rectangular},
 };
 
-constexpr CaseFields kFields{.letter = 'B', .first = C::Surface, .inputs = kInputs, .results = kResults,
+constexpr CaseFields kFields{.letter = kLetterOf<CaseBInput>, .first = C::Surface, .inputs = kInputs, .results = kResults,
                             .description = "Depósitos de Retención sin derivación, con salida libre y considerando la influencia del conducto de salida",
                             .outletGroup = "Tipo de Conducto de Salida",
                             .outlets = kOutlets};

@@ -43,7 +43,7 @@ constexpr ResultField kResults[] = {
 };
 // clang-format on
 
-constexpr CaseFields kFields{.letter = 'C', .first = C::Surface, .inputs = kInputs, .results = kResults,
+constexpr CaseFields kFields{.letter = kLetterOf<CaseCInput>, .first = C::Surface, .inputs = kInputs, .results = kResults,
                             .description = "Depósitos de Retención sin derivación con salida sumergida y considerando la influencia del conducto de salida"};
 
 } // namespace

@@ -34,7 +34,7 @@ constexpr ResultField kResults[] = {
 };
 // clang-format on
 
-constexpr CaseFields kFields{.letter = 'D', .first = C::Volume, .inputs = kInputs, .results = kResults,
+constexpr CaseFields kFields{.letter = kLetterOf<CaseDInput>, .first = C::Volume, .inputs = kInputs, .results = kResults,
                             .description = "Depósitos de Retención con derivación y sin considerar la interacción depósito red",
                             .firstCalculation = {"Cálculo del Volumen del Depósito", 'V'}};
 

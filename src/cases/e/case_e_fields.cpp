@@ -47,7 +47,7 @@ constexpr ResultField kResults[] = {
 };
 // clang-format on
 
-constexpr CaseFields kFields{.letter = 'E', .first = C::Surface, .inputs = kInputs, .results = kResults,
+constexpr CaseFields kFields{.letter = kLetterOf<CaseEInput>, .first = C::Surface, .inputs = kInputs, .results = kResults,
                             .description = "Depósitos de Retención con derivación, considerando la interacción depósito-red"};
 
 } // namespace
