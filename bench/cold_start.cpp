@@ -63,12 +63,15 @@ std::vector<std::pair<std::string, double>> launchMarked(const char* path)
     posix_spawn_file_actions_adddup2(&actions, out[1], STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     const auto start = std::chrono::steady_clock::now();
+    std::string marks = "RETENCION_START_MARKS=1";
     const std::string launched =
-        "RETENCION_START_MARKS=" +
+        "RETENCION_LAUNCHED_NS=" +
         std::to_string(std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count());
     std::vector<char*> env;
     for (char** e = environ; *e; ++e)
-        if (std::strncmp(*e, "RETENCION_START_MARKS=", 22) != 0) env.push_back(*e);
+        if (std::strncmp(*e, "RETENCION_START_MARKS=", 22) != 0 && std::strncmp(*e, "RETENCION_LAUNCHED_NS=", 22) != 0)
+            env.push_back(*e);
+    env.push_back(marks.data());
     env.push_back(const_cast<char*>(launched.c_str()));
     env.push_back(nullptr);
     char* argv[] = {const_cast<char*>(path), nullptr};

@@ -15,17 +15,17 @@ namespace retencion::bench {
 
 // With RETENCION_START_MARKS set, `mark` prints to stderr the milliseconds
 // at each named step of a start-up, so that it can be split into its parts:
-// counted from the variable's value when that is the launch's instant in
-// nanoseconds of the monotonic clock (cold_start sets it so), else from the
-// first mark.
+// counted from the launch when RETENCION_LAUNCHED_NS gives its instant on
+// the monotonic clock (cold_start --steps sets it), else from the first mark.
 inline void mark(const char* step)
 {
-    static const char* const value = std::getenv("RETENCION_START_MARKS");
-    if (!value) return;
+    static const bool on = std::getenv("RETENCION_START_MARKS") != nullptr;
+    if (!on) return;
     using Clock = std::chrono::steady_clock;
     static const Clock::time_point start = [] {
-        const long long launched = std::atoll(value);
-        return launched > 0 ? Clock::time_point(std::chrono::nanoseconds(launched)) : Clock::now();
+        const char* launched = std::getenv("RETENCION_LAUNCHED_NS");
+        const long long ns = launched ? std::atoll(launched) : 0;
+        return ns > 0 ? Clock::time_point(std::chrono::nanoseconds(ns)) : Clock::now();
     }();
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     std::fprintf(stderr, "%8.2f ms  %s\n", ms, step);
