@@ -2,6 +2,11 @@
 // interleaved, and reports the median, the spread and the ratio of the
 // medians. Usage: cold_start RUNS PROGRAM YARDSTICK
 //
+// Each time runs from the launch to the program's exit, which follows its
+// first frame at once. On Linux the exit holds one cost of a start-up: a
+// window with no text never reads the font configuration before its first
+// frame, but Qt reads it when it closes its font database, at the exit.
+//
 // `cold_start --steps RUNS PROGRAM...` splits each program's start-up into
 // the steps it marks (bench::mark, first_paint.h): the median time of each
 // step, from the launch, and of the exit after the last mark.
