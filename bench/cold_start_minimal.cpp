@@ -6,7 +6,10 @@
 
 int main(int argc, char** argv)
 {
+    retencion::bench::mark("main");
     QApplication app(argc, argv);
+    retencion::bench::mark("QApplication");
     QMainWindow window;
+    retencion::bench::mark("QMainWindow");
     return retencion::bench::showUntilFirstPaint(app, window);
 }

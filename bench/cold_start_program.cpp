@@ -6,9 +6,14 @@
 
 int main(int argc, char** argv)
 {
+    retencion::bench::mark("main");
+    retencion::startReadingFontConfiguration();
     QApplication app(argc, argv);
+    retencion::bench::mark("QApplication");
     retencion::setUpApplication(app);
+    retencion::bench::mark("setUpApplication");
     retencion::QtUiServices services;
     retencion::Form1 window(services, nullptr, retencion::Form1::Start::FirstFrameFirst);
+    retencion::bench::mark("Form1");
     return retencion::bench::showUntilFirstPaint(app, window);
 }

@@ -35,6 +35,7 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "retencion: %s\n", text.toUtf8().constData());
         });
     }
+    retencion::startReadingFontConfiguration();
     QApplication app(argc, argv);
     retencion::setUpApplication(app);
     if (report) {
