@@ -2,11 +2,7 @@
 
 #include "cases/worked_examples.h"
 #include "charts/ui_services.h"
-#include "panels/case_a_panel.h"
-#include "panels/case_b_panel.h"
-#include "panels/case_c_panel.h"
-#include "panels/case_d_panel.h"
-#include "panels/case_e_panel.h"
+#include "panels/case_panels.h"
 #include "shell/application.h"
 #include "shell/banner.h"
 #include "shell/calculation_files.h"
@@ -99,8 +95,8 @@ void Form1::buildPanels()
     qApp->removeEventFilter(this);
     setApplicationIcon();
     const QSize opened = openingSize();
-    m_panels = {new CaseAPanel(m_services), new CaseBPanel(m_services), new CaseCPanel(m_services),
-                new CaseDPanel(m_services), new CaseEPanel(m_services)};
+    for (int tab = 0; tab < kIndexTab; ++tab)
+        m_panels[tab] = newCasePanel(kCaseLetters[static_cast<std::size_t>(tab)], m_services).release();
     // Each panel takes its page's place, the tab in front staying in front.
     const QSignalBlocker quiet(m_tabs);
     const int current = m_tabs->currentIndex();
