@@ -33,6 +33,14 @@ QString run(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// Poppler's tools read the sheets back as text; a Windows build tested under
+// Wine has none, and its tests of a sheet's text are skipped there.
+#ifdef Q_OS_WIN
+#define REQUIRE_PDF_TOOLS() QSKIP("sin pdftotext ni pdfinfo no se puede leer el texto de la hoja")
+#else
+#define REQUIRE_PDF_TOOLS() (void)0
+#endif
+
 QString pdfText(const QString& path)
 {
     return run("pdftotext", {"-enc", "UTF-8", path, "-"});
@@ -44,7 +52,9 @@ std::pair<int, QString> runInforme(const QString& output, const QString& file)
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+#ifndef Q_OS_WIN
     environment.remove("QT_QPA_PLATFORM"); // the program needs no display of its own accord
+#endif
     environment.insert("LANG", "es_ES.UTF-8");
     program.setProcessEnvironment(environment);
     program.start(RETENCION_PROGRAM, {"--informe", output, file});
@@ -112,6 +122,7 @@ private slots:
     // foot, all as text a reader can search.
     void sheetsOfTheWorkedExamples()
     {
+        REQUIRE_PDF_TOOLS();
         QFETCH(char, letter);
         QFETCH(QString, words);
         QFETCH(QStringList, shown);
@@ -182,6 +193,9 @@ private slots:
         QFETCH(QString, output);
         QFETCH(int, code);
         QFETCH(QString, said);
+#ifdef Q_OS_WIN
+        if (content.startsWith("/dev/")) QSKIP("Windows has no endless device to read");
+#endif
         QTemporaryDir dir;
         const QString file = content.startsWith("/dev/") ? content : dir.filePath("calculo.retencion");
         if (!content.isEmpty() && file != content) {
@@ -193,6 +207,8 @@ private slots:
         QCOMPARE(exitCode, code);
         if (code == 0) {
             QVERIFY(errors.isEmpty());
+            QVERIFY(QFile::exists(dir.filePath(output)));
+            REQUIRE_PDF_TOOLS();
             const QString text = pdfText(dir.filePath(output)).simplified();
             QVERIFY2(text.contains("5529,4") && text.contains("calculo.retencion") &&
                          text.contains("Comprobación por laminación"),
@@ -231,6 +247,7 @@ private slots:
     }
     void windowAndCommandLineGiveTheSameSheet()
     {
+        REQUIRE_PDF_TOOLS();
         QFETCH(int, tab);
         QFETCH(QString, words);
         QFETCH(bool, calculated);
@@ -388,6 +405,7 @@ private slots:
     // chose, the ending added; a failure is told, and the index has none.
     void menuWritesTheCaseInFront()
     {
+        REQUIRE_PDF_TOOLS();
         RecordingServices services(",");
         Form1 window(services);
         auto* informe = window.findChild<QAction*>("InformePDF");
@@ -414,6 +432,7 @@ private slots:
     // until the data change.
     void sheetSaysWhatTheSearchFound()
     {
+        REQUIRE_PDF_TOOLS();
         RecordingServices services(",");
         Form1 window(services);
         window.tabs()->setCurrentIndex(0);
