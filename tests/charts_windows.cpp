@@ -331,7 +331,8 @@ private slots:
         QCOMPARE(lines.mid(0, head.size()), head);
         QVERIFY(window.caption().contains(QStringLiteral("Ck = 0,6")));
 
-        QVERIFY(window.exportPng(dir.filePath("con.png")));
+        QString why;
+        QVERIFY2(window.exportPng(dir.filePath("con.png"), &why), qPrintable(why));
         QVERIFY(exportPng(window.figures(), dir.filePath("sin.png")));
         QVERIFY(QImage(dir.filePath("con.png")).height() > QImage(dir.filePath("sin.png")).height());
         QVERIFY(window.exportSvg(dir.filePath("a.svg")));

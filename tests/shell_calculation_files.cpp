@@ -81,12 +81,19 @@ class CalculationFilesTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_settings; // where the recent files are kept while testing
     QString path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
 
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true); // never the user's own recent files
+        QStandardPaths::setTestModeEnabled(true);
+        // Never the user's own recent files: settings in a file of the test's
+        // own, on Windows too, where they would otherwise go to the registry
+        // (and nowhere at all without an organisation's name).
+        QCoreApplication::setOrganizationName(QStringLiteral("Retencion"));
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
         QSettings().clear();
         QVERIFY(m_dir.isValid());
     }
