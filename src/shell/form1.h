@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cases/case_input.h"
 #include "files/calculation_file.h"
 #include "panels/case_report.h"
 
@@ -24,7 +25,7 @@ class UiServices;
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kIndexTab = 5;
+    static constexpr int kIndexTab = static_cast<int>(kCaseLetters.size()); // after the cases
 
     // `FirstFrameFirst`, for the program as the user starts it: the window
     // is painted first with the index in front, and the five case tabs are
