@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(form.windowTitle(), title);
         QVERIFY(form.isWindowModified());
         QCOMPARE(services.failures.size(), 1);
-        QVERIFY2(services.failures[0].startsWith("No se puede abrir «" + bad + "».") &&
+        QVERIFY2(services.failures[0].startsWith("No se puede abrir «" + QDir::toNativeSeparators(bad) + "».") &&
                      services.failures[0].contains(reason),
                  qPrintable(services.failures[0]));
     }
@@ -255,7 +255,8 @@ private slots:
         if (diskFull) QCOMPARE(contents(where), old);
         QCOMPARE(QDir(QFileInfo(where).absolutePath()).entryList(QDir::Files).size(), diskFull ? 1 : 0);
         QCOMPARE(services.failures.size(), 1);
-        QVERIFY2(services.failures[0].contains("«" + where + "»") && services.failures[0].contains(reason),
+        QVERIFY2(services.failures[0].contains("«" + QDir::toNativeSeparators(where) + "»") &&
+                     services.failures[0].contains(reason),
                  qPrintable(services.failures[0]));
     }
 
@@ -355,7 +356,7 @@ private slots:
         QCOMPARE(form.files().recentFiles(), want);
         QFile::remove(want[3]);
         QAction* gone = form.findChild<QAction*>("Reciente4");
-        QCOMPARE(gone->text(), "&4 " + want[3]);
+        QCOMPARE(gone->text(), "&4 " + QDir::toNativeSeparators(want[3]));
         gone->trigger();
         want.removeAt(3);
         QCOMPARE(form.files().recentFiles(), want);

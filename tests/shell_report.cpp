@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -59,7 +60,7 @@ std::pair<int, QString> runInforme(const QString& output, const QString& file)
     program.setProcessEnvironment(environment);
     program.start(RETENCION_PROGRAM, {"--informe", output, file});
     if (!program.waitForFinished(60000)) return {-1, "did not finish"};
-    return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardError())};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
 }
 
 // The sheet's text with its date and time, which two sheets made apart
@@ -283,6 +284,7 @@ private slots:
     // results out of date, nor a chart window's curve of earlier data.
     void sheetAnswersTheFieldsNotTheWindow()
     {
+        REQUIRE_PDF_TOOLS();
         RecordingServices services(",");
         Form1 window(services);
         window.tabs()->setCurrentIndex(0);
@@ -324,6 +326,7 @@ private slots:
     // "Archivo:" names the file only while the window holds what it keeps.
     void fileLineSaysWhetherTheDataAreTheSaved()
     {
+        REQUIRE_PDF_TOOLS();
         RecordingServices services(",");
         Form1 window(services);
         window.tabs()->setCurrentIndex(3);
@@ -347,6 +350,7 @@ private slots:
     // The title block: the project's data as typed, and two boxes to sign.
     void titleBlockCarriesTheProject()
     {
+        REQUIRE_PDF_TOOLS();
         RecordingServices services(",");
         Form1 window(services);
         window.tabs()->setCurrentIndex(3);
@@ -462,7 +466,8 @@ private slots:
         RecordingServices services;
         CaseDPanel panel(services);
         const QString reason = writeReportPdf(panel.report(), {}, "/nonexistent-folder/informe.pdf");
-        QVERIFY2(reason.startsWith("La carpeta «/nonexistent-folder» no existe"), qPrintable(reason));
+        QVERIFY2(reason.startsWith("La carpeta «") && reason.contains(QDir::toNativeSeparators("/nonexistent-folder» no existe")),
+                 qPrintable(reason));
         QVERIFY(!QFile::exists("/nonexistent-folder/informe.pdf"));
     }
 };
