@@ -13,18 +13,43 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+#include <process.h>
+
+#include <filesystem>
+#endif
 
 using namespace retencion::batch;
 
 namespace {
 
+// An empty scratch file, gone once closed. Windows' tmpfile() makes it in the
+// root of the drive, where a user may not write and where two test programs
+// running at once can pick the same name: there it is made in the user's
+// temporary folder under a name of its own.
+std::FILE* scratchFile()
+{
+#ifdef _WIN32
+    static int made = 0;
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+        ("retencion-prueba-" + std::to_string(_getpid()) + "-" + std::to_string(++made) + ".tmp");
+    std::FILE* file = _wfopen(path.c_str(), L"w+bD"); // D: deleted when closed
+#else
+    std::FILE* file = std::tmpfile();
+#endif
+    if (!file) throw std::runtime_error("no scratch file");
+    return file;
+}
+
 // A scratch file holding `text`, read from its start (a file rather than a
 // memory stream, which Windows' C library lacks).
 std::FILE* fileWith(const std::string& text)
 {
-    std::FILE* file = std::tmpfile();
+    std::FILE* file = scratchFile();
     std::fwrite(text.data(), 1, text.size(), file);
     std::rewind(file);
     return file;
@@ -114,7 +139,7 @@ TEST_P(Run, WritesTheRowsBackWithResults)
 {
     const RunRow& row = GetParam();
     std::FILE* in = fileWith(row.input);
-    std::FILE* out = std::tmpfile();
+    std::FILE* out = scratchFile();
     std::string error;
     const int status = runBatch(in, out, {"e.csv", "-", true}, error);
     const std::string written = contents(out);
@@ -261,7 +286,7 @@ TEST(Template, EachCaseWorkedExampleComputes)
     for (const char caso : {'A', 'B', 'C', 'D', 'E'}) {
         std::string text = templateFor(caso);
         std::FILE* in = fileWith(text);
-        std::FILE* out = std::tmpfile();
+        std::FILE* out = scratchFile();
         std::string error;
         EXPECT_EQ(runBatch(in, out, {}, error), 0) << caso;
         const std::string written = contents(out);
