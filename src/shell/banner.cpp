@@ -6,18 +6,20 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace retencion {
 namespace {
 
-// A band of water: a sine-like surface over a darker body.
-void paintWater(QPainter& p, const QRectF& area, qreal level, const QColor& top, const QColor& bottom)
+// A band of water: a sine-like surface of so many waves over a darker body.
+void paintWater(QPainter& p, const QRectF& area, qreal level, const QColor& top, const QColor& bottom, int waves = 6)
 {
     QPainterPath water;
     const qreal y0 = area.top() + area.height() * level;
     water.moveTo(area.left(), area.bottom());
     water.lineTo(area.left(), y0);
-    const qreal wave = area.width() / 6;
-    for (int i = 0; i < 6; ++i) {
+    const qreal wave = area.width() / waves;
+    for (int i = 0; i < waves; ++i) {
         const qreal x = area.left() + i * wave;
         water.cubicTo(x + wave / 3, y0 - area.height() * 0.06, x + 2 * wave / 3, y0 + area.height() * 0.06, x + wave,
                       y0);
@@ -71,9 +73,19 @@ void Banner::paintEvent(QPaintEvent*)
     p.setPen(QPen(QColor(0x1d, 0x5f, 0x9a), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(tank.left() - r.height() * 0.3, r.top() + r.height() * 0.12),
                QPointF(tank.left() + tank.width() * 0.3, r.top() + r.height() * 0.12));
-    // A shallow river along the bottom of the banner.
-    paintWater(p, QRectF(r.left(), r.bottom() - r.height() * 0.18, r.width(), r.height() * 0.18), 0.3,
-               QColor(0x7f, 0xb8, 0xe0, 160), QColor(0x2a, 0x6f, 0xa8, 200));
+    // A shallow river along the bottom of the banner, one wave at a time:
+    // Qt's antialiasing rasteriser works in a fixed pool of memory, and a
+    // thin band as wide as the window overflows it and is rasterised over and
+    // over, which cost the first frame milliseconds. The pieces meet on whole
+    // pixels, where their edges leave no seam.
+    const qreal riverTop = r.bottom() - r.height() * 0.18;
+    constexpr int kWaves = 6;
+    for (int i = 0; i < kWaves; ++i) {
+        const qreal left = std::round(r.left() + r.width() * i / kWaves);
+        const qreal right = std::round(r.left() + r.width() * (i + 1) / kWaves);
+        paintWater(p, QRectF(QPointF(left, riverTop), QPointF(right, r.bottom())), 0.3, QColor(0x7f, 0xb8, 0xe0, 160),
+                   QColor(0x2a, 0x6f, 0xa8, 200), 1);
+    }
 }
 
 QPixmap tankPicture(QSize size, qreal devicePixelRatio)
