@@ -77,12 +77,14 @@ void Banner::paintEvent(QPaintEvent*)
     // Qt's antialiasing rasteriser works in a fixed pool of memory, and a
     // thin band as wide as the window overflows it and is rasterised over and
     // over, which cost the first frame milliseconds. The pieces meet on whole
-    // pixels, where their edges leave no seam.
+    // pixels of the screen, where their edges leave no seam.
     const qreal riverTop = r.bottom() - r.height() * 0.18;
     constexpr int kWaves = 6;
+    const qreal ratio = devicePixelRatioF(); // whole pixels of the screen, at 125 % too
+    const auto edge = [&](int i) { return std::round((r.left() + r.width() * i / kWaves) * ratio) / ratio; };
     for (int i = 0; i < kWaves; ++i) {
-        const qreal left = std::round(r.left() + r.width() * i / kWaves);
-        const qreal right = std::round(r.left() + r.width() * (i + 1) / kWaves);
+        const qreal left = edge(i);
+        const qreal right = edge(i + 1);
         paintWater(p, QRectF(QPointF(left, riverTop), QPointF(right, r.bottom())), 0.3, QColor(0x7f, 0xb8, 0xe0, 160),
                    QColor(0x2a, 0x6f, 0xa8, 200), 1);
     }
